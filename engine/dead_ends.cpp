@@ -1,0 +1,156 @@
+#include "engine/dead_ends.h"
+
+#include "engine/steps.h"
+
+namespace delvora {
+
+namespace {
+
+int touchingSides(const OccupancyGrid& grid, const Rect& r, int mapWidth, int mapHeight) {
+  int sides = 0;
+  if (r.top > 0 && grid.anyCovered(r.left, r.top - 1, r.right, r.top - 1)) ++sides;
+  if (r.bottom < mapHeight && grid.anyCovered(r.left, r.bottom + 1, r.right, r.bottom + 1)) ++sides;
+  if (r.left > 0 && grid.anyCovered(r.left - 1, r.top, r.left - 1, r.bottom)) ++sides;
+  if (r.right < mapWidth && grid.anyCovered(r.right + 1, r.top, r.right + 1, r.bottom)) ++sides;
+  return sides;
+}
+
+bool holdsStairs(const RecordList& stairs, const Rect& r) {
+  for (const std::string& record : stairs) {
+    const Rect s = parseFeature(record).rect;
+    if (r.left <= s.left && s.left <= r.right && r.top <= s.top && s.top <= r.bottom) return true;
+  }
+  return false;
+}
+
+bool inside(const Rect& r, int x, int y) {
+  return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
+}
+
+// The door corners lying in a candidate corridor: their count, which corners they were, and the
+// top-left corner of the last door with a corner inside.
+struct DoorHits {
+  int hits = 0;
+  int mask = 0;
+  int doorX = 0;
+  int doorY = 0;
+};
+
+DoorHits findDoorHits(const SortedRecordList& doors, const Rect& e, bool yieldEachDoor,
+                      const std::function<void()>& processMessages) {
+  DoorHits result;
+  for (const std::string& record : doors) {
+    const Rect d = parseDoorRect(record);
+    const int corners[4][2] = {
+        {d.left, d.top}, {d.right, d.top}, {d.left, d.bottom}, {d.right, d.bottom}};
+    for (int corner = 0; corner < 4; ++corner) {
+      if (!inside(e, corners[corner][0], corners[corner][1])) continue;
+      ++result.hits;
+      result.mask += 1 << corner;
+      result.doorX = d.left;
+      result.doorY = d.top;
+    }
+    if (yieldEachDoor && processMessages) processMessages();
+  }
+  return result;
+}
+
+struct Tiles {
+  Tile fill;
+  Tile up, down, left, right;
+};
+
+Tiles chooseTiles(const Settings& settings) {
+  const Tile fill = settings.showBackground ? Tile::Speckled : Tile::SmallWhite;
+  if (settings.snapToGrid) {
+    return {fill, Tile::CloseUp, Tile::CloseDown, Tile::CloseLeft, Tile::CloseRight};
+  }
+  return {fill, Tile::CloseUp2, Tile::CloseDown2, Tile::CloseLeft2, Tile::CloseRight2};
+}
+
+void eraseCorridor(StepContext& ctx, const Rect& e, const DoorHits& door, const Tiles& tiles) {
+  const TileSize fill = tileSize(tiles.fill);
+  for (int y = e.top; y < e.bottom; y += fill.height) {
+    for (int x = e.left; x < e.right; x += fill.width) ctx.canvas.drawTile(tiles.fill, x, y);
+  }
+  switch (door.mask) {
+    case 3:
+      ctx.canvas.drawTile(tiles.up, door.doorX, door.doorY);
+      break;
+    case 12:
+      ctx.canvas.drawTile(tiles.down, door.doorX, door.doorY);
+      break;
+    case 5:
+      ctx.canvas.drawTile(tiles.left, door.doorX, door.doorY);
+      break;
+    case 10:
+      ctx.canvas.drawTile(tiles.right, door.doorX, door.doorY);
+      break;
+    default:
+      break;
+  }
+  DropDoor(ctx, door.doorX, door.doorY);
+}
+
+}  // namespace
+
+void FindEligable(StepContext& ctx) {
+  MapModel& model = ctx.model;
+  model.lstEligable.clear();
+  for (const std::string& record : model.lstCorridors) {
+    const Rect r = parseFeature(record).rect;
+    if (touchingSides(model.grid, r, model.state.mapWidth, model.state.mapHeight) < 2) continue;
+    if (holdsStairs(model.lstStairs, r)) continue;
+    model.lstEligable.push_back(record);
+  }
+}
+
+void DropDoor(StepContext& ctx, int x, int y) {
+  MapModel& model = ctx.model;
+  std::vector<std::string> keys;
+  for (const std::string& record : model.lstDoors) {
+    const Rect d = parseDoorRect(record);
+    if (d.left == x && d.top == y) keys.push_back(doorKey(d));
+  }
+  if (keys.empty()) return;
+  for (std::size_t i = model.lstDoorDress.size(); i-- > 0;) {
+    const std::string_view record = model.lstDoorDress[i];
+    const std::string_view key = record.size() > 9 ? record.substr(9) : std::string_view{};
+    for (const std::string& doorKeyText : keys) {
+      if (key == doorKeyText) {
+        model.lstDoorDress.erase(i);
+        break;
+      }
+    }
+  }
+}
+
+void CleanCorridors(StepContext& ctx, DeadEndMode mode,
+                    const std::function<void()>& processMessages) {
+  const Tiles tiles = chooseTiles(ctx.settings);
+  FindEligable(ctx);
+  const RecordList& candidates = ctx.model.lstEligable;
+  for (std::size_t k = 0; k < candidates.size(); ++k) {
+    const Rect e = parseFeature(candidates[k]).rect;
+    const DoorHits door = findDoorHits(ctx.model.lstDoors, e, k % 1000 == 0, processMessages);
+    if (door.hits != 2) continue;
+    const int r = ctx.model.random.Random(2);
+    if (mode == DeadEndMode::AFew || r == 1) eraseCorridor(ctx, e, door, tiles);
+  }
+  if (processMessages) processMessages();
+}
+
+void CleanDeadEnds(StepContext& ctx, DeadEndMode mode,
+                   const std::function<void()>& processMessages) {
+  CleanCorridors(ctx, mode, processMessages);
+  EngineState& state = ctx.model.state;
+  ctx.model.random.setState(state.savedSeed);
+  state.courseFlag = state.savedCourseFlag;
+  if (processMessages) processMessages();
+  if (ctx.settings.river) BuildRiver(ctx);
+  state.courseFlag = ctx.model.random.Random(2);
+  if (ctx.settings.chasm) BuildChasm(ctx);
+  if (ctx.settings.drawGrid) DrawGrid(ctx);
+}
+
+}  // namespace delvora

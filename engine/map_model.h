@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+
+#include "engine/canvas.h"
+#include "engine/occupancy_grid.h"
+#include "engine/random_source.h"
+#include "engine/record_list.h"
+#include "engine/records.h"
+#include "engine/settings.h"
+
+namespace delvora {
+
+// The working variables through which the steps hand results to each other. They keep their
+// values between steps and between runs: a step that reads a variable it did not set gets
+// whatever the last writer left.
+struct EngineState {
+  int mapWidth = 0;
+  int mapHeight = 0;
+  // 16 when positions snap to the grid, else 1.
+  int snapStep = 16;
+  CorridorStyle corridorStyle = CorridorStyle::Straight;
+  // Features built so far (first room included, stretches not).
+  int featureCount = 0;
+  // The feature being placed; before placement right and bottom hold its width and height.
+  Rect candidate;
+  // Type of the feature being attempted; kept after the attempt.
+  int featureType = 0;
+  // Result of the overlap test.
+  bool fits = false;
+  // The chosen wall: either left == right (vertical) or top == bottom (horizontal).
+  Rect wall;
+  // Feature type of the feature that owns the chosen wall.
+  int wallOwnerType = 0;
+  // Side of the new feature on which its parent lies: 'U', 'D', 'L' or 'R'.
+  char attachDirection = 'R';
+  // 'H': the door sits in a horizontal wall; 'V': in a vertical wall.
+  char doorOrientation = 'H';
+  // Top-left pixel of the door tile for the new feature.
+  int doorX = 0;
+  int doorY = 0;
+  // Picks the course of the river and the chasm: 0 west to east, else north to south.
+  int courseFlag = 0;
+  // Random state and course flag saved after the stairs step for redrawing river and chasm.
+  std::uint32_t savedSeed = 0;
+  int savedCourseFlag = 0;
+};
+
+// Everything a generation run works on: the random source, the occupancy grid, the feature,
+// door, stairs and dressing lists, and the engine state.
+struct MapModel {
+  RandomSource random;
+  OccupancyGrid grid;
+  // Every feature, sorted.
+  SortedRecordList lstWalls;
+  // Corridor features in the order they were added.
+  RecordList lstCorridors;
+  // Every door, sorted.
+  SortedRecordList lstDoors;
+  // Staircases in the order placed: even positions go down, odd ones up.
+  RecordList lstStairs;
+  // Dead-end candidates of the last clean-up.
+  RecordList lstEligable;
+  // Room dressing records in room-number order.
+  RecordList lstFluff;
+  // Door dressing records, sorted.
+  SortedRecordList lstDoorDress;
+  EngineState state;
+
+  // Empties the per-map lists, as closing the map window does.
+  void clearMapLists();
+};
+
+// What every step works with: the model, the settings as they stand, and the map's canvas.
+struct StepContext {
+  MapModel& model;
+  const Settings& settings;
+  Canvas& canvas;
+};
+
+// The truncating snap: value - (value rem step), so negative values round toward zero.
+inline int snap(int value, int step) {
+  return value - value % step;
+}
+
+// Overlap test of a closed rectangle against the grid: clears the fit flag when a covered cell
+// is found, leaving out the wall line shared with the parent. The first feature is never tested.
+void CheckBitMap(StepContext& ctx, int left, int top, int right, int bottom);
+
+// Records a feature in lstWalls (and lstCorridors for corridors) and covers it in the grid.
+void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, int type);
+
+}  // namespace delvora

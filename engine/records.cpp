@@ -1,0 +1,64 @@
+#include "engine/records.h"
+
+#include <charconv>
+
+namespace delvora {
+
+std::string pad4(int value) {
+  std::string digits = std::to_string(value);
+  if (value >= 0 && digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+  return digits;
+}
+
+int fieldValue(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return 0;
+  return value;
+}
+
+std::string_view recordField(std::string_view record, std::size_t first, std::size_t length) {
+  if (first == 0 || first > record.size()) return {};
+  return record.substr(first - 1, length);
+}
+
+std::string featureRecord(const Rect& rect, int type) {
+  std::string record;
+  record.reserve(17);
+  record += pad4(rect.left);
+  record += pad4(rect.top);
+  record += pad4(rect.right);
+  record += pad4(rect.bottom);
+  record += std::to_string(type);
+  return record;
+}
+
+Feature parseFeature(std::string_view record) {
+  return Feature{{fieldValue(recordField(record, 1, 4)), fieldValue(recordField(record, 5, 4)),
+                  fieldValue(recordField(record, 9, 4)), fieldValue(recordField(record, 13, 4))},
+                 fieldValue(recordField(record, 17, 1))};
+}
+
+std::string doorRecord(const Rect& tile, char orientation, char kind) {
+  std::string record = featureRecord(tile, 0);
+  record.back() = orientation;
+  record += kind;
+  return record;
+}
+
+Rect parseDoorRect(std::string_view record) {
+  return parseFeature(record).rect;
+}
+
+std::string stairsRecord(int x, int y) {
+  return pad4(x) + pad4(y) + pad4(x + 16) + pad4(y + 16);
+}
+
+std::string doorKey(const Rect& tile) {
+  return std::to_string(tile.left) + std::to_string(tile.top) + std::to_string(tile.right) +
+         std::to_string(tile.bottom);
+}
+
+}  // namespace delvora

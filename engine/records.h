@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace delvora {
+
+// Feature types as stored in the last character of a feature record.
+enum FeatureType : int {
+  kRoom = 1,
+  kHorizontalCorridor = 2,
+  kVerticalCorridor = 3,
+  kRoundRoom = 4
+};
+
+inline bool isRoom(int type) {
+  return type == kRoom || type == kRoundRoom;
+}
+inline bool isCorridor(int type) {
+  return type == kHorizontalCorridor || type == kVerticalCorridor;
+}
+
+// A rectangle in map pixels: left, top, right, bottom.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const Rect&) const = default;
+};
+
+// A room or corridor: its rectangle and feature type.
+struct Feature {
+  Rect rect;
+  int type = 0;
+};
+
+// A value as four decimal digits, left-padded with "0" ("0096"); values outside 0..9999 keep
+// all their digits.
+std::string pad4(int value);
+
+// Integer value of a fixed-width field, after trimming blanks; 0 for anything not a number.
+int fieldValue(std::string_view text);
+
+// Field of a fixed-width record: characters first..first+length-1 (1-based, as records are
+// described), cut short at the record's end.
+std::string_view recordField(std::string_view record, std::size_t first, std::size_t length);
+
+// The 17-character feature record: four padded coordinates and the type digit.
+std::string featureRecord(const Rect& rect, int type);
+Feature parseFeature(std::string_view record);
+
+// The 18-character door record: the tile's left, top, exclusive right and bottom, then the
+// orientation letter ('H' or 'V') and the kind letter ('A', 'N', 'C' or 'S').
+std::string doorRecord(const Rect& tile, char orientation, char kind);
+Rect parseDoorRect(std::string_view record);
+
+// The 16-character stairs record of a 16 x 16 staircase at (x, y).
+std::string stairsRecord(int x, int y);
+
+// A door's key across rooms: its four coordinates in plain decimal, run together.
+std::string doorKey(const Rect& tile);
+
+}  // namespace delvora

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "engine/steps.h"
+#include "engine_fixture.h"
+
+namespace delvora {
+namespace {
+
+using testing::drawsBetween;
+using testing::EngineFixture;
+
+// A state whose next Random(n) gives the wanted value.
+std::uint32_t stateGiving(int n, int wanted, std::uint32_t from = 1) {
+  for (std::uint32_t s = from;; ++s) {
+    RandomSource probe(s);
+    if (probe.Random(n) == wanted) return s;
+  }
+}
+
+TEST(River, StartOnTheEdgeDrawsOnceAndStops) {
+  EngineFixture f;
+  f.model->state.courseFlag = 0;
+  const std::uint32_t seed = stateGiving(600 - 16, 0);
+  f.model->random.setState(seed);
+  StepContext ctx = f.ctx();
+  BuildRiver(ctx);
+  EXPECT_EQ(f.canvas.lines, 0);
+  EXPECT_EQ(drawsBetween(seed, f.model->random.state()), 1);
+}
+
+TEST(River, WalkAcrossCountsItsDraws) {
+  // A west-to-east walk that stays inside takes exactly width / 8 steps.
+  int checked = 0;
+  for (std::uint32_t seed = 1; seed < 400 && checked < 20; ++seed) {
+    EngineFixture f;
+    f.model->state.mapWidth = 640;
+    f.model->state.mapHeight = 480;
+    f.model->state.courseFlag = 0;
+    f.model->random.setState(seed);
+    StepContext ctx = f.ctx();
+    BuildRiver(ctx);
+    if (f.canvas.lastX != 640) continue;  // drifted off the top or bottom edge
+    ++checked;
+    const int steps = f.canvas.lines;
+    EXPECT_EQ(steps, 80);
+    EXPECT_EQ(drawsBetween(seed, f.model->random.state()), 1 + 2 * steps + steps / 11);
+    EXPECT_EQ(f.canvas.penColor, colors::kBlue);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(f.canvas.widths[static_cast<std::size_t>(i)], 8);
+    for (int w : f.canvas.widths) {
+      EXPECT_GE(w, 2);
+      EXPECT_LE(w, 8);
+    }
+  }
+  EXPECT_GT(checked, 0);
+}
+
+TEST(Chasm, NorthToSouthWidthsAndDraws) {
+  EngineFixture f;
+  f.model->state.courseFlag = 1;
+  f.model->random.setState(4242);
+  StepContext ctx = f.ctx();
+  BuildChasm(ctx);
+  const int steps = f.canvas.lines;
+  ASSERT_GT(steps, 0);
+  EXPECT_EQ(drawsBetween(4242, f.model->random.state()), 1 + 2 * steps + steps / 4);
+  EXPECT_EQ(f.canvas.penColor, colors::kBlack);
+  for (int i = 0; i < 3 && i < steps; ++i)
+    EXPECT_EQ(f.canvas.widths[static_cast<std::size_t>(i)], 12);
+  for (int w : f.canvas.widths) {
+    EXPECT_GE(w, 3);
+    EXPECT_LE(w, 12);
+  }
+}
+
+}  // namespace
+}  // namespace delvora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace delvora {
+
+// Splits dressing file text into entries: CR LF, LF and CR all end a line, a leading UTF-8 BOM
+// is dropped, each line is trimmed of bytes <= ' ', lines starting "/*" are comments. A final
+// line end does not start an extra entry. Feed the file in chunks of any size, then finish().
+class DressingFileParser {
+ public:
+  void feed(std::string_view bytes);
+  void finish();
+
+  // Hands over the entries completed since the last call, in file order.
+  std::vector<std::string> takeEntries();
+
+ private:
+  void put(char c);
+  void endLine();
+
+  std::vector<std::string> m_entries;
+  std::string m_line;
+  // The first bytes of the file while they may still be a BOM.
+  std::string m_head;
+  bool m_atStart = true;
+  bool m_lastWasCr = false;
+  bool m_lineOpen = false;
+};
+
+// The file in directory dir whose name equals name without regard to ASCII letter case (an
+// exact match wins, then the first in byte order); empty when there is none. Directories do not
+// count as files.
+std::filesystem::path findDressingFile(const std::filesystem::path& dir, std::string_view name);
+
+// The directory to read dressing files from: dir when it can be listed, else the current
+// directory (empty path means the current directory).
+std::filesystem::path usableDressingDir(const std::string& dir);
+
+}  // namespace delvora

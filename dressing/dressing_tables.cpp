@@ -1,0 +1,96 @@
+#include "dressing/dressing_tables.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "dressing/builtin_dressing.h"
+#include "dressing/dressing_file.h"
+
+namespace delvora {
+
+namespace {
+
+using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+void appendBuiltins(DressingTable& table, std::span<const BuiltinEntry> builtins,
+                    RandomSource& random) {
+  for (const BuiltinEntry& entry : builtins) {
+    std::string text(entry.text);
+    if (entry.quantityRange > 0) {
+      text += std::to_string(random.Random(entry.quantityRange) + 1);
+      text += entry.after;
+    }
+    table.entries.push_back(std::move(text));
+  }
+  table.boundary = static_cast<int>(table.entries.size()) - 1;
+}
+
+// Appends what fits under the table limit; false (with a warning) once an entry did not fit.
+bool appendFileEntries(DressingTable& table, std::vector<std::string> entries,
+                       const std::string& fileName, LoadResult& result) {
+  for (std::string& entry : entries) {
+    if (table.entries.size() >= kMaxTableEntries) {
+      result.warnings.push_back("Dressing file " + fileName +
+                                " has more entries than fit: a table " + "holds at most " +
+                                std::to_string(kMaxTableEntries) + ", the rest were not loaded");
+      return false;
+    }
+    table.entries.push_back(std::move(entry));
+  }
+  return true;
+}
+
+// Reads one dressing file into the table; sets result.error when the file cannot be read.
+void loadFile(DressingTable& table, const std::filesystem::path& path, LoadResult& result) {
+  const std::string fileName = path.string();
+  const FilePtr file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
+  if (!file) {
+    result.error = "Cannot open file " + fileName;
+    return;
+  }
+  DressingFileParser parser;
+  std::string chunk(64 * 1024, '\0');
+  bool room = true;
+  while (room) {
+    const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
+    parser.feed(std::string_view(chunk.data(), got));
+    if (got < chunk.size()) {
+      if (std::ferror(file.get()) != 0) {
+        result.error = "Cannot read file " + fileName;
+        return;
+      }
+      parser.finish();
+      appendFileEntries(table, parser.takeEntries(), fileName, result);
+      return;
+    }
+    room = appendFileEntries(table, parser.takeEntries(), fileName, result);
+  }
+}
+
+}  // namespace
+
+std::array<DressingTable*, 6> DressingTables::all() {
+  return {&FluffDesc, &FluffSounds, &FluffSmells, &FluffItems, &FluffTraps, &FluffTreasure};
+}
+
+std::array<const DressingTable*, 6> DressingTables::all() const {
+  return {&FluffDesc, &FluffSounds, &FluffSmells, &FluffItems, &FluffTraps, &FluffTreasure};
+}
+
+LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir) {
+  LoadResult result;
+  const std::filesystem::path dir = usableDressingDir(dressingDir);
+  const auto all = tables.all();
+  for (DressingTable* table : all) *table = DressingTable{};
+  const auto builtins = builtinDressing();
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    appendBuiltins(*all[i], builtins[i], random);
+    const std::filesystem::path file = findDressingFile(dir, kDressingFileNames[i]);
+    if (file.empty()) continue;
+    loadFile(*all[i], file, result);
+    if (!result.ok()) break;
+  }
+  return result;
+}
+
+}  // namespace delvora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "engine/random_source.h"
+
+namespace delvora {
+
+// An ordered table of dressing texts addressed by zero-based index; index 0 is the
+// empty-category entry.
+struct DressingTable {
+  std::vector<std::string> entries;
+  // Index of the last built-in entry; greater indexes came from the table's dressing file.
+  int boundary = 0;
+};
+
+// The six dressing tables a room is dressed from.
+struct DressingTables {
+  DressingTable FluffDesc, FluffSounds, FluffSmells, FluffItems, FluffTraps, FluffTreasure;
+
+  // The six tables in the order descriptions, sounds, smells, items, traps, treasure.
+  std::array<DressingTable*, 6> all();
+  std::array<const DressingTable*, 6> all() const;
+};
+
+// What a load reports: warnings that did not stop it, and the error that did (empty if none).
+struct LoadResult {
+  std::vector<std::string> warnings;
+  std::string error;
+  bool ok() const { return error.empty(); }
+};
+
+// A table never holds more entries than a four-digit index can address.
+inline constexpr std::size_t kMaxTableEntries = 10000;
+
+// The dressing file of each table, in table order.
+inline constexpr std::array<const char*, 6> kDressingFileNames = {
+    "Descriptions.txt", "Sounds.txt", "Smells.txt", "Items.txt", "Traps.txt", "Treasure.txt"};
+
+// Empties and refills the six tables: built-in entries (17 quantity draws) then each dressing
+// file found in dressingDir (empty = current directory; a directory that cannot be used falls
+// back to the current directory). File names match without regard to letter case. A file that
+// exists but cannot be read stops the load with "Cannot open file <path>" or "Cannot read file
+// <path>"; the tables keep what was loaded up to then.
+LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir);
+
+}  // namespace delvora

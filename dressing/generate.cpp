@@ -1,0 +1,23 @@
+#include "dressing/generate.h"
+
+#include "dressing/room_dressing.h"
+
+namespace delvora {
+
+GenerateResult generateDungeon(MapModel& model, const Settings& settings, DressingTables& tables,
+                               Canvas& canvas, const RunHooks& hooks) {
+  GenerateResult result;
+  model.random.setState(settings.seed);
+  // The quantity draws of the load are the first draws of every dungeon.
+  result.load = AddFluff(tables, model.random, settings.dressingDir);
+  if (!result.load.ok()) return result;
+  StepContext ctx{model, settings, canvas};
+  RunHooks runHooks;
+  runHooks.processMessages = hooks.processMessages;
+  runHooks.numberRooms = [&](StepContext& c) { NumberRooms(c, tables, hooks.processMessages); };
+  result.run = FormShow(ctx, runHooks);
+  result.generated = true;
+  return result;
+}
+
+}  // namespace delvora

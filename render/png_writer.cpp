@@ -1,0 +1,114 @@
+#include "render/png_writer.h"
+
+#include <fcntl.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+namespace delvora {
+
+namespace {
+
+// libpng reports errors by longjmp; the message is kept here for the caller.
+struct PngErrorState {
+  char message[256] = "";
+};
+
+void onPngError(png_structp png, png_const_charp message) {
+  auto* state = static_cast<PngErrorState*>(png_get_error_ptr(png));
+  std::snprintf(state->message, sizeof state->message, "%s", message);
+  png_longjmp(png, 1);
+}
+
+void onPngWarning(png_structp, png_const_charp) {}
+
+// Holds no object with a destructor between setjmp and the last libpng call, so the longjmp
+// out of libpng skips nothing. Returns false with state.message set on failure.
+bool encodeRows(std::FILE* file, int width, int height, const PngRowSource& rows,
+                PngErrorState& state) {
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, onPngError, onPngWarning);
+  if (png == nullptr) {
+    std::snprintf(state.message, sizeof state.message, "out of memory");
+    return false;
+  }
+  png_infop info = png_create_info_struct(png);
+  if (info == nullptr) {
+    std::snprintf(state.message, sizeof state.message, "out of memory");
+    png_destroy_write_struct(&png, nullptr);
+    return false;
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return false;
+  }
+  png_init_io(png, file);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+               PNG_FILTER_TYPE_DEFAULT);
+  png_write_info(png, info);
+  for (int y = 0; y < height; ++y) png_write_row(png, rows(y));
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+// A new file beside path that no one else is writing; mode 0666 less the umask, as for the
+// final file.
+std::FILE* createTemporary(const std::string& path, std::string& temporary) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+      std::FILE* file = fdopen(fd, "wb");
+      if (file == nullptr) close(fd);
+      return file;
+    }
+    if (errno != EEXIST) return nullptr;
+  }
+  return nullptr;
+}
+
+std::string failure(const std::string& path, const std::string& reason) {
+  return "Cannot write PNG file " + path + ": " + reason;
+}
+
+}  // namespace
+
+std::string writePngRows(int width, int height, const PngRowSource& rows, const std::string& path) {
+  if (width <= 0 || height <= 0) return failure(path, "the image is empty");
+  std::string temporary;
+  std::FILE* file = createTemporary(path, temporary);
+  if (file == nullptr) return failure(path, std::strerror(errno));
+  PngErrorState state;
+  bool ok = encodeRows(file, width, height, rows, state);
+  std::string reason = state.message;
+  if (ok && (std::fflush(file) != 0 || fsync(fileno(file)) != 0)) {
+    ok = false;
+    reason = std::strerror(errno);
+  }
+  if (std::fclose(file) != 0 && ok) {
+    ok = false;
+    reason = std::strerror(errno);
+  }
+  if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
+    ok = false;
+    reason = std::strerror(errno);
+  }
+  if (!ok) {
+    std::remove(temporary.c_str());
+    return failure(path, reason);
+  }
+  return "";
+}
+
+std::string writePng(const Bitmap& bitmap, const std::string& path) {
+  return writePngRows(
+      bitmap.width(), bitmap.height(), [&bitmap](int y) { return bitmap.row(y); }, path);
+}
+
+}  // namespace delvora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "render/bitmap.h"
+
+namespace delvora {
+
+// Hands out row y (0 <= y < height, asked for in order) as width * 3 RGB bytes; the pointer
+// need only stay valid until the next call.
+using PngRowSource = std::function<const std::uint8_t*(int y)>;
+
+// Writes a width x height 24-bit RGB PNG whose rows come from rows, one at a time. The image is
+// written to a temporary file beside path and then renamed over it, so a failed write leaves
+// an existing file untouched. Returns "" on success, else a one-line message naming the file.
+std::string writePngRows(int width, int height, const PngRowSource& rows, const std::string& path);
+
+// Writes the bitmap as a 24-bit RGB PNG; see writePngRows.
+std::string writePng(const Bitmap& bitmap, const std::string& path);
+
+}  // namespace delvora

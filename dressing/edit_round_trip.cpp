@@ -136,6 +136,7 @@ std::string ReWriteFluff(MapModel& model, DressingTables& tables, const std::str
     for (std::size_t i = 0; i < kKeys.size(); ++i) rebuilt += index;
     record = std::move(rebuilt);
   }
+  model.fluffEdited = true;
   return "";
 }
 

@@ -18,7 +18,8 @@ std::vector<std::string> buildEditingFile(const MapModel& model, const DressingT
 
 // Reads an edited file back: the n-th keyed line of each kind becomes entry n - 1 of its table
 // and every room points at its own texts. Returns "" or "Cannot open file <path>"; when the file
-// cannot be read, the tables and lstFluff are left exactly as they were.
+// cannot be read, the tables and lstFluff are left exactly as they were. Sets model.fluffEdited on
+// success.
 std::string ReWriteFluff(MapModel& model, DressingTables& tables, const std::string& path);
 
 }  // namespace delvora

@@ -8,6 +8,7 @@ void MapModel::clearMapLists() {
   lstCorridors.clear();
   lstDoorDress.clear();
   lstFluff.clear();
+  fluffEdited = false;
 }
 
 void CheckBitMap(StepContext& ctx, int left, int top, int right, int bottom) {

@@ -65,6 +65,9 @@ struct MapModel {
   RecordList lstFluff;
   // Door dressing records, sorted.
   SortedRecordList lstDoorDress;
+  // Set by an editing round trip (ReWriteFluff): index 0 of each dressing table then holds room
+  // 1's own text instead of the empty-category entry. Cleared with the per-map lists.
+  bool fluffEdited = false;
   EngineState state;
 
   // Empties the per-map lists, as closing the map window does.

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace delvora {
+
+// The print progress window: caption "Printing" (the progress text while a job prints), a
+// "&Cancel" default button, always on top, centred on the screen, without a close button.
+class TAbortDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Client size at 96 dots per inch; scaled to the screen's resolution.
+  static constexpr int kClientWidth = 174;
+  static constexpr int kClientHeight = 98;
+
+  explicit TAbortDialog(QWidget* parent = nullptr);
+
+  // 0 until Cancel is pressed, then -1.
+  int cancelFlag() const { return m_cancelFlag; }
+  bool cancelled() const { return m_cancelFlag != 0; }
+  QPushButton* btnCancel() const { return m_btnCancel; }
+
+  // Sets the caption and lets the dialog process its pending events.
+  void setText(const QString& text);
+  // Lets the dialog process its pending events, then tells whether Cancel was pressed.
+  bool checkCancelled();
+
+  void btnCancelClick() { m_cancelFlag = -1; }
+  // Escape counts as Cancel and leaves the dialog open, as the close button is missing.
+  void reject() override { btnCancelClick(); }
+
+ private:
+  QPushButton* m_btnCancel = nullptr;
+  int m_cancelFlag = 0;
+};
+
+}  // namespace delvora

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace delvora {
+
+// The 30-pixel strip above the map: "Arch", "Door", "Concealed Door" and "Secret Door", each
+// followed by its 25 x 10 colour swatch. It is part of the window, never of the map picture.
+class LegendStrip : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kHeight = 30;
+
+  explicit LegendStrip(QWidget* parent = nullptr);
+};
+
+}  // namespace delvora

@@ -1,0 +1,25 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/dialogs.h"
+#include "app/options_window.h"
+#include "app/program.h"
+#include "app/single_instance.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Delvora"));
+  QApplication::setApplicationVersion(QStringLiteral(DELVORA_VERSION));
+
+  delvora::SingleInstance instance(delvora::SingleInstance::defaultName());
+  if (instance.signalRunningCopy()) return 0;
+  instance.listen();
+
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icon.xpm")));
+  delvora::Dialogs dialogs;
+  delvora::Program program(dialogs);
+  QObject::connect(&instance, &delvora::SingleInstance::activationRequested,
+                   [&program] { program.bringToFront(); });
+  program.options().show();
+  return QApplication::exec();
+}

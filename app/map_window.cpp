@@ -1,0 +1,219 @@
+#include "app/map_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <cstdio>
+
+#include "app/dialogs.h"
+#include "app/legend_strip.h"
+#include "app/map_view.h"
+#include "app/qt_text.h"
+#include "app/window_print_ui.h"
+#include "dressing/generate.h"
+#include "render/qt/print_commands.h"
+
+namespace delvora {
+
+MapWindow::MapWindow(Dialogs& dialogs, std::function<Settings()> readSettings, QWidget* parent)
+    : QMainWindow(parent),
+      m_dialogs(dialogs),
+      m_readSettings(std::move(readSettings)),
+      m_model(std::make_unique<MapModel>()),
+      m_printSession(std::make_unique<PrintSession>()),
+      m_printUi(std::make_unique<WindowPrintUi>(*this, dialogs)) {
+  setWindowTitle(QStringLiteral("Delvora"));
+  setWindowModality(Qt::ApplicationModal);
+  move(2, 1);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(new LegendStrip(central));
+  m_scrollBox = new QScrollArea(central);
+  m_scrollBox->setFrameShape(QFrame::NoFrame);
+  m_scrollBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  m_view = new MapView;
+  m_scrollBox->setWidget(m_view);
+  layout->addWidget(m_scrollBox, 1);
+  setCentralWidget(central);
+  buildMenus();
+
+  m_view->setMouseMoveHandler([this](int x, int y) { Image1MouseMove(x, y); });
+  connect(m_view, &MapView::painted, this, [this] {
+    if (!m_generateTimer.isValid() || m_busy) return;
+    if (qEnvironmentVariableIsSet("DELVORA_TIMING")) {
+      std::fprintf(stderr, "delvora: Generate to painted map: %.2f ms\n",
+                   static_cast<double>(m_generateTimer.nsecsElapsed()) / 1e6);
+    }
+    m_generateTimer.invalidate();
+  });
+  reloadDressing();
+  // The window system's window is made now, at start-up, so that the first "Generate" does not
+  // wait for it.
+  ensurePolished();
+  winId();
+}
+
+MapWindow::~MapWindow() = default;
+
+void MapWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("File"));
+  m_menu.print = file->addAction(tr("Print Map"));
+  m_menu.printMap25mmScale = file->addAction(tr("Print Map 25mm Scale"));
+  m_menu.saveAs = file->addAction(tr("Save Map As"));
+  m_menu.saveAs->setEnabled(false);
+  m_menu.printDressing = file->addAction(tr("Print Dressing"));
+  m_menu.saveDressingAs = file->addAction(tr("Save Dressing As"));
+  m_menu.exportCC2 = file->addAction(tr("Export as CC2 script"));
+  m_menu.exportCC2->setEnabled(false);
+  m_menu.edit = menuBar()->addAction(tr("Edit"));
+  QMenu* deadEnds = menuBar()->addMenu(tr("Dead Ends"));
+  m_menu.lots = deadEnds->addAction(tr("Lots"));
+  m_menu.some = deadEnds->addAction(tr("Some"));
+  m_menu.aFew = deadEnds->addAction(tr("A Few"));
+  for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setCheckable(true);
+  m_menu.lots->setChecked(true);
+  m_menu.exit = menuBar()->addAction(tr("Exit"));
+
+  connect(m_menu.print, &QAction::triggered, this, &MapWindow::Print1Click);
+  connect(m_menu.printMap25mmScale, &QAction::triggered, this, &MapWindow::PrintMap25mmScale1Click);
+  connect(m_menu.printDressing, &QAction::triggered, this, &MapWindow::PrintDressing1Click);
+  connect(m_menu.saveDressingAs, &QAction::triggered, this, &MapWindow::SaveDressingAs1Click);
+  connect(m_menu.edit, &QAction::triggered, this, &MapWindow::Edit1Click);
+  // "Lots" has no action; choosing it must not take its check mark away.
+  connect(m_menu.lots, &QAction::triggered, this, [this] { m_menu.lots->setChecked(true); });
+  connect(m_menu.some, &QAction::triggered, this, &MapWindow::Some1Click);
+  connect(m_menu.aFew, &QAction::triggered, this, &MapWindow::AFew1Click);
+  connect(m_menu.exit, &QAction::triggered, this, &MapWindow::Exit1Click);
+}
+
+bool MapWindow::generate() {
+  m_generateTimer.start();
+  const Settings settings = m_readSettings();
+  prepareShowing(settings);
+  m_model->clearMapLists();
+  RunHooks hooks;
+  hooks.processMessages = [this] { processMessages(); };
+  m_busy = true;
+  const GenerateResult result = generateDungeon(*m_model, settings, m_tables, m_canvas, hooks);
+  m_busy = false;
+  if (!result.generated) {
+    m_generateTimer.invalidate();
+    hide();
+    m_dialogs.showMessage(nullptr, fromDressingBytes(result.load.error));
+    return false;
+  }
+  showPicture();
+  fitWindow();
+  return true;
+}
+
+void MapWindow::showModal() {
+  if (!generate()) return;
+  QEventLoop loop;
+  connect(this, &MapWindow::closed, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void MapWindow::prepareShowing(const Settings& settings) {
+  // Auto-size on and the normal window state: the window grows to fit the new picture.
+  setMinimumSize(0, 0);
+  if (isMaximized()) showNormal();
+  m_menu.lots->setChecked(true);
+  m_menu.some->setChecked(false);
+  m_menu.aFew->setChecked(false);
+  m_menu.printDressing->setEnabled(settings.dressing);
+  m_menu.saveDressingAs->setEnabled(settings.dressing);
+}
+
+void MapWindow::processMessages() {
+  // The window appears with the background at the first pause of the build, already at the
+  // size of the map.
+  if (!isVisible()) {
+    showPicture();
+    fitWindow();
+    // A modal window opens on top of the window that opened it.
+    raise();
+    activateWindow();
+  }
+  // Only repaints: no command may run on a half-built map.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MapWindow::showPicture() {
+  m_view->setPicture(toQImage(m_canvas.bitmap()));
+}
+
+void MapWindow::fitWindow() {
+  const QSize picture = m_view->size();
+  const QSize screenSize = screen()->geometry().size();
+  if (picture.width() >= screenSize.width() || picture.height() >= screenSize.height()) {
+    // Auto-size off: the view fills the client area below the legend strip.
+    m_scrollBox->setMinimumSize(0, 0);
+    showMaximized();
+    return;
+  }
+  m_scrollBox->setMinimumSize(picture);
+  layout()->invalidate();
+  layout()->activate();
+  resize(minimumSizeHint());
+  show();
+}
+
+void MapWindow::Some1Click() {
+  m_menu.some->setChecked(true);
+  m_menu.lots->setChecked(false);
+  m_menu.aFew->setChecked(false);
+  m_menu.lots->setEnabled(false);
+  m_menu.some->setEnabled(false);
+  runDeadEnds(m_menu.aFew->isChecked() ? DeadEndMode::AFew : DeadEndMode::Some);
+}
+
+void MapWindow::AFew1Click() {
+  // The tick is set first: it is what tells the clean-up its mode.
+  m_menu.aFew->setChecked(true);
+  m_menu.lots->setChecked(false);
+  m_menu.some->setChecked(false);
+  for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setEnabled(false);
+  runDeadEnds(m_menu.aFew->isChecked() ? DeadEndMode::AFew : DeadEndMode::Some);
+}
+
+void MapWindow::runDeadEnds(DeadEndMode mode) {
+  const Settings settings = m_readSettings();
+  StepContext ctx{*m_model, settings, m_canvas};
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  m_busy = true;
+  CleanDeadEnds(ctx, mode,
+                [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  m_busy = false;
+  QApplication::restoreOverrideCursor();
+  showPicture();
+}
+
+void MapWindow::Exit1Click() {
+  if (m_busy) return;
+  emptyListsAndMenus();
+  close();
+}
+
+void MapWindow::emptyListsAndMenus() {
+  m_model->clearMapLists();
+  for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setEnabled(true);
+}
+
+void MapWindow::closeEvent(QCloseEvent* event) {
+  if (m_busy) {
+    event->ignore();
+    return;
+  }
+  emptyListsAndMenus();
+  event->accept();
+  emit closed();
+}
+
+}  // namespace delvora

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "dressing/dressing_tables.h"
+#include "engine/dead_ends.h"
+#include "engine/map_model.h"
+#include "render/raster_canvas.h"
+
+class QAction;
+class QScrollArea;
+
+namespace delvora {
+
+class Dialogs;
+class MapView;
+class WindowPrintUi;
+struct PrintSession;
+struct PrintSource;
+
+// The map window: shows the generated dungeon with its legend strip and runs the menu commands
+// on it (dead ends, dressing report, dressing editing). It owns the map model, the dressing
+// tables and the map canvas for the life of the program.
+class MapWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The menu entries, in menu order.
+  struct Menu {
+    QAction* print = nullptr;
+    QAction* printMap25mmScale = nullptr;
+    QAction* saveAs = nullptr;
+    QAction* printDressing = nullptr;
+    QAction* saveDressingAs = nullptr;
+    QAction* exportCC2 = nullptr;
+    QAction* edit = nullptr;
+    QAction* lots = nullptr;
+    QAction* some = nullptr;
+    QAction* aFew = nullptr;
+    QAction* exit = nullptr;
+  };
+
+  // readSettings gives the generation settings as the option windows show them; it is asked
+  // again at every step that reads them. Loads the dressing tables.
+  MapWindow(Dialogs& dialogs, std::function<Settings()> readSettings, QWidget* parent = nullptr);
+  ~MapWindow() override;
+
+  // One generation: seeds, reloads the dressing, opens the window (modal) and runs the build.
+  // False when the dressing load failed: its message was shown and the window did not open.
+  bool generate();
+  // generate(), then waits until the user closes the window.
+  void showModal();
+
+  // Reloads the dressing tables from the dressing directory; a failure is shown as a message.
+  void reloadDressing();
+
+  const MapModel& model() const { return *m_model; }
+  const DressingTables& tables() const { return m_tables; }
+  const Bitmap& bitmap() const { return m_canvas.bitmap(); }
+  MapView* view() const { return m_view; }
+  QScrollArea* scrollArea() const { return m_scrollBox; }
+  const Menu& menu() const { return m_menu; }
+  // True while a build or a clean-up runs.
+  bool busy() const { return m_busy; }
+
+  // Menu handlers.
+  void Print1Click();
+  void PrintMap25mmScale1Click();
+  void PrintDressing1Click();
+  void SaveDressingAs1Click();
+  void Edit1Click();
+  void Some1Click();
+  void AFew1Click();
+  void Exit1Click();
+  // The mouse-move handler of the map picture (map pixels).
+  void Image1MouseMove(int x, int y);
+
+ signals:
+  // The window was closed and its lists emptied; a modal showing ends here.
+  void closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  void prepareShowing(const Settings& settings);
+  void showPicture();
+  void fitWindow();
+  void runDeadEnds(DeadEndMode mode);
+  void emptyListsAndMenus();
+  void processMessages();
+  // The map, dressing and caption as the print commands read them.
+  PrintSource printSource(const Settings& settings) const;
+
+  Dialogs& m_dialogs;
+  std::function<Settings()> m_readSettings;
+  std::unique_ptr<MapModel> m_model;
+  DressingTables m_tables;
+  RasterCanvas m_canvas;
+  // Printing state kept for the life of the program (orientation, the job running).
+  std::unique_ptr<PrintSession> m_printSession;
+  std::unique_ptr<WindowPrintUi> m_printUi;
+  Menu m_menu;
+  MapView* m_view = nullptr;
+  QScrollArea* m_scrollBox = nullptr;
+  // True while a build or a clean-up runs: the window may repaint but not be closed.
+  bool m_busy = false;
+  // Times "Generate" to the first paint of the finished map when DELVORA_TIMING is set.
+  QElapsedTimer m_generateTimer;
+};
+
+}  // namespace delvora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include "app/abort_dialog.h"
+#include "app/dialogs.h"
+#include "render/qt/print_commands.h"
+
+class QWidget;
+
+namespace delvora {
+
+// The print commands' user interface on the map window: message boxes and the save dialog
+// through Dialogs, the abort dialog owned by the window, the busy cursor and the window's
+// enabled state.
+class WindowPrintUi final : public PrintUi {
+ public:
+  WindowPrintUi(QWidget& window, Dialogs& dialogs) : m_window(window), m_dialogs(dialogs) {}
+  ~WindowPrintUi() override;
+
+  void showMessage(const std::string& text) override;
+  // A save dialog for "Delvora.pdf".
+  std::string askPdfFileName() override;
+  bool createAbortDialog() override;
+  void setAbortText(const std::string& text) override;
+  bool abortCancelled() override;
+  void closeAbortDialog() override;
+  void processEvents() override;
+  void setBusy(bool busy) override;
+  void setWindowEnabled(bool enabled) override;
+
+  // The open abort dialog, or nullptr.
+  TAbortDialog* abortDialog() const { return m_abortDialog.get(); }
+
+ private:
+  QWidget& m_window;
+  Dialogs& m_dialogs;
+  std::unique_ptr<TAbortDialog> m_abortDialog;
+};
+
+}  // namespace delvora

@@ -1,0 +1,82 @@
+#include "cli/cli_run.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/dump_writer.h"
+#include "cli/print_outputs.h"
+#include "dressing/dressing_tables.h"
+#include "dressing/generate.h"
+#include "dressing/report.h"
+#include "engine/dead_ends.h"
+#include "engine/map_model.h"
+#include "render/bitmap.h"
+#include "render/png_writer.h"
+#include "render/raster_canvas.h"
+
+namespace delvora {
+namespace {
+
+void printWarning(std::ostream& err, std::string_view text) {
+  if (!text.starts_with("warning")) err << "warning: ";
+  err << text << '\n';
+}
+
+// "Save Dressing As" is only offered when the run dressed the map; without dressing the CLI
+// still writes the title block so that a requested file always appears.
+std::vector<std::string> reportItems(const MapModel& model, const DressingTables& tables,
+                                     const Settings& settings, std::ostream& err) {
+  std::vector<std::string> items = buildDressingReport(model, tables, settings.title);
+  if (!settings.dressing) {
+    err << "note: dressing is off; the report holds only the title\n";
+    items.resize(1);
+  }
+  return items;
+}
+
+// Writes every output asked for, even after one fails, so each failure is reported.
+bool writeOutputs(const CliOptions& options, const MapModel& model, const DressingTables& tables,
+                  const Bitmap& map, std::ostream& out, std::ostream& err) {
+  bool ok = true;
+  const auto check = [&](const std::string& message) {
+    if (message.empty()) return;
+    err << message << '\n';
+    ok = false;
+  };
+  if (!options.pngPath.empty()) check(writePng(map, options.pngPath));
+  if (!options.reportPath.empty()) {
+    check(writeTextFile(options.reportPath, reportItems(model, tables, options.settings, err)));
+  }
+  if (!options.dumpPath.empty()) check(writeDump(model, options.dumpPath, out));
+  for (const std::string& message :
+       writePrintOutputs(options.print, model, map, tables, options.settings)) {
+    check(message);
+  }
+  return ok;
+}
+
+}  // namespace
+
+int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  const Settings& settings = options.settings;
+  const auto model = std::make_unique<MapModel>();
+  RasterCanvas canvas;
+  DressingTables tables;
+  const GenerateResult result = generateDungeon(*model, settings, tables, canvas);
+  for (const std::string& warning : result.load.warnings) printWarning(err, warning);
+  if (!result.load.ok() || !result.generated) {
+    err << (result.load.ok() ? "the generation did not run" : result.load.error) << '\n';
+    return kExitFailure;
+  }
+  if (result.run.stairsShortfall > 0) {
+    err << "warning: placed " << settings.stairs - result.run.stairsShortfall << " of "
+        << settings.stairs << " staircases\n";
+  }
+  StepContext ctx{*model, settings, canvas};
+  for (const DeadEndMode mode : options.deadEnds) CleanDeadEnds(ctx, mode);
+  return writeOutputs(options, *model, tables, canvas.bitmap(), out, err) ? kExitOk : kExitFailure;
+}
+
+}  // namespace delvora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/print_outputs.h"
+#include "engine/dead_ends.h"
+#include "engine/settings.h"
+
+namespace delvora {
+
+// Everything one delvora-cli invocation asks for: the generation settings, the clean-ups to run
+// after the generation and the files to write.
+struct CliOptions {
+  Settings settings;
+  // Dead-end clean-ups in the order they run: none, Some, A Few, or Some then A Few.
+  std::vector<DeadEndMode> deadEnds;
+  // Output paths; empty means "not written". A dump path of "-" is standard output.
+  std::string pngPath;
+  std::string reportPath;
+  std::string dumpPath;
+  // PDFs of the three print commands.
+  PrintPaths print;
+  bool showHelp = false;
+  bool showVersion = false;
+};
+
+// The outcome of parsing: the options, or one line naming the bad option and what it accepts.
+struct ParseResult {
+  CliOptions options;
+  std::string error;
+  bool ok() const { return error.empty(); }
+};
+
+// Parses the arguments after the program name. Options take their value as the next argument or
+// after "=" ("--seed 7", "--seed=7"); a later option overrides an earlier one. Parsing stops at
+// --help or --version.
+ParseResult parseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace delvora

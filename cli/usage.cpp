@@ -1,0 +1,56 @@
+#include "cli/usage.h"
+
+#ifndef DELVORA_VERSION
+#define DELVORA_VERSION "unknown"
+#endif
+
+namespace delvora {
+
+std::string usageText() {
+  return R"(Usage: delvora-cli [options]
+
+Generates one dungeon exactly as "Generate" does (seed, dressing tables, the run), optionally
+cleans up dead ends, and writes the files asked for.
+
+Generation:
+  --seed N                 seed of the random source, 0..4294967295 (default 66205318)
+  --map-size WxH           640x480, 800x600, 1024x768 or 1280x1024 (default 800x600)
+  --iterations N           build attempts, 1..100000 (default 250)
+  --room-size S            tiny, small, medium or large (default small)
+  --corridors S            straight, twisty or very-twisty (default straight)
+  --stairs N               staircases, 0..10 (default 0)
+  --no-number-rooms        do not number rooms (and so no dressing)
+  --no-dressing            do not dress rooms and doors
+  --no-grid                do not draw the grid
+  --river, --chasm         draw a river / a chasm
+  --no-background          plain white background instead of speckled rock
+  --no-snap                do not snap positions to the 16-pixel grid
+  --concealed N            percentage of concealed doors, 0..20 (default 13)
+  --secret N               percentage of secret doors, 0..20 (default 3)
+  --no-corridor-stairs     no staircases in corridors
+  --dress-roll N           dress a room on a roll of N or below, 1..6 (default 1)
+  --no-internal-dressing   pick only entries from dressing files
+  --dressing-dir DIR       directory of the dressing files (default: current directory)
+  --title TEXT             map title, the first line of the report (default empty)
+  --dead-ends LIST         clean-ups after the run: some, few or some,few
+
+Output (nothing is written unless asked):
+  -o, --output FILE        the map as a 24-bit RGB PNG
+  --report FILE            the dressing report (CR LF line ends)
+  --dump FILE              the model lists as text; - is standard output
+  --print-map FILE         "Print Map" as PDF: the whole map on one landscape page
+  --print-25mm FILE        "Print Map 25mm Scale" as PDF: 25.6 mm a grid square, many pages
+  --print-dressing FILE    "Print Dressing" as PDF
+  --help                   show this text
+  --version                show the version
+
+Exit status: 0 done, 1 a dressing file or an output could not be read or written,
+2 bad usage (nothing is written).
+)";
+}
+
+std::string versionText() {
+  return std::string("delvora-cli ") + DELVORA_VERSION + "\n";
+}
+
+}  // namespace delvora

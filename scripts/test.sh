@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds Delvora and runs every test twice: a Release build with warnings as errors, then a
+# Debug build under AddressSanitizer and UndefinedBehaviorSanitizer. Fails on any error.
+# Extra arguments go to both CMake configure steps, e.g. -DDELVORA_BUILD_GUI=OFF.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs=2
+# Window tests need no display.
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+
+# A no-op when every package is installed; on a fresh machine it installs them.
+bash "$root/scripts/install-deps.sh"
+
+echo "== Release build with -Werror"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON "$@"
+cmake --build "$root/build" -j"$jobs"
+ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+
+echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDELVORA_SANITIZE=ON \
+  -DDELVORA_WERROR=ON -DDELVORA_BUILD_BENCHMARKS=OFF "$@"
+cmake --build "$root/build-asan" -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
+
+echo "== All tests passed"

@@ -1,0 +1,399 @@
+// The map window: "Generate" against the engine run directly, the menu states through the
+// dead-end commands, the window fit, closing, the hover read-out and the speed figures.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/map_view.h"
+#include "app/map_window.h"
+#include "app/options_window.h"
+#include "app/program.h"
+#include "app/qt_text.h"
+#include "app_test_support.h"
+#include "dressing/generate.h"
+#include "render/hover_text.h"
+
+using namespace delvora;
+
+Q_DECLARE_METATYPE(delvora::Settings)
+
+namespace {
+
+struct Direct {
+  std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
+  DressingTables tables;
+  RasterCanvas canvas;
+};
+
+// The engine run as delvora-cli makes it, with no window involved.
+std::unique_ptr<Direct> runDirect(const Settings& settings) {
+  auto direct = std::make_unique<Direct>();
+  generateDungeon(*direct->model, settings, direct->tables, direct->canvas);
+  return direct;
+}
+
+Settings largest() {
+  Settings s;
+  s.mapSizeIndex = 3;
+  s.iterations = 3000;
+  s.roomSize = RoomSize::Large;
+  s.corridorStyle = CorridorStyle::VeryTwisty;
+  s.stairs = 10;
+  s.river = true;
+  s.chasm = true;
+  s.dressRoll = 6;
+  return s;
+}
+
+void compareModels(const MapModel& shown, const MapModel& direct) {
+  QCOMPARE(shown.lstWalls.records(), direct.lstWalls.records());
+  QCOMPARE(shown.lstCorridors, direct.lstCorridors);
+  QCOMPARE(shown.lstDoors.records(), direct.lstDoors.records());
+  QCOMPARE(shown.lstStairs, direct.lstStairs);
+  QCOMPARE(shown.lstFluff, direct.lstFluff);
+  QCOMPARE(shown.lstDoorDress.records(), direct.lstDoorDress.records());
+  QCOMPARE(shown.lstEligable, direct.lstEligable);
+  QCOMPARE(shown.random.state(), direct.random.state());
+}
+
+// A pixel of a room, of a corridor outside every room, and of rock.
+struct Probes {
+  QPoint room, corridor, rock;
+};
+
+Probes findProbes(const MapModel& model) {
+  Probes probes{{-1, -1}, {-1, -1}, {-1, -1}};
+  if (!model.lstFluff.empty()) {
+    const Feature room = parseFeature(model.lstFluff.front().substr(4, 16) + "1");
+    probes.room = {(room.rect.left + room.rect.right) / 2, (room.rect.top + room.rect.bottom) / 2};
+  }
+  for (const std::string& record : model.lstCorridors) {
+    const Feature corridor = parseFeature(record);
+    const QPoint mid{(corridor.rect.left + corridor.rect.right) / 2,
+                     (corridor.rect.top + corridor.rect.bottom) / 2};
+    bool inRoom = false;
+    for (const std::string& fluff : model.lstFluff) {
+      const Feature room = parseFeature(fluff.substr(4, 16) + "1");
+      inRoom = inRoom || (mid.x() >= room.rect.left && mid.x() <= room.rect.right &&
+                          mid.y() >= room.rect.top && mid.y() <= room.rect.bottom);
+    }
+    if (!inRoom) {
+      probes.corridor = mid;
+      break;
+    }
+  }
+  for (int x = 0; x < model.grid.width() && probes.rock.x() < 0; x += 7) {
+    if (!model.grid.covered(x, 3)) probes.rock = {x, 3};
+  }
+  return probes;
+}
+
+}  // namespace
+
+class MapWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void cleanup();
+  void generateEqualsTheEngine_data();
+  void generateEqualsTheEngine();
+  void generateButtonShowsModallyAndClosingEmpties();
+  void dressingMenuFollowsDressing_data();
+  void dressingMenuFollowsDressing();
+  void deadEndMenusThroughSomeAndAFew();
+  void aFewAloneDisablesAll();
+  void windowFitsTheScreen_data();
+  void windowFitsTheScreen();
+  void hoverTextOverRoomCorridorAndRock();
+  void hoverIgnoredWithoutDressing();
+  void tooltipShowsDressingAsTyped();
+  void speed();
+
+ private:
+  MapWindow& map() { return m_program->map(); }
+
+  QTemporaryDir m_work;
+  FakeDialogs m_dialogs;
+  std::unique_ptr<Program> m_program;
+};
+
+void MapWindowTest::initTestCase() {
+  QVERIFY(m_work.isValid());
+  QVERIFY(QDir::setCurrent(m_work.path()));
+  m_program = std::make_unique<Program>(m_dialogs);
+}
+
+void MapWindowTest::cleanup() {
+  map().close();
+  applySettings(*m_program, Settings{});
+}
+
+void MapWindowTest::generateEqualsTheEngine_data() {
+  QTest::addColumn<Settings>("settings");
+  QTest::newRow("defaults") << Settings{};
+  QTest::newRow("largest") << largest();
+  Settings small;
+  small.mapSizeIndex = 0;
+  small.iterations = 100;
+  small.roomSize = RoomSize::Tiny;
+  small.corridorStyle = CorridorStyle::Twisty;
+  small.stairs = 3;
+  small.corridorStairs = false;
+  small.showBackground = false;
+  small.concealedPercent = 20;
+  small.secretPercent = 0;
+  small.title = "Small";
+  QTest::newRow("small twisty") << small;
+  Settings plain;
+  plain.numberRooms = false;
+  plain.dressing = false;
+  plain.drawGrid = false;
+  plain.river = true;
+  plain.roomSize = RoomSize::Medium;
+  plain.stairs = 5;
+  plain.useInternalDressing = false;
+  QTest::newRow("no numbers") << plain;
+  Settings undressed;
+  undressed.dressing = false;
+  undressed.chasm = true;
+  undressed.iterations = 1000;
+  undressed.mapSizeIndex = 2;
+  QTest::newRow("numbers without dressing") << undressed;
+}
+
+void MapWindowTest::generateEqualsTheEngine() {
+  QFETCH(Settings, settings);
+  applySettings(*m_program, settings);
+  Settings expected = settings;
+  expected.dressingDir = m_program->options().settings().dressingDir;
+  QVERIFY(map().generate());
+  const auto direct = runDirect(expected);
+  compareModels(map().model(), *direct->model);
+  QVERIFY(map().bitmap() == direct->canvas.bitmap());
+  QCOMPARE(map().view()->picture(), toQImage(direct->canvas.bitmap()));
+  QVERIFY(map().isVisible());
+  QCOMPARE(map().windowModality(), Qt::ApplicationModal);
+}
+
+void MapWindowTest::generateButtonShowsModallyAndClosingEmpties() {
+  m_program->options().titleEdit()->setText(QStringLiteral("Crypt"));
+  std::size_t wallsWhileShown = 0;
+  bool modal = false;
+  // Timers also fire in the pauses of the build: leave only once the map is finished.
+  QTimer closer;
+  connect(&closer, &QTimer::timeout, this, [&] {
+    if (!map().isVisible() || map().busy()) return;
+    wallsWhileShown = map().model().lstWalls.size();
+    modal = QApplication::activeModalWidget() == &map();
+    map().menu().exit->trigger();
+  });
+  closer.start(10);
+  QTest::mouseClick(m_program->options().generateButton(), Qt::LeftButton);
+  closer.stop();
+  QVERIFY(wallsWhileShown > 0);
+  QVERIFY(modal);
+  QCOMPARE(map().windowTitle(), QStringLiteral("Delvora Demo - Crypt"));
+  QVERIFY(!map().isVisible());
+  const MapModel& model = map().model();
+  QVERIFY(model.lstWalls.empty() && model.lstDoors.empty() && model.lstCorridors.empty());
+  QVERIFY(model.lstFluff.empty() && model.lstDoorDress.empty());
+}
+
+void MapWindowTest::dressingMenuFollowsDressing_data() {
+  QTest::addColumn<bool>("dressing");
+  QTest::newRow("dressing") << true;
+  QTest::newRow("no dressing") << false;
+}
+
+void MapWindowTest::dressingMenuFollowsDressing() {
+  QFETCH(bool, dressing);
+  Settings settings;
+  settings.dressing = dressing;
+  applySettings(*m_program, settings);
+  QVERIFY(map().generate());
+  const MapWindow::Menu& menu = map().menu();
+  QCOMPARE(menu.printDressing->isEnabled(), dressing);
+  QCOMPARE(menu.saveDressingAs->isEnabled(), dressing);
+  QVERIFY(menu.print->isEnabled() && menu.printMap25mmScale->isEnabled());
+  QVERIFY(!menu.saveAs->isEnabled() && !menu.exportCC2->isEnabled());
+  QVERIFY(menu.edit->isEnabled() && menu.exit->isEnabled());
+}
+
+void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
+  const auto states = [this] {
+    const MapWindow::Menu& m = map().menu();
+    QString s;
+    for (const QAction* item : {m.lots, m.some, m.aFew}) {
+      s += QString::fromLatin1(item->isChecked() ? "x" : "-") +
+           QString::fromLatin1(item->isEnabled() ? "e" : "d");
+    }
+    return s;
+  };
+  const Settings settings = largest();
+  applySettings(*m_program, settings);
+  QVERIFY(map().generate());
+  QCOMPARE(states(), QStringLiteral("xe-e-e"));
+  map().menu().lots->trigger();
+  QCOMPARE(states(), QStringLiteral("xe-e-e"));
+
+  Settings expected = settings;
+  expected.dressingDir = m_program->options().settings().dressingDir;
+  const auto direct = runDirect(expected);
+  StepContext ctx{*direct->model, expected, direct->canvas};
+
+  map().menu().some->trigger();
+  QCOMPARE(states(), QStringLiteral("-dxd-e"));
+  CleanDeadEnds(ctx, DeadEndMode::Some);
+  compareModels(map().model(), *direct->model);
+  QVERIFY(map().bitmap() == direct->canvas.bitmap());
+
+  map().menu().aFew->trigger();
+  QCOMPARE(states(), QStringLiteral("-d-dxd"));
+  CleanDeadEnds(ctx, DeadEndMode::AFew);
+  compareModels(map().model(), *direct->model);
+  QVERIFY(map().bitmap() == direct->canvas.bitmap());
+  QCOMPARE(map().view()->picture(), toQImage(direct->canvas.bitmap()));
+
+  map().close();
+  QCOMPARE(states(), QStringLiteral("-e-exe"));
+  QVERIFY(map().generate());
+  QCOMPARE(states(), QStringLiteral("xe-e-e"));
+}
+
+void MapWindowTest::aFewAloneDisablesAll() {
+  QVERIFY(map().generate());
+  map().menu().aFew->trigger();
+  const MapWindow::Menu& m = map().menu();
+  QVERIFY(m.aFew->isChecked() && !m.lots->isChecked() && !m.some->isChecked());
+  QVERIFY(!m.lots->isEnabled() && !m.some->isEnabled() && !m.aFew->isEnabled());
+}
+
+void MapWindowTest::windowFitsTheScreen_data() {
+  QTest::addColumn<int>("mapSize");
+  for (int index = 0; index < 4; ++index) QTest::addRow("size %d", index) << index;
+}
+
+void MapWindowTest::windowFitsTheScreen() {
+  QFETCH(int, mapSize);
+  Settings settings;
+  settings.mapSizeIndex = mapSize;
+  applySettings(*m_program, settings);
+  QVERIFY(map().generate());
+  QCoreApplication::processEvents();
+  const MapSize size = mapSizeFor(mapSize);
+  const QSize screen = map().screen()->geometry().size();
+  const bool tooBig = size.width >= screen.width() || size.height >= screen.height();
+  QCOMPARE(map().isMaximized(), tooBig);
+  QCOMPARE(map().view()->size(), QSize(size.width, size.height));
+  const QWidget* client = map().centralWidget();
+  // A window system applies new window sizes a little later.
+  if (tooBig) {
+    QTRY_COMPARE(map().scrollArea()->size(), QSize(client->width(), client->height() - 30));
+  } else {
+    QTRY_COMPARE(map().scrollArea()->size(), QSize(size.width, size.height));
+    QCOMPARE(map().scrollArea()->y(), 30);
+  }
+}
+
+void MapWindowTest::hoverTextOverRoomCorridorAndRock() {
+  QVERIFY(map().generate());
+  const Probes probes = findProbes(map().model());
+  QVERIFY(probes.room.x() >= 0 && probes.corridor.x() >= 0 && probes.rock.x() >= 0);
+  MapView* view = map().view();
+
+  // Pointer moves reach the window a little later on a real window system.
+  QTest::mouseMove(view, probes.room);
+  const HoverText expected =
+      hoverText(map().model(), map().tables(), probes.room.x(), probes.room.y());
+  QTRY_COMPARE(view->hint(), QString::fromStdString(expected.text));
+  QVERIFY(view->hint().startsWith(QStringLiteral("Room 1   \rSize  (")));
+  QVERIFY(view->hint().contains(QStringLiteral("\rDescription\r  ")));
+  QVERIFY(view->hint().contains(QStringLiteral("\rDoor(s)\r")));
+  QVERIFY(view->hintEnabled());
+
+  QTest::mouseMove(view, probes.corridor);
+  QTRY_VERIFY(view->hint().isEmpty());
+  QVERIFY2(view->hintEnabled(), "a corridor clears the text but leaves the display as it was");
+
+  QTest::mouseMove(view, probes.rock);
+  QTRY_VERIFY(!view->hintEnabled());
+  QVERIFY(view->hint().isEmpty());
+}
+
+void MapWindowTest::hoverIgnoredWithoutDressing() {
+  QVERIFY(map().generate());
+  const Probes probes = findProbes(map().model());
+  MapView* view = map().view();
+  map().Image1MouseMove(probes.room.x(), probes.room.y());
+  const QString shown = view->hint();
+  QVERIFY(!shown.isEmpty());
+  m_program->options().dressingBox()->setChecked(false);
+  map().Image1MouseMove(probes.rock.x(), probes.rock.y());
+  QCOMPARE(view->hint(), shown);
+  QVERIFY(view->hintEnabled());
+}
+
+void MapWindowTest::tooltipShowsDressingAsTyped() {
+  const QString html =
+      hoverTooltipHtml(QStringLiteral("Room 1   \r  <b>bold</b> & <img src=x.png>\r"));
+  QVERIFY(html.contains(QStringLiteral("&lt;b&gt;bold&lt;/b&gt; &amp; &lt;img src=x.png&gt;")));
+  QVERIFY(!html.contains(QStringLiteral("<b>")));
+  QCOMPARE(html.count(QStringLiteral("<br>")), 2);
+  QTextDocument document;
+  document.setHtml(html);
+  QCOMPARE(document.toPlainText(), QStringLiteral("Room 1   \n  <b>bold</b> & <img src=x.png>\n"));
+}
+
+void MapWindowTest::speed() {
+  QElapsedTimer timer;
+  {
+    // The first "Generate" of a program, whose map window has never been shown.
+    Program fresh(m_dialogs);
+    applySettings(fresh, largest());
+    QSignalSpy painted(fresh.map().view(), &MapView::painted);
+    timer.start();
+    QVERIFY(fresh.map().generate());
+    painted.clear();
+    while (painted.isEmpty() && timer.elapsed() < 5000) QCoreApplication::processEvents();
+    QVERIFY(!painted.isEmpty());
+    qInfo("First Generate to painted map, largest settings: %.2f ms",
+          static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    fresh.map().close();
+  }
+  applySettings(*m_program, largest());
+  MapView* view = map().view();
+  qint64 best = std::numeric_limits<qint64>::max();
+  for (int run = 0; run < 5; ++run) {
+    map().close();
+    QSignalSpy painted(view, &MapView::painted);
+    timer.start();
+    QVERIFY(map().generate());
+    painted.clear();
+    view->repaint();
+    QVERIFY(!painted.isEmpty());
+    best = std::min(best, timer.nsecsElapsed());
+  }
+  qInfo("Generate to painted map, largest settings: %.2f ms (best of 5)",
+        static_cast<double>(best) / 1e6);
+
+  const Probes probes = findProbes(map().model());
+  constexpr int kMoves = 2000;
+  timer.start();
+  for (int i = 0; i < kMoves; ++i) {
+    const QPoint at = (i % 2 == 0) ? probes.room : probes.corridor;
+    map().Image1MouseMove(at.x(), at.y());
+  }
+  qInfo("Tooltip rebuild per mouse move: %.2f us",
+        static_cast<double>(timer.nsecsElapsed()) / kMoves / 1e3);
+}
+
+QTEST_MAIN(MapWindowTest)
+#include "map_window_test.moc"

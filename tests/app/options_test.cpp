@@ -1,0 +1,315 @@
+// The option windows: defaults, the "Number Rooms" rule, the percentage edits, the dressing
+// directory and the dressing file editor.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "app/advanced_window.h"
+#include "app/dialogs.h"
+#include "app/help_viewer.h"
+#include "app/map_window.h"
+#include "app/options_window.h"
+#include "app/percent_edit.h"
+#include "app/program.h"
+#include "app_test_support.h"
+
+using namespace delvora;
+
+class OptionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void defaultsAreTheEngineDefaults();
+  void listsHoldTheirEntries();
+  void numberRoomsGovernsDressing();
+  void captionFollowsTitle_data();
+  void captionFollowsTitle();
+  void percentEditFiltersAndClamps_data();
+  void percentEditFiltersAndClamps();
+  void percentSpinStaysInRange();
+  void corridorStairsFlagFollowsBox();
+  void folderChoiceReloadsOrChangesNothing();
+  void folderMustLieInsideRoot_data();
+  void folderMustLieInsideRoot();
+  void editOpensTheLoadersFile();
+  void helpShowsTheGuideOrNamesTheFile();
+  void enterInTheTitleGenerates();
+  void shutdownDeletesTheEditingFile();
+
+ private:
+  QTemporaryDir m_work;
+  FakeDialogs m_dialogs;
+  std::unique_ptr<Program> m_program;
+};
+
+void OptionsTest::initTestCase() {
+  QVERIFY(m_work.isValid());
+  QVERIFY(QDir::setCurrent(m_work.path()));
+  m_program = std::make_unique<Program>(m_dialogs);
+}
+
+void OptionsTest::defaultsAreTheEngineDefaults() {
+  const Settings shown = m_program->options().settings();
+  const Settings defaults;
+  QCOMPARE(shown.seed, defaults.seed);
+  QCOMPARE(shown.mapSizeIndex, defaults.mapSizeIndex);
+  QCOMPARE(shown.iterations, defaults.iterations);
+  QVERIFY(shown.roomSize == defaults.roomSize);
+  QVERIFY(shown.corridorStyle == defaults.corridorStyle);
+  QCOMPARE(shown.stairs, defaults.stairs);
+  QCOMPARE(shown.numberRooms, defaults.numberRooms);
+  QCOMPARE(shown.dressing, defaults.dressing);
+  QCOMPARE(shown.drawGrid, defaults.drawGrid);
+  QCOMPARE(shown.river, defaults.river);
+  QCOMPARE(shown.chasm, defaults.chasm);
+  QCOMPARE(shown.snapToGrid, defaults.snapToGrid);
+  QCOMPARE(shown.showBackground, defaults.showBackground);
+  QCOMPARE(shown.concealedPercent, defaults.concealedPercent);
+  QCOMPARE(shown.secretPercent, defaults.secretPercent);
+  QCOMPARE(shown.corridorStairs, defaults.corridorStairs);
+  QCOMPARE(shown.dressRoll, defaults.dressRoll);
+  QCOMPARE(shown.useInternalDressing, defaults.useInternalDressing);
+  QCOMPARE(QString::fromStdString(shown.dressingDir), QDir::currentPath());
+  QVERIFY(shown.title.empty());
+  // The seed is shown masked and cannot be edited; "Snap to Grid" cannot be changed.
+  QCOMPARE(m_program->options().seedEdit()->text(), QStringLiteral("########"));
+  QVERIFY(!m_program->options().seedEdit()->isEnabled());
+  QVERIFY(!m_program->advanced().snapBox()->isEnabled());
+}
+
+void OptionsTest::listsHoldTheirEntries() {
+  const auto entries = [](const QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+    return texts.join(u',');
+  };
+  OptionsWindow& options = m_program->options();
+  QCOMPARE(entries(options.mapSizeList()), QStringLiteral("640x480,800x600,1024x768,1280x1024"));
+  QCOMPARE(entries(options.iterationsList()),
+           QStringLiteral("100,250,500,750,1000,1500,2000,2500,3000"));
+  QCOMPARE(entries(options.stairsList()), QStringLiteral("0,1,2,3,4,5,6,7,8,9,10"));
+  QCOMPARE(entries(m_program->advanced().dressRollList()), QStringLiteral("1,2,3,4,5,6"));
+}
+
+void OptionsTest::numberRoomsGovernsDressing() {
+  QCheckBox* numberRooms = m_program->options().numberRoomsBox();
+  QCheckBox* dressing = m_program->options().dressingBox();
+  QVERIFY(numberRooms->isChecked() && dressing->isChecked());
+  QTest::mouseClick(numberRooms, Qt::LeftButton);
+  QVERIFY(!numberRooms->isChecked());
+  QVERIFY(!dressing->isChecked());
+  QVERIFY(!dressing->isEnabled());
+  QVERIFY(!m_program->options().settings().dressing);
+  QTest::mouseClick(numberRooms, Qt::LeftButton);
+  QVERIFY(dressing->isEnabled());
+  QVERIFY2(!dressing->isChecked(), "checking Number Rooms must not check Dressing");
+  dressing->setChecked(true);
+}
+
+void OptionsTest::captionFollowsTitle_data() {
+  QTest::addColumn<QString>("title");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("empty") << QString() << QStringLiteral("Delvora Demo - Untitled");
+  QTest::newRow("blanks kept") << QStringLiteral("  ") << QStringLiteral("Delvora Demo -   ");
+  QTest::newRow("title") << QStringLiteral("Crypt") << QStringLiteral("Delvora Demo - Crypt");
+}
+
+void OptionsTest::captionFollowsTitle() {
+  QFETCH(QString, title);
+  QFETCH(QString, caption);
+  QCOMPARE(OptionsWindow::mapCaption(title), caption);
+}
+
+void OptionsTest::percentEditFiltersAndClamps_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("whileTyping");
+  QTest::addColumn<QString>("afterLeaving");
+  QTest::newRow("seven") << QStringLiteral("7") << QStringLiteral("7") << QStringLiteral("7");
+  QTest::newRow("above 20") << QStringLiteral("25") << QStringLiteral("25") << QStringLiteral("20");
+  QTest::newRow("twenty") << QStringLiteral("20") << QStringLiteral("20") << QStringLiteral("20");
+  QTest::newRow("empty") << QString() << QString() << QStringLiteral("0");
+  QTest::newRow("letters dropped")
+      << QStringLiteral("a1b") << QStringLiteral("1") << QStringLiteral("1");
+  QTest::newRow("two characters at most")
+      << QStringLiteral("123") << QStringLiteral("12") << QStringLiteral("12");
+  QTest::newRow("minus dropped") << QStringLiteral("-5") << QStringLiteral("5")
+                                 << QStringLiteral("5");
+}
+
+void OptionsTest::percentEditFiltersAndClamps() {
+  QFETCH(QString, typed);
+  QFETCH(QString, whileTyping);
+  QFETCH(QString, afterLeaving);
+  AdvancedWindow& advanced = m_program->advanced();
+  if (!advanced.isVisible()) {
+    advanced.show();
+    advanced.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&advanced));
+  }
+  PercentEdit* edit = advanced.concealedEdit();
+  edit->setFocus();
+  edit->setValue({});
+  QTest::keyClicks(edit, typed);
+  QCOMPARE(edit->value(), whileTyping);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClicks(edit, whileTyping.right(1));
+  QCOMPARE(edit->value(), whileTyping);
+  advanced.secretEdit()->setFocus(Qt::TabFocusReason);
+  QCOMPARE(edit->value(), afterLeaving);
+  QCOMPARE(advanced.concealedEdit()->percent(), afterLeaving.toInt());
+  edit->setValue(QStringLiteral("13"));
+}
+
+void OptionsTest::percentSpinStaysInRange() {
+  PercentEdit* edit = m_program->advanced().secretEdit();
+  edit->setValue(QStringLiteral("19"));
+  edit->stepBy(1);
+  edit->stepBy(1);
+  QCOMPARE(edit->value(), QStringLiteral("20"));
+  edit->setValue(QStringLiteral("1"));
+  edit->stepBy(-3);
+  QCOMPARE(edit->value(), QStringLiteral("0"));
+  // Until the field is left the engine still never sees more than 20.
+  edit->setValue(QStringLiteral("99"));
+  QCOMPARE(m_program->options().settings().secretPercent, 20);
+  edit->setValue(QStringLiteral("3"));
+}
+
+void OptionsTest::corridorStairsFlagFollowsBox() {
+  QCheckBox* box = m_program->advanced().corridorStairsBox();
+  box->setChecked(false);
+  QVERIFY(!m_program->options().settings().corridorStairs);
+  box->setChecked(true);
+  QVERIFY(m_program->options().settings().corridorStairs);
+}
+
+void OptionsTest::folderChoiceReloadsOrChangesNothing() {
+  AdvancedWindow& advanced = m_program->advanced();
+  QSignalSpy reloads(&advanced, &AdvancedWindow::dressingDirChosen);
+  const QString before = advanced.dressingDirEdit()->text();
+  m_dialogs.folderAnswer.reset();
+  advanced.butFluffDirClick();
+  QCOMPARE(m_dialogs.lastFolderTitle, QStringLiteral("Select Dressing Path"));
+  QCOMPARE(m_dialogs.lastFolderRoot, QDir::currentPath());
+  QCOMPARE(advanced.dressingDirEdit()->text(), before);
+  QCOMPARE(reloads.count(), 0);
+
+  QVERIFY(QDir(m_work.path()).mkpath(QStringLiteral("tables")));
+  const QString chosen = m_work.filePath(QStringLiteral("tables"));
+  m_dialogs.folderAnswer = chosen;
+  advanced.butFluffDirClick();
+  QCOMPARE(QDir::fromNativeSeparators(advanced.dressingDirEdit()->text()), chosen);
+  QCOMPARE(reloads.count(), 1);
+  QCOMPARE(QString::fromStdString(m_program->options().settings().dressingDir), chosen);
+  advanced.dressingDirEdit()->setText(before);
+}
+
+void OptionsTest::folderMustLieInsideRoot_data() {
+  QTest::addColumn<QString>("path");
+  QTest::addColumn<bool>("inside");
+  QTest::newRow("root itself") << QStringLiteral("/data/maps") << true;
+  QTest::newRow("below") << QStringLiteral("/data/maps/old/tables") << true;
+  QTest::newRow("parent") << QStringLiteral("/data") << false;
+  QTest::newRow("sibling with the same prefix") << QStringLiteral("/data/maps2") << false;
+  QTest::newRow("dot-dot out") << QStringLiteral("/data/maps/../other") << false;
+}
+
+void OptionsTest::folderMustLieInsideRoot() {
+  QFETCH(QString, path);
+  QFETCH(bool, inside);
+  QCOMPARE(isInsideFolder(path, QStringLiteral("/data/maps")), inside);
+}
+
+void OptionsTest::editOpensTheLoadersFile() {
+  QTemporaryDir scripts;
+  QVERIFY(QDir(m_work.path()).mkpath(QStringLiteral("dress")));
+  const QString dressDir = m_work.filePath(QStringLiteral("dress"));
+  QFile lower(dressDir + QStringLiteral("/traps.txt"));
+  QVERIFY(lower.open(QIODevice::WriteOnly));
+  lower.close();
+  const QString log = scripts.filePath(QStringLiteral("log"));
+  const QString editor = writeScript(scripts, QStringLiteral("editor"),
+                                     QStringLiteral("echo \"$PWD|$*\" >> '%1'\n").arg(log));
+  qputenv("DELVORA_EDITOR", editor.toLocal8Bit());
+  AdvancedWindow& advanced = m_program->advanced();
+  const QString before = advanced.dressingDirEdit()->text();
+  advanced.dressingDirEdit()->setText(dressDir);
+
+  advanced.fileButton(4)->setChecked(true);  // Traps: the existing lower-case file
+  advanced.butEditClick();
+  advanced.fileButton(1)->setChecked(true);  // Sounds: missing, made under the loader's name
+  advanced.butEditClick();
+  QVERIFY(advanced.editButton()->isEnabled());
+  QCOMPARE(QString::fromUtf8(readFile(log)),
+           QStringLiteral("%1|traps.txt\n%1|Sounds.txt\n").arg(dressDir));
+  QVERIFY(QFile::exists(dressDir + QStringLiteral("/Sounds.txt")));
+
+  // An editor that cannot be started is not reported.
+  qputenv("DELVORA_EDITOR", "/nonexistent/editor");
+  advanced.butEditClick();
+  QVERIFY(advanced.editButton()->isEnabled());
+  QVERIFY(m_dialogs.messages.isEmpty());
+  qunsetenv("DELVORA_EDITOR");
+  advanced.dressingDirEdit()->setText(before);
+  advanced.fileButton(0)->setChecked(true);
+}
+
+void OptionsTest::helpShowsTheGuideOrNamesTheFile() {
+  m_dialogs.messages.clear();
+  QFile::remove(QStringLiteral("Delvora.HLP"));
+  if (findHelpFile().isEmpty()) {
+    m_program->options().helpClick();
+    QCOMPARE(m_dialogs.messages,
+             QStringList{QStringLiteral("Cannot find the help file Delvora.HLP")});
+  }
+  QVERIFY(QFile::copy(QStringLiteral(DELVORA_HELP_SOURCE), QStringLiteral("Delvora.HLP")));
+  QCOMPARE(findHelpFile(), QDir::current().absoluteFilePath(QStringLiteral("Delvora.HLP")));
+  m_dialogs.messages.clear();
+  m_program->options().helpClick();
+  QVERIFY(m_dialogs.messages.isEmpty());
+  auto* viewer = m_program->options().findChild<HelpViewer*>();
+  QVERIFY(viewer != nullptr);
+  QVERIFY(viewer->isVisible());
+  QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("Delvora user guide")));
+  viewer->hide();
+}
+
+void OptionsTest::enterInTheTitleGenerates() {
+  OptionsWindow& options = m_program->options();
+  options.show();
+  options.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&options));
+  options.titleEdit()->setFocus();
+  bool shown = false;
+  QTimer closer;
+  connect(&closer, &QTimer::timeout, this, [&] {
+    if (!m_program->map().isVisible() || m_program->map().busy()) return;
+    shown = true;
+    m_program->map().close();
+  });
+  closer.start(10);
+  QTest::keyClick(options.titleEdit(), Qt::Key_Return);
+  closer.stop();
+  QVERIFY(shown);
+  QCOMPARE(m_program->map().windowTitle(), QStringLiteral("Delvora Demo - Untitled"));
+}
+
+void OptionsTest::shutdownDeletesTheEditingFile() {
+  {
+    QFile file(QStringLiteral("DVTemp.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+  }
+  m_program.reset();
+  QVERIFY(!QFile::exists(QStringLiteral("DVTemp.txt")));
+  // A missing file is no error.
+  Program again(m_dialogs);
+}
+
+QTEST_MAIN(OptionsTest)
+#include "options_test.moc"

@@ -1,0 +1,105 @@
+// The map window's print menu: each command writes its pages, here as a PDF through
+// $DELVORA_PRINT_PDF, and reports the 25 mm job's outcome.
+#include <QAction>
+#include <QProcess>
+#include <QtTest>
+
+#include "app/map_window.h"
+#include "app/program.h"
+#include "app_test_support.h"
+
+using namespace delvora;
+
+namespace {
+
+// The page count pdfinfo reads from a PDF; 0 when it cannot be read.
+int pdfPages(const QString& path) {
+  QProcess info;
+  info.start(QStringLiteral("pdfinfo"), {path});
+  if (!info.waitForFinished(30000)) return 0;
+  const QString text = QString::fromLocal8Bit(info.readAllStandardOutput());
+  const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+  const QRegularExpressionMatch match = pages.match(text);
+  return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+}  // namespace
+
+class PrintCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void cleanup();
+  void printMapWritesOneLandscapePage();
+  void print25mmWritesEveryPageAndReportsCompletion();
+  void printDressingWritesTheDressing();
+  void dressingCommandsFollowTheDressingOption();
+
+ private:
+  MapWindow& map() { return m_program->map(); }
+  QString usePdf(const QString& name);
+
+  QTemporaryDir m_work;
+  FakeDialogs m_dialogs;
+  std::unique_ptr<Program> m_program;
+};
+
+void PrintCommandsTest::initTestCase() {
+  QVERIFY(m_work.isValid());
+  QVERIFY(QDir::setCurrent(m_work.path()));
+  m_program = std::make_unique<Program>(m_dialogs);
+}
+
+void PrintCommandsTest::cleanup() {
+  map().close();
+  qunsetenv("DELVORA_PRINT_PDF");
+  m_dialogs.messages.clear();
+}
+
+QString PrintCommandsTest::usePdf(const QString& name) {
+  const QString path = m_work.filePath(name);
+  qputenv("DELVORA_PRINT_PDF", path.toLocal8Bit());
+  return path;
+}
+
+void PrintCommandsTest::printMapWritesOneLandscapePage() {
+  const QString pdf = usePdf(QStringLiteral("map.pdf"));
+  QVERIFY(map().generate());
+  map().menu().print->trigger();
+  QCOMPARE(pdfPages(pdf), 1);
+  QVERIFY(m_dialogs.messages.isEmpty());
+}
+
+void PrintCommandsTest::print25mmWritesEveryPageAndReportsCompletion() {
+  const QString pdf = usePdf(QStringLiteral("map25.pdf"));
+  QVERIFY(map().generate());
+  map().menu().printMap25mmScale->trigger();
+  QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Printing Completed!")});
+  QVERIFY(pdfPages(pdf) > 1);
+  QVERIFY(map().isEnabled());
+}
+
+void PrintCommandsTest::printDressingWritesTheDressing() {
+  const QString pdf = usePdf(QStringLiteral("dressing.pdf"));
+  QVERIFY(map().generate());
+  QVERIFY(map().menu().printDressing->isEnabled());
+  map().menu().printDressing->trigger();
+  QVERIFY(pdfPages(pdf) >= 1);
+  QVERIFY(m_dialogs.messages.isEmpty());
+}
+
+void PrintCommandsTest::dressingCommandsFollowTheDressingOption() {
+  Settings settings;
+  settings.dressing = false;
+  applySettings(*m_program, settings);
+  QVERIFY(map().generate());
+  QVERIFY(!map().menu().printDressing->isEnabled());
+  QVERIFY(!map().menu().saveDressingAs->isEnabled());
+  QVERIFY(map().menu().print->isEnabled());
+  map().close();
+  applySettings(*m_program, Settings{});
+}
+
+QTEST_MAIN(PrintCommandsTest)
+#include "print_commands_test.moc"

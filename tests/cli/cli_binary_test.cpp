@@ -1,0 +1,213 @@
+// Runs the built delvora-cli and checks its exit statuses and the files it writes.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
+
+struct Outcome {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string readFile(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The text in single quotes for the shell, with each ' written as '\''.
+std::string shellQuoted(const std::string& text) {
+  std::string quoted(1, '\'');
+  for (const char c : text) {
+    if (c == '\'') {
+      quoted.append("'\\''");
+    } else {
+      quoted.push_back(c);
+    }
+  }
+  quoted.push_back('\'');
+  return quoted;
+}
+
+// The lines of one "[name]" section of a dump, without its header.
+std::string section(const std::string& dump, const std::string& name) {
+  const std::string header = "[" + name + "]\n";
+  const std::size_t start = dump.find(header);
+  if (start == std::string::npos) return "<missing " + header + ">";
+  const std::size_t body = start + header.size();
+  // Searching from the header's own line end also finds an empty section.
+  const std::size_t next = dump.find("\n[", body - 1);
+  return dump.substr(body, next == std::string::npos ? std::string::npos : next + 1 - body);
+}
+
+class CliBinary : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_dir = fs::temp_directory_path() /
+            ("delvora-cli-" + std::string(info->name()) + "-" + std::to_string(getpid()));
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir / "tables");
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+
+  fs::path file(const std::string& name) const { return m_dir / name; }
+
+  // Runs the program with an empty dressing directory, so no stray dressing files count.
+  Outcome run(const Args& args) const {
+    std::string command = shellQuoted(DELVORA_CLI);
+    command.append(" --dressing-dir ").append(shellQuoted((m_dir / "tables").string()));
+    for (const std::string& arg : args) command.append(" ").append(shellQuoted(arg));
+    command.append(" >").append(shellQuoted(file("stdout").string()));
+    command.append(" 2>").append(shellQuoted(file("stderr").string()));
+    const int status = std::system(command.c_str());
+    Outcome result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = readFile(file("stdout"));
+    result.err = readFile(file("stderr"));
+    return result;
+  }
+
+ private:
+  fs::path m_dir;
+};
+
+TEST_F(CliBinary, BadUsageExitsTwoAndWritesNothing) {
+  const struct {
+    Args bad;
+    std::string option;
+  } cases[] = {
+      {{"--seed", "4294967296"}, "--seed"},
+      {{"--map-size", "1600x1200"}, "--map-size"},
+      {{"--dead-ends", "few,some"}, "--dead-ends"},
+      {{"--unknown"}, "--unknown"},
+      {{"--stairs"}, "--stairs"},
+  };
+  for (const auto& c : cases) {
+    Args args{"-o",     file("map.png").string(), "--report", file("report.txt").string(),
+              "--dump", file("dump.txt").string()};
+    args.insert(args.end(), c.bad.begin(), c.bad.end());
+    const Outcome result = run(args);
+    EXPECT_EQ(result.exitCode, 2) << c.option;
+    EXPECT_NE(result.err.find(c.option), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+    EXPECT_TRUE(result.out.empty()) << result.out;
+    EXPECT_FALSE(fs::exists(file("map.png")) || fs::exists(file("report.txt")) ||
+                 fs::exists(file("dump.txt")))
+        << c.option;
+  }
+}
+
+TEST_F(CliBinary, DumpToStandardOutputListsTheSectionsInOrder) {
+  const Outcome result = run({"--dump", "-", "--stairs", "2"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  std::size_t at = 0;
+  for (const char* header : {"[lstWalls]\n", "[lstCorridors]\n", "[lstDoors]\n", "[lstStairs]\n",
+                             "[lstFluff]\n", "[lstDoorDress]\n", "[lstEligable]\n", "[state]\n"}) {
+    const std::size_t found = result.out.find(header, at);
+    ASSERT_NE(found, std::string::npos) << header << " after offset " << at;
+    at = found + 1;
+  }
+  const std::string state = section(result.out, "state");
+  EXPECT_TRUE(state.starts_with("random=")) << state;
+  EXPECT_NE(state.find("\nfeatures="), std::string::npos) << state;
+  EXPECT_TRUE(result.out.ends_with("\n"));
+  EXPECT_EQ(result.out.find('\r'), std::string::npos);
+  EXPECT_FALSE(section(result.out, "lstWalls").empty()) << "the first room is always there";
+}
+
+TEST_F(CliBinary, SameSeedGivesIdenticalDumpsAndPngBytes) {
+  const Args options{"--seed",   "424242", "--river",     "--chasm",
+                     "--stairs", "3",      "--dead-ends", "some"};
+  Args first = options, second = options;
+  first.insert(first.end(), {"-o", file("a.png").string(), "--dump", file("a.txt").string()});
+  second.insert(second.end(), {"-o", file("b.png").string(), "--dump", file("b.txt").string()});
+  ASSERT_EQ(run(first).exitCode, 0);
+  ASSERT_EQ(run(second).exitCode, 0);
+  const std::string png = readFile(file("a.png"));
+  EXPECT_TRUE(png.starts_with("\x89PNG\r\n\x1a\n"));
+  EXPECT_EQ(png, readFile(file("b.png")));
+  EXPECT_EQ(readFile(file("a.txt")), readFile(file("b.txt")));
+
+  const Outcome other = run({"--seed", "424243", "--dump", "-"});
+  ASSERT_EQ(other.exitCode, 0) << other.err;
+  EXPECT_NE(other.out, readFile(file("a.txt"))) << "the seed must change the dungeon";
+}
+
+TEST_F(CliBinary, DeadEndCleanUpsLeaveTheFeatureListsAsGenerated) {
+  const Args options{"--seed", "7", "--iterations", "1000", "--dump", "-"};
+  Args plainArgs = options;
+  plainArgs.insert(plainArgs.end(), {"-o", file("plain.png").string()});
+  const Outcome plain = run(plainArgs);
+  ASSERT_EQ(plain.exitCode, 0) << plain.err;
+  for (const std::string modes : {"few", "some,few"}) {
+    Args args = options;
+    args.insert(args.end(), {"--dead-ends", modes, "-o", file("cleaned.png").string()});
+    const Outcome cleaned = run(args);
+    ASSERT_EQ(cleaned.exitCode, 0) << cleaned.err;
+    for (const char* list : {"lstWalls", "lstCorridors", "lstDoors", "lstStairs", "lstFluff"}) {
+      EXPECT_EQ(section(cleaned.out, list), section(plain.out, list)) << modes << " " << list;
+    }
+    EXPECT_FALSE(section(cleaned.out, "lstEligable").empty()) << modes << ": nothing to clean";
+    EXPECT_NE(readFile(file("cleaned.png")), readFile(file("plain.png"))) << modes;
+  }
+}
+
+TEST_F(CliBinary, ShortfallsAndTruncatedTablesAreWarnings) {
+  const Outcome stairs =
+      run({"--iterations", "1", "--room-size", "tiny", "--stairs", "10", "--no-corridor-stairs"});
+  EXPECT_EQ(stairs.exitCode, 0) << stairs.err;
+  EXPECT_TRUE(stairs.err.starts_with("warning: placed ")) << stairs.err;
+  EXPECT_NE(stairs.err.find(" of 10 staircases\n"), std::string::npos) << stairs.err;
+
+  std::ofstream sounds(file("tables") / "Sounds.txt", std::ios::binary);
+  for (int line = 0; line < 10001; ++line) sounds << "Dripping water\r\n";
+  sounds.close();
+  const Outcome tables = run({"--dump", file("dump.txt").string()});
+  EXPECT_EQ(tables.exitCode, 0) << tables.err;
+  EXPECT_TRUE(tables.err.starts_with("warning: ")) << tables.err;
+  EXPECT_NE(tables.err.find("Sounds.txt"), std::string::npos) << tables.err;
+  EXPECT_TRUE(fs::exists(file("dump.txt")));
+}
+
+TEST_F(CliBinary, ReportWithoutDressingHoldsOnlyTheTitle) {
+  const Outcome dressed = run({"--title", "Lost Keep", "--report", file("dressed.txt").string()});
+  ASSERT_EQ(dressed.exitCode, 0) << dressed.err;
+  EXPECT_TRUE(readFile(file("dressed.txt")).starts_with("Lost Keep\r\n\r\nRoom 1   \r\n"));
+
+  const Outcome bare =
+      run({"--no-dressing", "--title", "Lost Keep", "--report", file("bare.txt").string()});
+  ASSERT_EQ(bare.exitCode, 0) << bare.err;
+  EXPECT_EQ(readFile(file("bare.txt")), "Lost Keep\r\n\r\n");
+  EXPECT_NE(bare.err.find("dressing is off"), std::string::npos) << bare.err;
+}
+
+TEST_F(CliBinary, UnwritableOutputExitsOne) {
+  const std::string missing = (file("no-such-dir") / "map.png").string();
+  const Outcome result = run({"-o", missing});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find(missing), std::string::npos) << result.err;
+}
+
+TEST_F(CliBinary, HelpAndVersionExitZero) {
+  const Outcome help = run({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("--dead-ends"), std::string::npos);
+  const Outcome version = run({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_TRUE(version.out.starts_with("delvora-cli ")) << version.out;
+}
+
+}  // namespace

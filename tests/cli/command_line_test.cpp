@@ -1,0 +1,196 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace delvora {
+namespace {
+
+using Args = std::vector<std::string>;
+
+std::string joined(const Args& args) {
+  std::string text;
+  for (const std::string& arg : args) text.append(" '").append(arg).append("'");
+  return text;
+}
+
+TEST(CommandLine, NoArgumentsGiveTheOptionWindowDefaults) {
+  const ParseResult parsed = parseCommandLine({});
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  const Settings& s = parsed.options.settings;
+  const Settings d;
+  EXPECT_EQ(s.seed, d.seed);
+  EXPECT_EQ(s.mapSizeIndex, d.mapSizeIndex);
+  EXPECT_EQ(s.iterations, d.iterations);
+  EXPECT_EQ(s.roomSize, d.roomSize);
+  EXPECT_EQ(s.corridorStyle, d.corridorStyle);
+  EXPECT_EQ(s.stairs, d.stairs);
+  EXPECT_EQ(s.numberRooms, d.numberRooms);
+  EXPECT_EQ(s.dressing, d.dressing);
+  EXPECT_EQ(s.drawGrid, d.drawGrid);
+  EXPECT_EQ(s.river, d.river);
+  EXPECT_EQ(s.chasm, d.chasm);
+  EXPECT_EQ(s.snapToGrid, d.snapToGrid);
+  EXPECT_EQ(s.showBackground, d.showBackground);
+  EXPECT_EQ(s.concealedPercent, d.concealedPercent);
+  EXPECT_EQ(s.secretPercent, d.secretPercent);
+  EXPECT_EQ(s.corridorStairs, d.corridorStairs);
+  EXPECT_EQ(s.dressRoll, d.dressRoll);
+  EXPECT_EQ(s.useInternalDressing, d.useInternalDressing);
+  EXPECT_EQ(s.dressingDir, d.dressingDir);
+  EXPECT_EQ(s.title, d.title);
+  EXPECT_TRUE(parsed.options.deadEnds.empty());
+  EXPECT_TRUE(parsed.options.pngPath.empty());
+  EXPECT_TRUE(parsed.options.reportPath.empty());
+  EXPECT_TRUE(parsed.options.dumpPath.empty());
+  EXPECT_FALSE(parsed.options.showHelp);
+  EXPECT_FALSE(parsed.options.showVersion);
+}
+
+TEST(CommandLine, AcceptsEveryValueAtTheEdgesOfItsRange) {
+  const struct {
+    Args args;
+    std::function<bool(const CliOptions&)> holds;
+  } cases[] = {
+      {{"--seed", "0"}, [](const CliOptions& o) { return o.settings.seed == 0u; }},
+      {{"--seed=4294967295"}, [](const CliOptions& o) { return o.settings.seed == 4294967295u; }},
+      {{"--map-size", "640x480"}, [](const CliOptions& o) { return o.settings.mapSizeIndex == 0; }},
+      {{"--map-size", "1280x1024"},
+       [](const CliOptions& o) { return o.settings.mapSizeIndex == 3; }},
+      {{"--iterations", "1"}, [](const CliOptions& o) { return o.settings.iterations == 1; }},
+      {{"--iterations", "100000"},
+       [](const CliOptions& o) { return o.settings.iterations == 100000; }},
+      {{"--room-size", "tiny"},
+       [](const CliOptions& o) { return o.settings.roomSize == RoomSize::Tiny; }},
+      {{"--room-size", "large"},
+       [](const CliOptions& o) { return o.settings.roomSize == RoomSize::Large; }},
+      {{"--corridors", "twisty"},
+       [](const CliOptions& o) { return o.settings.corridorStyle == CorridorStyle::Twisty; }},
+      {{"--corridors", "very-twisty"},
+       [](const CliOptions& o) { return o.settings.corridorStyle == CorridorStyle::VeryTwisty; }},
+      {{"--stairs", "10"}, [](const CliOptions& o) { return o.settings.stairs == 10; }},
+      {{"--concealed", "0", "--secret", "20"},
+       [](const CliOptions& o) {
+         return o.settings.concealedPercent == 0 && o.settings.secretPercent == 20;
+       }},
+      {{"--dress-roll", "6"}, [](const CliOptions& o) { return o.settings.dressRoll == 6; }},
+      {{"--no-dressing"},
+       [](const CliOptions& o) { return !o.settings.dressing && o.settings.numberRooms; }},
+      {{"--no-grid", "--no-background", "--no-snap", "--no-corridor-stairs",
+        "--no-internal-dressing"},
+       [](const CliOptions& o) {
+         const Settings& s = o.settings;
+         return !s.drawGrid && !s.showBackground && !s.snapToGrid && !s.corridorStairs &&
+                !s.useInternalDressing;
+       }},
+      {{"--river", "--chasm"},
+       [](const CliOptions& o) { return o.settings.river && o.settings.chasm; }},
+      {{"--title", "", "--dressing-dir", ""},
+       [](const CliOptions& o) {
+         return o.settings.title.empty() && o.settings.dressingDir.empty();
+       }},
+      {{"--title", "--river"},
+       [](const CliOptions& o) { return o.settings.title == "--river" && !o.settings.river; }},
+      {{"--title=Keep of the Lost", "--dressing-dir", "tables"},
+       [](const CliOptions& o) {
+         return o.settings.title == "Keep of the Lost" && o.settings.dressingDir == "tables";
+       }},
+      {{"--dead-ends", "some"},
+       [](const CliOptions& o) { return o.deadEnds == std::vector{DeadEndMode::Some}; }},
+      {{"--dead-ends", "few"},
+       [](const CliOptions& o) { return o.deadEnds == std::vector{DeadEndMode::AFew}; }},
+      {{"--dead-ends", "some,few"},
+       [](const CliOptions& o) {
+         return o.deadEnds == std::vector{DeadEndMode::Some, DeadEndMode::AFew};
+       }},
+      {{"-o", "map.png", "--report", "r.txt", "--dump", "-"},
+       [](const CliOptions& o) {
+         return o.pngPath == "map.png" && o.reportPath == "r.txt" && o.dumpPath == "-";
+       }},
+      {{"--output=a.png", "--output", "b.png"},
+       [](const CliOptions& o) { return o.pngPath == "b.png"; }},
+      {{"--seed", "5", "--seed", "6"}, [](const CliOptions& o) { return o.settings.seed == 6u; }},
+  };
+  for (const auto& c : cases) {
+    const ParseResult parsed = parseCommandLine(c.args);
+    ASSERT_TRUE(parsed.ok()) << joined(c.args) << ": " << parsed.error;
+    EXPECT_TRUE(c.holds(parsed.options)) << joined(c.args);
+  }
+}
+
+TEST(CommandLine, BadValuesGiveOneLineNamingTheOption) {
+  const struct {
+    Args args;
+    std::string option;
+  } cases[] = {
+      {{"--seed", "-1"}, "--seed"},
+      {{"--seed", "4294967296"}, "--seed"},
+      {{"--seed", "99999999999999999999999"}, "--seed"},
+      {{"--seed", "12ab"}, "--seed"},
+      {{"--seed", " 5"}, "--seed"},
+      {{"--seed", "+5"}, "--seed"},
+      {{"--seed", ""}, "--seed"},
+      {{"--seed"}, "--seed"},
+      {{"--map-size", "1600x1200"}, "--map-size"},
+      {{"--map-size", "800X600"}, "--map-size"},
+      {{"--iterations", "0"}, "--iterations"},
+      {{"--iterations", "100001"}, "--iterations"},
+      {{"--room-size", "huge"}, "--room-size"},
+      {{"--room-size", "Small"}, "--room-size"},
+      {{"--corridors", "very_twisty"}, "--corridors"},
+      {{"--stairs", "11"}, "--stairs"},
+      {{"--concealed", "21"}, "--concealed"},
+      {{"--secret", "-3"}, "--secret"},
+      {{"--dress-roll", "0"}, "--dress-roll"},
+      {{"--dress-roll", "7"}, "--dress-roll"},
+      {{"--dead-ends", "few,some"}, "--dead-ends"},
+      {{"--dead-ends", "some,some"}, "--dead-ends"},
+      {{"--dead-ends", "lots"}, "--dead-ends"},
+      {{"-o", ""}, "-o"},
+      {{"--output"}, "--output"},
+      {{"--report", ""}, "--report"},
+      {{"--dump="}, "--dump"},
+      {{"--river=yes"}, "--river"},
+      {{"--no-number-rooms=1"}, "--no-number-rooms"},
+      {{"--bogus"}, "--bogus"},
+      {{"-x"}, "-x"},
+      {{"map.png"}, "map.png"},
+      {{"--seed", "1", "--stairs", "x", "--help"}, "--stairs"},
+  };
+  for (const auto& c : cases) {
+    const ParseResult parsed = parseCommandLine(c.args);
+    ASSERT_FALSE(parsed.ok()) << joined(c.args);
+    EXPECT_NE(parsed.error.find(c.option), std::string::npos)
+        << joined(c.args) << ": " << parsed.error;
+    EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << parsed.error;
+  }
+}
+
+TEST(CommandLine, ValueErrorsSayWhatTheOptionAccepts) {
+  EXPECT_EQ(parseCommandLine({"--stairs", "11"}).error,
+            "--stairs accepts a number from 0 to 10, not \"11\"");
+  EXPECT_EQ(parseCommandLine({"--corridors"}).error,
+            "--corridors needs a value: straight, twisty or very-twisty");
+}
+
+TEST(CommandLine, NoNumberRoomsAlsoTurnsDressingOff) {
+  const ParseResult parsed = parseCommandLine({"--no-number-rooms"});
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  EXPECT_FALSE(parsed.options.settings.numberRooms);
+  EXPECT_FALSE(parsed.options.settings.dressing);
+}
+
+TEST(CommandLine, HelpAndVersionStopParsing) {
+  const ParseResult help = parseCommandLine({"--help", "--seed", "not-a-number"});
+  ASSERT_TRUE(help.ok()) << help.error;
+  EXPECT_TRUE(help.options.showHelp);
+  const ParseResult version = parseCommandLine({"--version", "--bogus"});
+  ASSERT_TRUE(version.ok()) << version.error;
+  EXPECT_TRUE(version.options.showVersion);
+}
+
+}  // namespace
+}  // namespace delvora

@@ -1,0 +1,99 @@
+#include "app/abort_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QWidget>
+
+#include "app/window_print_ui.h"
+
+namespace delvora {
+namespace {
+
+QApplication& application() {
+  static int argc = 1;
+  static char name[] = "print_dialog_tests";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication app(argc, argv);
+  return app;
+}
+
+class QuietDialogs final : public Dialogs {
+ public:
+  void showMessage(QWidget*, const QString& text) override { messages.push_back(text); }
+  std::optional<QString> askSaveFileName(QWidget*, const SaveFileRequest& request) override {
+    lastRequest = request;
+    return answer;
+  }
+  std::optional<QString> askFolder(QWidget*, const QString&, const QString&) override {
+    return std::nullopt;
+  }
+  QStringList messages;
+  SaveFileRequest lastRequest;
+  std::optional<QString> answer;
+};
+
+TEST(AbortDialog, CaptionSizeButtonAndCancelFlag) {
+  application();
+  TAbortDialog dialog;
+  EXPECT_EQ(dialog.windowTitle(), "Printing");
+  const double scale = dialog.logicalDpiX() / 96.0;
+  EXPECT_EQ(dialog.size(), QSize(qRound(174 * scale), qRound(98 * scale)));
+  EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+  ASSERT_NE(dialog.btnCancel(), nullptr);
+  EXPECT_EQ(dialog.btnCancel()->text(), "&Cancel");
+  EXPECT_TRUE(dialog.btnCancel()->isDefault());
+  EXPECT_LT(dialog.btnCancel()->geometry().bottom(), dialog.height() / 2) << "upper half";
+  EXPECT_EQ(dialog.cancelFlag(), 0);
+  dialog.show();
+  dialog.setText("Printing Page 1:1 - 0%");
+  EXPECT_EQ(dialog.windowTitle(), "Printing Page 1:1 - 0%");
+  EXPECT_FALSE(dialog.checkCancelled());
+  dialog.btnCancel()->click();
+  EXPECT_EQ(dialog.cancelFlag(), -1);
+  EXPECT_TRUE(dialog.checkCancelled());
+}
+
+TEST(AbortDialog, EscapeCancelsWithoutClosing) {
+  application();
+  TAbortDialog dialog;
+  dialog.show();
+  dialog.reject();
+  EXPECT_TRUE(dialog.cancelled());
+  EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(WindowPrintUi, DrivesTheDialogAndTheWindow) {
+  application();
+  QWidget window;
+  QuietDialogs dialogs;
+  WindowPrintUi ui(window, dialogs);
+  ASSERT_TRUE(ui.createAbortDialog());
+  ASSERT_NE(ui.abortDialog(), nullptr);
+  ui.setWindowEnabled(false);
+  EXPECT_FALSE(window.isEnabled());
+  EXPECT_TRUE(ui.abortDialog()->isEnabled()) << "Cancel must work while the window is disabled";
+  ui.setAbortText("Printing Page 2:1 - 50%");
+  EXPECT_EQ(ui.abortDialog()->windowTitle(), "Printing Page 2:1 - 50%");
+  EXPECT_FALSE(ui.abortCancelled());
+  ui.abortDialog()->btnCancel()->click();
+  EXPECT_TRUE(ui.abortCancelled());
+  ui.closeAbortDialog();
+  EXPECT_EQ(ui.abortDialog(), nullptr);
+  EXPECT_FALSE(ui.abortCancelled());
+  ui.setWindowEnabled(true);
+  EXPECT_TRUE(window.isEnabled());
+
+  ui.showMessage("Printing Completed!");
+  EXPECT_EQ(dialogs.messages, QStringList{"Printing Completed!"});
+  EXPECT_EQ(ui.askPdfFileName(), "");
+  EXPECT_EQ(dialogs.lastRequest.defaultSuffix, "pdf");
+  dialogs.answer = "/tmp/map.pdf";
+  EXPECT_EQ(ui.askPdfFileName(), "/tmp/map.pdf");
+}
+
+}  // namespace
+}  // namespace delvora

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string runCommand(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  char buffer[4096];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+  const int status = pclose(pipe);
+  if (status != 0) output += "\nexit status " + std::to_string(status);
+  return output;
+}
+
+std::string pdfInfoField(const std::string& path, const std::string& field) {
+  const std::string info = runCommand("pdfinfo '" + path + "' 2>/dev/null");
+  const std::size_t at = info.find(field + ":");
+  if (at == std::string::npos) return "";
+  const std::size_t start = info.find_first_not_of(' ', at + field.size() + 1);
+  return info.substr(start, info.find('\n', start) - start);
+}
+
+// A page rendered by pdftoppm as a binary PPM.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;
+
+  // Share of pixels within 24 of (r, g, b) on every channel.
+  double share(int r, int g, int b) const {
+    std::size_t near = 0;
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+      if (std::abs(rgb[i] - r) <= 24 && std::abs(rgb[i + 1] - g) <= 24 &&
+          std::abs(rgb[i + 2] - b) <= 24) {
+        ++near;
+      }
+    }
+    return rgb.empty() ? 0.0 : static_cast<double>(near) / static_cast<double>(rgb.size() / 3);
+  }
+};
+
+Picture renderPage(const std::string& pdf, int page, const std::string& stem) {
+  runCommand("pdftoppm -r 20 -f " + std::to_string(page) + " -l " + std::to_string(page) +
+             " -singlefile '" + pdf + "' '" + stem + "'");
+  std::ifstream in(stem + ".ppm", std::ios::binary);
+  Picture picture;
+  std::string magic;
+  int max = 0;
+  in >> magic >> picture.width >> picture.height >> max;
+  in.get();
+  picture.rgb.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return picture;
+}
+
+class CliPdf : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("delvora_cli_pdf_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  std::string path(const std::string& name) const { return (dir / name).string(); }
+
+  std::filesystem::path dir;
+};
+
+TEST_F(CliPdf, ThreePrintoutsOfOneRun) {
+  // No display: the CLI picks the offscreen platform itself.
+  const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" DELVORA_CLI
+                              "' --map-size 800x600 --title Crypt --dead-ends some"
+                              " --print-map '" +
+                              path("map.pdf") + "' --print-25mm '" + path("25mm.pdf") +
+                              "' --print-dressing '" + path("dressing.pdf") + "' 2>&1";
+  const std::string output = runCommand(command);
+  ASSERT_EQ(output.find("exit status"), std::string::npos) << output;
+
+  EXPECT_EQ(pdfInfoField(path("map.pdf"), "Pages"), "1");
+  EXPECT_EQ(pdfInfoField(path("map.pdf"), "Page size"), "842 x 595 pts (A4)");
+  const Picture fitted = renderPage(path("map.pdf"), 1, path("map"));
+  ASSERT_GT(fitted.width, fitted.height);
+  // The map's rock covers a good part of the landscape page; white rooms and margins the rest.
+  EXPECT_GT(fitted.share(204, 204, 153), 0.3);
+  EXPECT_GT(fitted.share(255, 255, 255), 0.1);
+
+  const int pages = std::atoi(pdfInfoField(path("25mm.pdf"), "Pages").c_str());
+  EXPECT_GT(pages, 4);
+  EXPECT_EQ(pdfInfoField(path("25mm.pdf"), "Page size"), "595 x 842 pts (A4)");
+  const Picture corner = renderPage(path("25mm.pdf"), 1, path("corner"));
+  EXPECT_GT(corner.share(204, 204, 153) + corner.share(192, 192, 128), 0.5)
+      << "the first page shows the rock at the map's corner";
+  const std::string label = runCommand("pdftotext -f 1 -l 1 '" + path("25mm.pdf") + "' -");
+  EXPECT_NE(label.find("Delvora Demo - Crypt Page 1 : 1"), std::string::npos) << label;
+
+  EXPECT_GE(std::atoi(pdfInfoField(path("dressing.pdf"), "Pages").c_str()), 1);
+  const std::string text = runCommand("pdftotext '" + path("dressing.pdf") + "' -");
+  EXPECT_EQ(text.find("Delvora Demo - Crypt"), 0u) << text;
+  EXPECT_NE(text.find("Door(s):"), std::string::npos);
+}
+
+TEST_F(CliPdf, UnwritablePdfFails) {
+  const std::string output =
+      runCommand("'" DELVORA_CLI "' --print-dressing '" + path("missing/dir/x.pdf") + "' 2>&1");
+  EXPECT_NE(output.find("Printer corrupt or not installed!"), std::string::npos) << output;
+  EXPECT_NE(output.find("exit status"), std::string::npos) << output;
+}
+
+}  // namespace

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QGuiApplication>
+#include <QPrinterInfo>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dressing/generate.h"
+#include "render/clip_image.h"
+#include "render/qt/print_commands.h"
+#include "render/qt/printer_setup.h"
+#include "render/raster_canvas.h"
+
+namespace delvora {
+namespace {
+
+QGuiApplication& application() {
+  static int argc = 1;
+  static char name[] = "print_qt_tests";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(argc, argv);
+  return app;
+}
+
+std::string runCommand(const std::string& command) {
+  std::string output;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  char buffer[4096];
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+  pclose(pipe);
+  return output;
+}
+
+std::string pdfInfoField(const std::string& path, const std::string& field) {
+  const std::string info = runCommand("pdfinfo '" + path + "' 2>/dev/null");
+  const std::size_t at = info.find(field + ":");
+  if (at == std::string::npos) return "";
+  const std::size_t start = info.find_first_not_of(' ', at + field.size() + 1);
+  return info.substr(start, info.find('\n', start) - start);
+}
+
+// Answers like a user who never cancels, and remembers what was shown.
+class FakeUi final : public PrintUi {
+ public:
+  void showMessage(const std::string& text) override { messages.push_back(text); }
+  std::string askPdfFileName() override {
+    ++asked;
+    return askAnswer;
+  }
+  bool createAbortDialog() override {
+    if (dialogFails) return false;
+    ++dialogsOpen;
+    return true;
+  }
+  void setAbortText(const std::string& text) override { texts.push_back(text); }
+  bool abortCancelled() override { return ++cancelChecks == cancelAtCheck; }
+  void closeAbortDialog() override { --dialogsOpen; }
+  void processEvents() override {}
+  void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+  void setWindowEnabled(bool enabled) override { enabledChanges.push_back(enabled); }
+
+  std::vector<std::string> messages;
+  std::vector<std::string> texts;
+  std::vector<bool> enabledChanges;
+  std::string askAnswer;
+  int asked = 0;
+  int dialogsOpen = 0;
+  bool dialogFails = false;
+  int cancelChecks = 0;
+  int cancelAtCheck = -1;
+  int busyDepth = 0;
+};
+
+class QtPrint : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    application();
+    model = std::make_unique<MapModel>();
+    settings = std::make_unique<Settings>();
+    settings->mapSizeIndex = 0;
+    tables = std::make_unique<DressingTables>();
+    canvas = std::make_unique<RasterCanvas>();
+    ASSERT_TRUE(generateDungeon(*model, *settings, *tables, *canvas).generated);
+  }
+  static void TearDownTestSuite() {
+    canvas.reset();
+    tables.reset();
+    settings.reset();
+    model.reset();
+  }
+  void SetUp() override {
+    unsetenv("DELVORA_PRINT_PDF");
+    dir = std::filesystem::temp_directory_path() /
+          ("delvora_print_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(dir);
+    session.pdfPath = (dir / "out.pdf").string();
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+
+  PrintSource source() const {
+    return {*model,    canvas->bitmap(),      *tables,
+            *settings, "Delvora Demo - Test", FooterTime{2024, 3, 7, 9, 5}};
+  }
+  // Pages the 25 mm print of the test map needs on an A4 PDF page.
+  int expectedPages(bool landscape) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(kPdfResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (landscape) printer.setPageOrientation(QPageLayout::Landscape);
+    const PageMetrics metrics = *pageMetrics(printerCaps(printer));
+    const Bitmap clip = ClipImage(model->grid, canvas->bitmap());
+    const PageGrid grid = pageGrid(scaledPrintSize(clip.width(), clip.height(), 600, 600),
+                                   metrics.usableWidth, metrics.usableHeight);
+    return grid.across * grid.down;
+  }
+
+  static inline std::unique_ptr<MapModel> model;
+  static inline std::unique_ptr<Settings> settings;
+  static inline std::unique_ptr<DressingTables> tables;
+  static inline std::unique_ptr<RasterCanvas> canvas;
+  std::filesystem::path dir;
+  PrintSession session;
+  FakeUi ui;
+};
+
+TEST_F(QtPrint, BattleMatPrintWritesEveryPage) {
+  printMap25mm(session, source(), ui);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Printing Completed!"});
+  EXPECT_EQ(ui.dialogsOpen, 0);
+  EXPECT_EQ(ui.enabledChanges, (std::vector<bool>{false, true}));
+  EXPECT_FALSE(session.printing);
+  EXPECT_EQ(session.tiler.tileMode, TileMode::ExactFit);
+  const int pages = expectedPages(false);
+  EXPECT_GT(pages, 1);
+  EXPECT_EQ(pdfInfoField(session.pdfPath, "Pages"), std::to_string(pages));
+  EXPECT_EQ(pdfInfoField(session.pdfPath, "Page size"), "595 x 842 pts (A4)");
+  ASSERT_FALSE(ui.texts.empty());
+  EXPECT_EQ(ui.texts.front(), "Printing Page 1:1 - 0%");
+  EXPECT_EQ(ui.texts.back().substr(ui.texts.back().size() - 7), " - 100%");
+}
+
+TEST_F(QtPrint, CancelBetweenPagesAndDuringAPageDiscardTheJob) {
+  const struct {
+    int cancelAt;
+    const char* message;
+  } cases[] = {{1, "Printing Aborted!"}, {2, "User Aborted!"}, {3, "User Aborted!"}};
+  for (const auto& c : cases) {
+    FakeUi cancelling;
+    cancelling.cancelAtCheck = c.cancelAt;
+    printMap25mm(session, source(), cancelling);
+    EXPECT_EQ(cancelling.messages, std::vector<std::string>{c.message}) << "check " << c.cancelAt;
+    EXPECT_EQ(cancelling.dialogsOpen, 0);
+    EXPECT_EQ(cancelling.enabledChanges.back(), true);
+    EXPECT_FALSE(std::filesystem::exists(session.pdfPath)) << "check " << c.cancelAt;
+  }
+}
+
+TEST_F(QtPrint, BattleMatPrintRefusals) {
+  session.printing = true;
+  printMap25mm(session, source(), ui);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Already printing... Please try again later!"});
+  EXPECT_TRUE(ui.enabledChanges.empty());
+
+  session.printing = false;
+  FakeUi noDialog;
+  noDialog.dialogFails = true;
+  printMap25mm(session, source(), noDialog);
+  EXPECT_EQ(noDialog.messages, std::vector<std::string>{"Abort dialog could not be created!"});
+  EXPECT_FALSE(std::filesystem::exists(session.pdfPath));
+  EXPECT_EQ(noDialog.enabledChanges, (std::vector<bool>{false, true}));
+}
+
+TEST_F(QtPrint, NoPrinterAndNoFileNameMeansNotInstalled) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this system has a printer";
+  session.pdfPath.clear();
+  printMap25mm(session, source(), ui);
+  EXPECT_EQ(ui.asked, 1);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{kPrinterMissingMessage});
+  FakeUi other;
+  printDressing(session, source(), other);
+  EXPECT_EQ(other.messages, std::vector<std::string>{kPrinterMissingMessage});
+}
+
+TEST_F(QtPrint, EnvironmentVariableNamesThePdf) {
+  const std::string path = (dir / "from_env.pdf").string();
+  setenv("DELVORA_PRINT_PDF", path.c_str(), 1);
+  session.pdfPath.clear();
+  printDressing(session, source(), ui);
+  EXPECT_EQ(ui.asked, 0);
+  EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+TEST_F(QtPrint, FittedMapIsOneLandscapePageAndTheBattleMatKeepsIt) {
+  printMap(session, source(), ui);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(ui.busyDepth, 0);
+  EXPECT_EQ(pdfInfoField(session.pdfPath, "Pages"), "1");
+  EXPECT_EQ(pdfInfoField(session.pdfPath, "Page size"), "842 x 595 pts (A4)");
+  const std::string text = runCommand("pdftotext -layout '" + session.pdfPath + "' - 2>/dev/null");
+  EXPECT_NE(text.find("Delvora Demo - Test"), std::string::npos) << text;
+  EXPECT_NE(text.find("Delvora dungeon generator 3/7/24 9:05"), std::string::npos) << text;
+
+  printMap25mm(session, source(), ui);
+  EXPECT_EQ(pdfInfoField(session.pdfPath, "Page size"), "842 x 595 pts (A4)");
+  EXPECT_EQ(pdfInfoField(session.pdfPath, "Pages"), std::to_string(expectedPages(true)));
+}
+
+TEST_F(QtPrint, DressingPrintoutHasTheFooterOnItsLastPageOnly) {
+  printDressing(session, source(), ui);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(pdfInfoField(session.pdfPath, "Page size"), "595 x 842 pts (A4)");
+  const int pages = std::stoi(pdfInfoField(session.pdfPath, "Pages"));
+  ASSERT_GE(pages, 1);
+  const auto pageText = [&](int page) {
+    return runCommand("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) +
+                      " '" + session.pdfPath + "' - 2>/dev/null");
+  };
+  const std::string first = pageText(1);
+  EXPECT_EQ(first.find("Delvora Demo - Test"), 0u) << first;
+  EXPECT_NE(first.find("Room 1"), std::string::npos);
+  EXPECT_NE(pageText(pages).find("Delvora dungeon generator"), std::string::npos);
+  for (int page = 1; page < pages; ++page) {
+    EXPECT_EQ(pageText(page).find("Delvora dungeon generator"), std::string::npos) << page;
+  }
+}
+
+}  // namespace
+}  // namespace delvora

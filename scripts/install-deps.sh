@@ -7,7 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev libjpeg62-turbo-dev libpng-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth poppler-utils clang-format
+  xvfb xauth poppler-utils clang-format fonts-liberation2
   xdotool imagemagick
 )
 

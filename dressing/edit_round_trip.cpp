@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dressing/door_dressing.h"
+#include "dressing/room_record.h"
 
 namespace delvora {
 
@@ -17,52 +18,20 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr std::array<std::string_view, 6> kKeys{
     "Description=", "Sounds=", "Smells=", "Items=", "Traps=", "Treasure="};
 
-std::string roomSizeCaption(RoomSize size) {
-  switch (size) {
-    case RoomSize::Small:
-      return "Small";
-    case RoomSize::Medium:
-      return "Medium";
-    case RoomSize::Large:
-      return "Large";
-    case RoomSize::Tiny:
-      break;
-  }
-  return "Tiny";
-}
-
-std::string corridorCaption(CorridorStyle style) {
-  switch (style) {
-    case CorridorStyle::Twisty:
-      return "Twisty";
-    case CorridorStyle::VeryTwisty:
-      return "Very Twisty";
-    case CorridorStyle::Straight:
-      break;
-  }
-  return "Straight";
-}
-
-std::string entryText(const DressingTable& table, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= table.entries.size()) return {};
-  return table.entries[static_cast<std::size_t>(index)];
-}
-
 std::string roomItem(const MapModel& model, const DressingTables& tables, std::string_view record) {
+  const RoomRecord room = parseRoomRecord(record);
   std::string item = "Room=";
-  item += recordField(record, 1, 4);
+  item += room.label;
   item += kCrLf;
   const auto all = tables.all();
   for (std::size_t i = 0; i < kKeys.size(); ++i) {
     item += kKeys[i];
-    item += entryText(*all[i], fieldValue(recordField(record, 21 + 4 * i, 4)));
+    if (const std::string* text = tableEntry(*all[i], room.indexes[i])) item += *text;
     item += kCrLf;
   }
   item += "Door(s):";
   item += kCrLf;
-  const std::string key = pad4(fieldValue(recordField(record, 1, 4)));
-  for (const std::string& door : model.lstDoorDress) {
-    if (recordField(door, 1, 4) != key) continue;
+  for (const std::string_view door : roomDoorRecords(model, room)) {
     item += doorDescription(door);
     item += kCrLf;
   }
@@ -100,11 +69,10 @@ std::string_view trimmed(std::string_view text) {
 
 std::vector<std::string> buildEditingFile(const MapModel& model, const DressingTables& tables,
                                           const Settings& settings) {
-  const MapSize size = mapSizeFor(settings.mapSizeIndex);
   std::vector<std::string> items{
       "[Dungeon]",
       "Title=" + settings.title,
-      "MapSize=" + std::to_string(size.width) + "x" + std::to_string(size.height),
+      "MapSize=" + mapSizeText(settings.mapSizeIndex),
       "Iterations=" + std::to_string(settings.iterations),
       "RoomSize=" + roomSizeCaption(settings.roomSize),
       "Corridors=" + corridorCaption(settings.corridorStyle),

@@ -38,4 +38,35 @@ int corridorLengthRange(RoomSize size) {
   return 250;
 }
 
+std::string mapSizeText(int index) {
+  const MapSize size = mapSizeFor(index);
+  return std::to_string(size.width) + "x" + std::to_string(size.height);
+}
+
+std::string roomSizeCaption(RoomSize size) {
+  switch (size) {
+    case RoomSize::Small:
+      return "Small";
+    case RoomSize::Medium:
+      return "Medium";
+    case RoomSize::Large:
+      return "Large";
+    case RoomSize::Tiny:
+      break;
+  }
+  return "Tiny";
+}
+
+std::string corridorCaption(CorridorStyle style) {
+  switch (style) {
+    case CorridorStyle::Twisty:
+      return "Twisty";
+    case CorridorStyle::VeryTwisty:
+      return "Very Twisty";
+    case CorridorStyle::Straight:
+      break;
+  }
+  return "Straight";
+}
+
 }  // namespace delvora

@@ -65,4 +65,9 @@ int roomSizeRange(RoomSize size);
 // Corridor length range before division by the corridor style: 250, 250, 350 or 450.
 int corridorLengthRange(RoomSize size);
 
+// The captions the options window shows: "640x480" ..., "Tiny" ..., "Straight" ...
+std::string mapSizeText(int index);
+std::string roomSizeCaption(RoomSize size);
+std::string corridorCaption(CorridorStyle style);
+
 }  // namespace delvora

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "dressing/door_dressing.h"
-#include "engine/records.h"
+#include "dressing/room_record.h"
 
 namespace delvora {
 
@@ -12,34 +12,26 @@ namespace {
 constexpr std::array<std::string_view, 6> kLabels = {"Description", "Sounds", "Smells",
                                                      "Items",       "Traps",  "Treasure"};
 
-std::string sizeText(std::string_view record) {
-  const int left = fieldValue(recordField(record, 5, 4));
-  const int top = fieldValue(recordField(record, 9, 4));
-  const int right = fieldValue(recordField(record, 13, 4));
-  const int bottom = fieldValue(recordField(record, 17, 4));
-  return "Size (" + std::to_string((right - left) * 10 / 16) + "x" +
-         std::to_string((bottom - top) * 10 / 16) + ")";
-}
-
 void addRoom(const MapModel& model, const DressingTables& tables, std::string_view record,
              std::vector<PrintLine>& lines) {
-  lines.push_back({"Room " + std::string(recordField(record, 1, 4))});
-  lines.push_back({sizeText(record)});
+  const RoomRecord room = parseRoomRecord(record);
+  lines.push_back({"Room " + std::string(room.label)});
+  lines.push_back({"Size (" + std::to_string(room.widthUnits()) + "x" +
+                   std::to_string(room.heightUnits()) + ")"});
   const auto all = tables.all();
   for (std::size_t i = 0; i < all.size(); ++i) {
-    const int index = fieldValue(recordField(record, 21 + 4 * i, 4));
-    const std::vector<std::string>& entries = all[i]->entries;
-    const bool known = index >= 0 && static_cast<std::size_t>(index) < entries.size();
-    const std::string text = known ? entries[static_cast<std::size_t>(index)] : std::string();
-    const bool shown = model.fluffEdited ? !text.empty() : index > 0;
+    const std::string* entry = tableEntry(*all[i], room.indexes[i]);
+    const std::string text = entry != nullptr ? *entry : std::string();
+    // Index 0 is the empty category, except after an editing round trip, where it holds room 1's
+    // own text.
+    const bool shown = model.fluffEdited ? !text.empty() : room.indexes[i] > 0;
     if (!shown) continue;
     lines.push_back({std::string(kLabels[i])});
     lines.push_back({"  " + text});
   }
   lines.push_back({"Door(s):"});
-  const std::string room = pad4(fieldValue(recordField(record, 1, 4)));
-  for (const std::string& door : model.lstDoorDress) {
-    if (recordField(door, 1, 4) == room) lines.push_back({"  " + doorDescription(door)});
+  for (const std::string_view door : roomDoorRecords(model, room)) {
+    lines.push_back({"  " + doorDescription(door)});
   }
   lines.push_back({""});
 }

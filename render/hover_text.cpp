@@ -3,6 +3,7 @@
 #include <array>
 
 #include "dressing/door_dressing.h"
+#include "dressing/room_record.h"
 
 namespace delvora {
 
@@ -22,40 +23,29 @@ constexpr std::array<Category, 6> kCategories{{{"Description", "Nothing unusual"
                                                {"Traps", "None found"},
                                                {"Treasure", "None found"}}};
 
-bool contains(std::string_view record, int x, int y) {
-  return fieldValue(recordField(record, 5, 4)) <= x &&
-         x <= fieldValue(recordField(record, 13, 4)) &&
-         fieldValue(recordField(record, 9, 4)) <= y && y <= fieldValue(recordField(record, 17, 4));
+bool contains(const Rect& r, int x, int y) {
+  return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
 }
 
-std::string roomText(const MapModel& model, const DressingTables& tables, std::string_view record) {
-  const std::string_view label = recordField(record, 1, 4);
-  const int width =
-      (fieldValue(recordField(record, 13, 4)) - fieldValue(recordField(record, 5, 4))) * 10 / 16;
-  const int height =
-      (fieldValue(recordField(record, 17, 4)) - fieldValue(recordField(record, 9, 4))) * 10 / 16;
+std::string roomText(const MapModel& model, const DressingTables& tables, const RoomRecord& room) {
   std::string text = "Room ";
-  text += label;
+  text += room.label;
   text += kCr;
-  text += "Size  (" + std::to_string(width) + "x" + std::to_string(height) + ")";
+  text += "Size  (" + std::to_string(room.widthUnits()) + "x" + std::to_string(room.heightUnits()) +
+          ")";
   const auto all = tables.all();
   for (std::size_t i = 0; i < kCategories.size(); ++i) {
-    const int index = fieldValue(recordField(record, 21 + 4 * i, 4));
-    const auto& entries = all[i]->entries;
+    const std::string* entry = tableEntry(*all[i], room.indexes[i]);
     text += kCr;
     text += kCategories[i].heading;
     text += kCr;
     text += "  ";
-    text += index >= 0 && static_cast<std::size_t>(index) < entries.size()
-                ? entries[static_cast<std::size_t>(index)]
-                : std::string(kCategories[i].fallback);
+    text += entry != nullptr ? *entry : std::string(kCategories[i].fallback);
   }
   text += kCr;
   text += "Door(s)";
   text += kCr;
-  const std::string key = pad4(fieldValue(label));
-  for (const std::string& door : model.lstDoorDress) {
-    if (recordField(door, 1, 4) != key) continue;
+  for (const std::string_view door : roomDoorRecords(model, room)) {
     text += ' ';
     text += doorDescription(door);
     text += kCr;
@@ -70,8 +60,9 @@ HoverText hoverText(const MapModel& model, const DressingTables& tables, int x, 
   if (!model.grid.covered(x, y)) return hover;
   hover.overFeature = true;
   for (const std::string& record : model.lstFluff) {
-    if (contains(record, x, y)) {
-      hover.text = roomText(model, tables, record);
+    const RoomRecord room = parseRoomRecord(record);
+    if (contains(room.rect, x, y)) {
+      hover.text = roomText(model, tables, room);
       break;
     }
   }

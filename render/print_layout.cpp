@@ -7,32 +7,6 @@ namespace delvora {
 
 namespace {
 
-std::string roomSizePhrase(RoomSize size) {
-  switch (size) {
-    case RoomSize::Tiny:
-      return "Tiny  Corridors - ";
-    case RoomSize::Small:
-      return "Small  Corridors - ";
-    case RoomSize::Medium:
-      return "Medium  Corridors - ";
-    case RoomSize::Large:
-      break;
-  }
-  return "Large  Corridors - ";
-}
-
-std::string corridorPhrase(CorridorStyle style) {
-  switch (style) {
-    case CorridorStyle::Twisty:
-      return "Twisty";
-    case CorridorStyle::VeryTwisty:
-      return "Very Twisty";
-    case CorridorStyle::Straight:
-      break;
-  }
-  return "Straight";
-}
-
 int ceilDiv(std::int64_t value, std::int64_t by) {
   return static_cast<int>((value + by - 1) / by);
 }
@@ -83,14 +57,13 @@ DeviceRect fittedImageRect(int pageWidth, int textHeight, int bitmapWidth, int b
 }
 
 std::string settingsFooter(const Settings& settings, const FooterTime& time) {
-  const MapSize size = mapSizeFor(settings.mapSizeIndex);
   char date[48];
   std::snprintf(date, sizeof date, "%d/%d/%02d  %d:%02d", time.month, time.day, time.year % 100,
                 time.hour, time.minute);
-  return "Size - " + std::to_string(size.width) + "x" + std::to_string(size.height) +
-         " Iterations - " + std::to_string(settings.iterations) + "  Room Size - " +
-         roomSizePhrase(settings.roomSize) + corridorPhrase(settings.corridorStyle) + "    " +
-         kFooterCredit + date;
+  return "Size - " + mapSizeText(settings.mapSizeIndex) + " Iterations - " +
+         std::to_string(settings.iterations) + "  Room Size - " +
+         roomSizeCaption(settings.roomSize) + "  Corridors - " +
+         corridorCaption(settings.corridorStyle) + "    " + kFooterCredit + date;
 }
 
 std::string printResultMessage(PrintResult result) {

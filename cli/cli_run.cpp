@@ -13,8 +13,11 @@
 #include "engine/dead_ends.h"
 #include "engine/map_model.h"
 #include "render/bitmap.h"
-#include "render/png_writer.h"
+#include "render/foundry_export.h"
+#include "render/player_canvas.h"
 #include "render/raster_canvas.h"
+#include "render/scaled_png.h"
+#include "render/uvtt_export.h"
 
 namespace delvora {
 namespace {
@@ -45,7 +48,12 @@ bool writeOutputs(const CliOptions& options, const MapModel& model, const Dressi
     err << message << '\n';
     ok = false;
   };
-  if (!options.pngPath.empty()) check(writePng(map, options.pngPath));
+  if (!options.pngPath.empty()) check(writeScaledPng(map, options.pxPerGrid, options.pngPath));
+  if (!options.uvttPath.empty()) check(writeUvtt(model, map, options.pxPerGrid, options.uvttPath));
+  if (!options.foundryPath.empty()) {
+    check(writeFoundryScene(model, map, options.pxPerGrid, options.settings.title,
+                            options.foundryPath));
+  }
   if (!options.reportPath.empty()) {
     check(writeTextFile(options.reportPath, reportItems(model, tables, options.settings, err)));
   }
@@ -62,7 +70,9 @@ bool writeOutputs(const CliOptions& options, const MapModel& model, const Dressi
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   const Settings& settings = options.settings;
   const auto model = std::make_unique<MapModel>();
-  RasterCanvas canvas;
+  RasterCanvas raster;
+  PlayerMapCanvas playerCanvas(raster);
+  Canvas& canvas = options.playerMap ? static_cast<Canvas&>(playerCanvas) : raster;
   DressingTables tables;
   const GenerateResult result = generateDungeon(*model, settings, tables, canvas);
   for (const std::string& warning : result.load.warnings) printWarning(err, warning);
@@ -76,7 +86,7 @@ int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   }
   StepContext ctx{*model, settings, canvas};
   for (const DeadEndMode mode : options.deadEnds) CleanDeadEnds(ctx, mode);
-  return writeOutputs(options, *model, tables, canvas.bitmap(), out, err) ? kExitOk : kExitFailure;
+  return writeOutputs(options, *model, tables, raster.bitmap(), out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace delvora

@@ -13,8 +13,8 @@ constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
 // Generates the dungeon the options describe ("Generate": seed, dressing load, run), runs the
-// dead-end clean-ups in order and writes the PNG, the report and the dump asked for. Warnings
-// and errors go to err, a dump to "-" goes to out. Returns kExitOk or kExitFailure.
+// dead-end clean-ups in order and writes the PNG, the report, the dump and the exports asked for.
+// Warnings and errors go to err, a dump to "-" goes to out. Returns kExitOk or kExitFailure.
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace delvora

@@ -99,7 +99,7 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 29> kOptions{{
+const std::array<OptionDef, 33> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -189,6 +189,17 @@ const std::array<OptionDef, 29> kOptions{{
      [](CliOptions& o, std::string_view v) { return storePath(o.print.map25mm, v); }},
     {"--print-dressing", "", kFileName,
      [](CliOptions& o, std::string_view v) { return storePath(o.print.dressing, v); }},
+    {"--export-uvtt", "", kFileName,
+     [](CliOptions& o, std::string_view v) { return storePath(o.uvttPath, v); }},
+    {"--export-foundry", "", kFileName,
+     [](CliOptions& o, std::string_view v) { return storePath(o.foundryPath, v); }},
+    {"--player-map", "", "",
+     [](CliOptions& o, std::string_view) {
+       o.playerMap = true;
+       return true;
+     }},
+    {"--px-per-grid", "", "a number from 1 to 1000",
+     [](CliOptions& o, std::string_view v) { return storeInt(o.pxPerGrid, v, 1, 1000); }},
     {"--help", "", "",
      [](CliOptions& o, std::string_view) {
        o.showHelp = true;

@@ -21,6 +21,13 @@ struct CliOptions {
   std::string dumpPath;
   // PDFs of the three print commands.
   PrintPaths print;
+  // Virtual-tabletop exports: a Universal VTT file, and a Foundry VTT scene with its PNG.
+  std::string uvttPath;
+  std::string foundryPath;
+  // Draw the map for players: no room numbers, concealed and secret doors as plain wall.
+  bool playerMap = false;
+  // Pixels per 16-pixel grid square of the PNG and the exports' images, 1..1000.
+  int pxPerGrid = 16;
   bool showHelp = false;
   bool showVersion = false;
 };

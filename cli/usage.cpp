@@ -41,6 +41,13 @@ Output (nothing is written unless asked):
   --print-map FILE         "Print Map" as PDF: the whole map on one landscape page
   --print-25mm FILE        "Print Map 25mm Scale" as PDF: 25.6 mm a grid square, many pages
   --print-dressing FILE    "Print Dressing" as PDF
+  --export-uvtt FILE       Universal VTT file: walls, doors and the map image in one JSON
+  --export-foundry FILE    Foundry VTT scene JSON, its map image as a PNG beside it
+                           (FILE with .json replaced by .png)
+  --player-map             draw the map for players: no room numbers, concealed and secret
+                           doors as plain wall (same dungeon; used by every picture written)
+  --px-per-grid N          pixels per grid square of the PNG and the exports' images,
+                           1..1000 (default 16, the map as drawn; 70 for Roll20, 140 ...)
   --help                   show this text
   --version                show the version
 

@@ -43,6 +43,12 @@ bool appendFileEntries(DressingTable& table, std::vector<std::string> entries,
 // Reads one dressing file into the table; sets result.error when the file cannot be read.
 void loadFile(DressingTable& table, const std::filesystem::path& path, LoadResult& result) {
   const std::string fileName = path.string();
+  // A FIFO would block the load and a device could feed it without end: only files are read.
+  std::error_code kindError;
+  if (!std::filesystem::is_regular_file(path, kindError)) {
+    result.error = "Cannot open file " + fileName;
+    return;
+  }
   const FilePtr file(std::fopen(fileName.c_str(), "rb"), &std::fclose);
   if (!file) {
     result.error = "Cannot open file " + fileName;

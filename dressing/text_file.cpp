@@ -43,17 +43,27 @@ bool writeItems(int fd, const std::vector<std::string>& items) {
   return true;
 }
 
+// A device or FIFO in place of the file cannot be replaced by a file: it is written to as it
+// is (non-blocking, so a FIFO without a reader fails instead of hanging).
+bool writeInPlace(const std::string& path, const std::vector<std::string>& items) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = writeItems(fd, items);
+  return (::close(fd) == 0) && ok;
+}
+
 }  // namespace
 
 std::string writeTextFile(const std::string& path, const std::vector<std::string>& items) {
   const std::string failure = "Cannot create file " + path;
+  struct stat existing {};
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode)) return writeInPlace(path, items) ? "" : failure;
   std::string tempName;
   const int fd = createTemporary(std::filesystem::path(path), tempName);
   if (fd < 0) return failure;
   // A replaced file keeps its permissions.
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-    ::fchmod(fd, existing.st_mode & 07777);
+  if (exists) ::fchmod(fd, existing.st_mode & 07777);
   bool ok = writeItems(fd, items) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   if (ok) ok = ::rename(tempName.c_str(), path.c_str()) == 0;

@@ -1,5 +1,7 @@
 #include "engine/dead_ends.h"
 
+#include <algorithm>
+
 #include "engine/steps.h"
 
 namespace delvora {
@@ -92,6 +94,11 @@ void eraseCorridor(StepContext& ctx, const Rect& e, const DoorHits& door, const 
   DropDoor(ctx, door.doorX, door.doorY);
 }
 
+// A later "A Few" erases the corridors "Some" erased again; they are listed once.
+void noteErased(RecordList& erased, const std::string& record) {
+  if (std::find(erased.begin(), erased.end(), record) == erased.end()) erased.push_back(record);
+}
+
 }  // namespace
 
 void FindEligable(StepContext& ctx) {
@@ -135,7 +142,10 @@ void CleanCorridors(StepContext& ctx, DeadEndMode mode,
     const DoorHits door = findDoorHits(ctx.model.lstDoors, e, k % 1000 == 0, processMessages);
     if (door.hits != 2) continue;
     const int r = ctx.model.random.Random(2);
-    if (mode == DeadEndMode::AFew || r == 1) eraseCorridor(ctx, e, door, tiles);
+    if (mode == DeadEndMode::AFew || r == 1) {
+      eraseCorridor(ctx, e, door, tiles);
+      noteErased(ctx.model.lstErased, candidates[k]);
+    }
   }
   if (processMessages) processMessages();
 }

@@ -8,6 +8,7 @@ void MapModel::clearMapLists() {
   lstCorridors.clear();
   lstDoorDress.clear();
   lstFluff.clear();
+  lstErased.clear();
   fluffEdited = false;
 }
 

@@ -61,6 +61,9 @@ struct MapModel {
   RecordList lstStairs;
   // Dead-end candidates of the last clean-up.
   RecordList lstEligable;
+  // Corridors a clean-up painted over, each once, in the order first erased. The other lists
+  // keep them, so this is how readers tell the map as drawn. Cleared with the per-map lists.
+  RecordList lstErased;
   // Room dressing records in room-number order.
   RecordList lstFluff;
   // Door dressing records, sorted.

@@ -8,6 +8,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <vector>
 
 namespace delvora {
 
@@ -26,9 +28,30 @@ void onPngError(png_structp png, png_const_charp message) {
 
 void onPngWarning(png_structp, png_const_charp) {}
 
+// libpng's write callback for a memory sink. A failed append becomes a libpng error, which
+// longjmps; nothing with a destructor is alive in this frame by then.
+void appendToMemory(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+  bool appended = true;
+  try {
+    out->insert(out->end(), data, data + length);
+  } catch (const std::exception&) {
+    appended = false;
+  }
+  if (!appended) png_error(png, "out of memory");
+}
+
+void flushNothing(png_structp) {}
+
+// Where the encoded bytes go: a file, or else the end of a byte vector.
+struct PngSink {
+  std::FILE* file = nullptr;
+  std::vector<std::uint8_t>* memory = nullptr;
+};
+
 // Holds no object with a destructor between setjmp and the last libpng call, so the longjmp
 // out of libpng skips nothing. Returns false with state.message set on failure.
-bool encodeRows(std::FILE* file, int width, int height, const PngRowSource& rows,
+bool encodeRows(const PngSink& sink, int width, int height, const PngRowSource& rows,
                 PngErrorState& state) {
   png_structp png =
       png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, onPngError, onPngWarning);
@@ -46,7 +69,11 @@ bool encodeRows(std::FILE* file, int width, int height, const PngRowSource& rows
     png_destroy_write_struct(&png, &info);
     return false;
   }
-  png_init_io(png, file);
+  if (sink.file != nullptr) {
+    png_init_io(png, sink.file);
+  } else {
+    png_set_write_fn(png, sink.memory, appendToMemory, flushNothing);
+  }
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
@@ -85,7 +112,7 @@ std::string writePngRows(int width, int height, const PngRowSource& rows, const 
   std::FILE* file = createTemporary(path, temporary);
   if (file == nullptr) return failure(path, std::strerror(errno));
   PngErrorState state;
-  bool ok = encodeRows(file, width, height, rows, state);
+  bool ok = encodeRows(PngSink{file, nullptr}, width, height, rows, state);
   std::string reason = state.message;
   if (ok && (std::fflush(file) != 0 || fsync(fileno(file)) != 0)) {
     ok = false;
@@ -102,6 +129,18 @@ std::string writePngRows(int width, int height, const PngRowSource& rows, const 
   if (!ok) {
     std::remove(temporary.c_str());
     return failure(path, reason);
+  }
+  return "";
+}
+
+std::string encodePngRows(int width, int height, const PngRowSource& rows,
+                          std::vector<std::uint8_t>& png) {
+  png.clear();
+  if (width <= 0 || height <= 0) return "Cannot encode PNG: the image is empty";
+  PngErrorState state;
+  if (!encodeRows(PngSink{nullptr, &png}, width, height, rows, state)) {
+    png.clear();
+    return std::string("Cannot encode PNG: ") + state.message;
   }
   return "";
 }

@@ -16,6 +16,9 @@ namespace {
 
 constexpr int kProgressRowStep = 64;
 constexpr std::size_t kSmallBitmapLimit = 65503;
+// Run-length data of a few bytes can state an image of gigabytes; expanding more than this
+// counts as a failed allocation (the print bitmap of the largest map is under 2 MB).
+constexpr std::size_t kMaxExpandedBytes = std::size_t{16} << 20;
 
 bool validBits(int bits, bool core) {
   switch (bits) {
@@ -70,6 +73,9 @@ struct SourceImage {
 PrintResult preparePixels(SourceImage& image, std::span<const std::uint8_t> pixels) {
   const auto compression = static_cast<DibCompression>(image.header.info.compression);
   if (compression == DibCompression::Rle8 || compression == DibCompression::Rle4) {
+    if (image.rowBytes > kMaxExpandedBytes / static_cast<std::size_t>(image.height)) {
+      return PrintResult::AllocationFailed;
+    }
     const std::size_t stated = std::min<std::size_t>(image.header.info.imageSize, pixels.size());
     auto expanded = expandRle(pixels.first(stated), image.width, image.height, image.bits,
                               firstWhiteIndex(image.header));

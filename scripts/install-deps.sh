@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libjpeg62-turbo-dev libpng-dev
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth poppler-utils clang-format fonts-liberation2
   xdotool imagemagick
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

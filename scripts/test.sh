@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Delvora and runs every test twice: a Release build with warnings as errors, then a
-# Debug build under AddressSanitizer and UndefinedBehaviorSanitizer. Fails on any error.
+# Debug build under AddressSanitizer and UndefinedBehaviorSanitizer, then the libFuzzer targets
+# for DELVORA_FUZZ_SECONDS each (default 60). Fails on any error or finding.
 # Extra arguments go to both CMake configure steps, e.g. -DDELVORA_BUILD_GUI=OFF.
 set -euo pipefail
 
@@ -22,7 +23,11 @@ cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDELVORA_SANITI
   -DDELVORA_WERROR=ON -DDELVORA_BUILD_BENCHMARKS=OFF "$@"
 cmake --build "$root/build-asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+  LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
+
+echo "== libFuzzer targets, ${DELVORA_FUZZ_SECONDS:-60} s each"
+bash "$root/scripts/fuzz.sh" "${DELVORA_FUZZ_SECONDS:-60}"
 
 echo "== All tests passed"

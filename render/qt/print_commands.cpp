@@ -122,7 +122,7 @@ std::string printPages(const PageJob& page, JobGuard& guard) {
     }
   }
   guard.closeDialog();
-  page.job.end();
+  if (!page.job.end()) return "Cannot create file " + page.job.pdfPath;
   return "Printing Completed!";
 }
 
@@ -147,7 +147,7 @@ void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui) {
       fittedImageRect(pageWidth, textHeight, palette.image.width, palette.image.height);
   if (palette.ok()) drawWholeBitmap(painter, palette.image, rect);
   drawSettingsFooter(painter, rect.x, painter.device()->height(), source);
-  job->end();
+  if (!job->end()) ui.showMessage("Cannot create file " + job->pdfPath);
 }
 
 void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui) {

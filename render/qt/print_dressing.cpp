@@ -58,7 +58,7 @@ void printDressing(PrintSession& session, const PrintSource& source, PrintUi& ui
   }
   for (; page < layout.pages; ++page) job->printer->newPage();
   drawSettingsFooter(painter, kDressingFooterX, pageHeight, source);
-  job->end();
+  if (!job->end()) ui.showMessage("Cannot create file " + job->pdfPath);
 }
 
 }  // namespace delvora

@@ -3,6 +3,7 @@
 #include <langinfo.h>
 #include <locale.h>
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -48,6 +49,22 @@ std::string pdfPathFor(const PrintSession& session) {
   return fromEnvironment != nullptr ? fromEnvironment : "";
 }
 
+// A PDF file ends with its end-of-file marker; a write that failed part way leaves it out.
+bool pdfComplete(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly) || file.size() < 16) return false;
+  file.seek(file.size() - 16);
+  return file.read(16).contains("%%EOF");
+}
+
+// Only a regular file can be checked after the job and removed when it is discarded; removing a
+// device such as /dev/null in its place would harm the whole system.
+bool usablePdfTarget(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  return !std::filesystem::exists(status) || std::filesystem::is_regular_file(status);
+}
+
 QString sansFamily() {
   for (const char* family : {"Liberation Sans", "Arimo"}) {
     if (QFontDatabase::hasFamily(QString::fromLatin1(family))) return QString::fromLatin1(family);
@@ -57,8 +74,12 @@ QString sansFamily() {
 
 }  // namespace
 
-void PrintJob::end() {
+bool PrintJob::end() {
   painter.end();
+  if (pdfPath.empty() || pdfComplete(pdfPath)) return true;
+  std::error_code ignored;
+  std::filesystem::remove(pdfPath, ignored);
+  return false;
 }
 
 void PrintJob::abort() {
@@ -83,7 +104,10 @@ std::unique_ptr<PrintJob> beginPrintJob(PrintSession& session, PrintUi& ui,
       if (job->pdfPath.empty()) return nullptr;
     }
   }
-  if (!job->printer) job->printer = pdfPrinter(job->pdfPath);
+  if (!job->printer) {
+    if (!usablePdfTarget(job->pdfPath)) return nullptr;
+    job->printer = pdfPrinter(job->pdfPath);
+  }
   job->printer->setCreator(QStringLiteral("Delvora"));
   if (orientation) session.orientation = orientation;
   if (session.orientation) {

@@ -23,8 +23,9 @@ struct PrintJob {
   // The PDF being written; empty for a real printer.
   std::string pdfPath;
 
-  // Ends the job normally.
-  void end();
+  // Ends the job normally. False when a PDF could not be written in full (a full disk); the
+  // damaged file is then removed.
+  bool end();
   // Discards the job: the printer drops it, a PDF is removed.
   void abort();
 };

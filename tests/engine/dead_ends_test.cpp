@@ -58,7 +58,18 @@ TEST(DeadEnds, SomeErasesExactlyWhenTheDrawIsOne) {
       EXPECT_EQ(f.canvas.tiles.front().tile, Tile::SmallWhite);
       EXPECT_EQ(f.canvas.tiles.back().tile, Tile::CloseRight2);
     }
+    EXPECT_EQ(f.model->lstErased.size(), erased ? 1u : 0u) << "seed " << seed;
   }
+}
+
+TEST(DeadEnds, ErasedCorridorsAreListedOnceUntilTheMapCloses) {
+  DeadEndScene f;
+  StepContext ctx = f.ctx();
+  CleanCorridors(ctx, DeadEndMode::AFew);
+  CleanCorridors(ctx, DeadEndMode::AFew);
+  ASSERT_EQ(f.model->lstErased, RecordList{"02000140030001562"});
+  f.model->clearMapLists();
+  EXPECT_TRUE(f.model->lstErased.empty());
 }
 
 TEST(DeadEnds, StairsAndSecondDoorsKeepACorridor) {

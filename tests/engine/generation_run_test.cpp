@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "engine/dead_ends.h"
 #include "engine/steps.h"
 #include "fake_canvas.h"
+#include "tests/support/engine_invariants.h"
 
 namespace delvora {
 namespace {
@@ -39,69 +39,8 @@ std::unique_ptr<Run> generate(const Settings& settings) {
   return run;
 }
 
-// True when two rectangles share more than a line.
-bool areasOverlap(const Rect& a, const Rect& b) {
-  return std::max(a.left, b.left) < std::min(a.right, b.right) &&
-         std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
-}
-
-bool isDigits(std::string_view text) {
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
 void checkInvariants(const Run& run, const Settings& settings) {
-  const MapSize size = mapSizeFor(settings.mapSizeIndex);
-  for (const std::string& record : run.model->lstWalls) {
-    ASSERT_EQ(record.size(), 17u) << record;
-    ASSERT_TRUE(isDigits(record)) << record;
-    const Feature f = parseFeature(record);
-    ASSERT_TRUE(f.type >= 1 && f.type <= 4) << record;
-    ASSERT_GE(f.rect.left, 0) << record;
-    ASSERT_GE(f.rect.top, 0) << record;
-    ASSERT_LE(f.rect.right, size.width) << record;
-    ASSERT_LE(f.rect.bottom, size.height) << record;
-    // A stretch that meets a feature one pixel away (snap off) is an empty piece whose right
-    // edge lies one pixel left of its left edge.
-    ASSERT_LE(f.rect.left, f.rect.right + 1) << record;
-    ASSERT_LE(f.rect.top, f.rect.bottom + 1) << record;
-  }
-  for (const std::string& record : run.builtWalls) {
-    const Feature f = parseFeature(record);
-    ASSERT_LT(f.rect.left, f.rect.right) << record;
-    ASSERT_LT(f.rect.top, f.rect.bottom) << record;
-  }
-  // Built features share at most a wall line.
-  for (std::size_t i = 0; i < run.builtWalls.size(); ++i) {
-    const Rect a = parseFeature(run.builtWalls[i]).rect;
-    for (std::size_t j = i + 1; j < run.builtWalls.size(); ++j) {
-      const Rect b = parseFeature(run.builtWalls[j]).rect;
-      if (a == b) continue;  // the same feature recorded twice
-      ASSERT_FALSE(areasOverlap(a, b)) << run.builtWalls[i] << " vs " << run.builtWalls[j];
-    }
-  }
-  // Every door straddles a wall line of some feature, within its extent.
-  for (const std::string& door : run.model->lstDoors) {
-    ASSERT_EQ(door.size(), 18u) << door;
-    const Rect d = parseDoorRect(door);
-    const bool horizontal = door[16] == 'H';
-    ASSERT_EQ(d.right - d.left, horizontal ? 14 : 7) << door;
-    bool straddles = false;
-    for (const std::string& record : run.model->lstWalls) {
-      const Rect f = parseFeature(record).rect;
-      if (horizontal) {
-        straddles |= (d.top + 2 == f.top || d.top + 2 == f.bottom || d.top + 3 == f.top) &&
-                     d.left < f.right && f.left < d.right;
-      } else {
-        straddles |= (d.left + 2 == f.left || d.left + 2 == f.right || d.left + 3 == f.left) &&
-                     d.top < f.bottom && f.top < d.bottom;
-      }
-    }
-    ASSERT_TRUE(straddles) << door;
-  }
-  for (const std::string& stairs : run.model->lstStairs) ASSERT_EQ(stairs.size(), 16u);
+  testing::checkEngineInvariants(*run.model, settings, run.builtWalls);
 }
 
 TEST(GenerationRun, SameSeedSameDungeon) {

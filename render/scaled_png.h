@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "render/bitmap.h"
+#include "render/png_writer.h"
+
+namespace delvora {
+
+// The map's grid square in bitmap pixels; a scale is given as pixels per such square.
+inline constexpr int kGridPixels = 16;
+
+// Size in pixels of a length of source pixels at pxPerGrid pixels per 16-pixel square.
+int scaledLength(int sourcePixels, int pxPerGrid);
+
+// Nearest-neighbour rows of the bitmap at pxPerGrid pixels per 16-pixel square (1 or more),
+// made one at a time into a single row buffer: never a second copy of the whole image.
+class ScaledRows {
+ public:
+  ScaledRows(const Bitmap& source, int pxPerGrid);
+
+  int width() const { return m_width; }
+  int height() const { return m_height; }
+  // Row y of the scaled image, valid until the next call; rows may come in any order.
+  const std::uint8_t* row(int y);
+  PngRowSource source() {
+    return [this](int y) { return row(y); };
+  }
+
+ private:
+  const Bitmap& m_source;
+  int m_pxPerGrid;
+  int m_width;
+  int m_height;
+  // Source column of every scaled column.
+  std::vector<int> m_columns;
+  std::vector<std::uint8_t> m_row;
+  int m_sourceRow = -1;
+};
+
+// Writes the bitmap as a PNG at pxPerGrid pixels per square (16 writes it as it is). Returns ""
+// on success, else a one-line message naming the file.
+std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path);
+
+// The same PNG in memory; returns "" on success, else a one-line message.
+std::string encodeScaledPng(const Bitmap& bitmap, int pxPerGrid, std::vector<std::uint8_t>& png);
+
+}  // namespace delvora

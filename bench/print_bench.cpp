@@ -12,7 +12,7 @@
 #include "dressing/generate.h"
 #include "engine/map_model.h"
 #include "render/clip_image.h"
-#include "render/qt/print_commands.h"
+#include "render/qt/headless_print_ui.h"
 #include "render/raster_canvas.h"
 #include "render/rejig_pallete.h"
 
@@ -48,20 +48,6 @@ void BM_ReJigPallete(benchmark::State& state) {
 }
 BENCHMARK(BM_ReJigPallete)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
-class SilentUi final : public PrintUi {
- public:
-  void showMessage(const std::string& text) override { last = text; }
-  std::string askPdfFileName() override { return ""; }
-  bool createAbortDialog() override { return true; }
-  void setAbortText(const std::string&) override {}
-  bool abortCancelled() override { return false; }
-  void closeAbortDialog() override {}
-  void processEvents() override {}
-  void setBusy(bool) override {}
-  void setWindowEnabled(bool) override {}
-  std::string last;
-};
-
 QGuiApplication& guiApplication() {
   static int argc = 1;
   static char name[] = "delvora_bench";
@@ -91,10 +77,11 @@ void BM_Print25mmPdf(benchmark::State& state) {
   for (auto _ : state) {
     PrintSession session;
     session.pdfPath = path;
-    SilentUi ui;
+    HeadlessPrintUi ui;
     printMap25mm(session, source, ui);
-    if (ui.last != "Printing Completed!") {
-      state.SkipWithError(ui.last.c_str());
+    const std::string last = ui.messages.empty() ? std::string() : ui.messages.back();
+    if (last != "Printing Completed!") {
+      state.SkipWithError(last.c_str());
       break;
     }
   }

@@ -5,27 +5,11 @@
 #include <memory>
 #include <optional>
 
-#include "render/qt/print_commands.h"
+#include "render/qt/headless_print_ui.h"
 
 namespace delvora {
 
 namespace {
-
-// No windows: messages are collected, the abort dialog is never cancelled.
-class CliPrintUi final : public PrintUi {
- public:
-  void showMessage(const std::string& text) override { messages.push_back(text); }
-  std::string askPdfFileName() override { return ""; }
-  bool createAbortDialog() override { return true; }
-  void setAbortText(const std::string&) override {}
-  bool abortCancelled() override { return false; }
-  void closeAbortDialog() override {}
-  void processEvents() override {}
-  void setBusy(bool) override {}
-  void setWindowEnabled(bool) override {}
-
-  std::vector<std::string> messages;
-};
 
 // Qt's printing needs a GUI application; without a display it runs on the offscreen platform.
 class GuiApplication {
@@ -54,7 +38,7 @@ void runCommand(PrintCommand command, const std::string& path, const PrintSource
   if (path.empty()) return;
   PrintSession session;
   session.pdfPath = path;
-  CliPrintUi ui;
+  HeadlessPrintUi ui;
   command(session, source, ui);
   for (const std::string& message : ui.messages) {
     if (message != success) errors.push_back(message + " (" + path + ")");

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "pdf_tools.h"
+
 #include "dressing/generate.h"
 #include "render/clip_image.h"
 #include "render/qt/print_commands.h"
@@ -18,6 +20,9 @@
 namespace delvora {
 namespace {
 
+using delvora::testing::pdfInfoField;
+using delvora::testing::runCommand;
+
 QGuiApplication& application() {
   static int argc = 1;
   static char name[] = "print_qt_tests";
@@ -25,24 +30,6 @@ QGuiApplication& application() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static QGuiApplication app(argc, argv);
   return app;
-}
-
-std::string runCommand(const std::string& command) {
-  std::string output;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return output;
-  char buffer[4096];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-  pclose(pipe);
-  return output;
-}
-
-std::string pdfInfoField(const std::string& path, const std::string& field) {
-  const std::string info = runCommand("pdfinfo '" + path + "' 2>/dev/null");
-  const std::size_t at = info.find(field + ":");
-  if (at == std::string::npos) return "";
-  const std::size_t start = info.find_first_not_of(' ', at + field.size() + 1);
-  return info.substr(start, info.find('\n', start) - start);
 }
 
 // Answers like a user who never cancels, and remembers what was shown.

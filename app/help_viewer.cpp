@@ -10,7 +10,11 @@
 namespace delvora {
 
 QString findHelpFile(const QString& name) {
-  for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  // Installed, the guide lives in the data folder: DELVORA_DATADIR_FROM_BIN is its path relative
+  // to the program's folder.
+  const QString dataFolder = QDir(programFolder).filePath(QStringLiteral(DELVORA_DATADIR_FROM_BIN));
+  for (const QString& folder : {QDir::currentPath(), programFolder, dataFolder}) {
     const QFileInfo candidate(QDir(folder), name);
     if (candidate.isFile()) return candidate.absoluteFilePath();
   }

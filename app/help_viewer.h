@@ -9,8 +9,8 @@ namespace delvora {
 
 inline constexpr char kHelpFileName[] = "Delvora.HLP";
 
-// Where the help file is: the name looked up in the current directory, then beside the
-// executable. Empty when it is in neither place.
+// Where the help file is: the name looked up in the current directory, beside the executable,
+// then in the installed data folder. Empty when it is in none of them.
 QString findHelpFile(const QString& name = QString::fromLatin1(kHelpFileName));
 
 // The help window: the user guide's HTML in a browser with working links.

@@ -10,8 +10,8 @@
 #include "app/map_window.h"
 #include "app/qt_text.h"
 #include "dressing/edit_round_trip.h"
+#include "dressing/hover_text.h"
 #include "dressing/report.h"
-#include "render/hover_text.h"
 
 namespace delvora {
 

@@ -1,7 +1,7 @@
 // The map window's print commands: "Print Map", "Print Map 25mm Scale" and "Print Dressing".
 #include "app/map_window.h"
 #include "app/window_print_ui.h"
-#include "render/qt/print_commands.h"
+#include "print/qt/print_commands.h"
 
 namespace delvora {
 

@@ -14,7 +14,7 @@
 #include "app/qt_text.h"
 #include "app/window_print_ui.h"
 #include "dressing/generate.h"
-#include "render/qt/print_commands.h"
+#include "print/qt/print_commands.h"
 
 namespace delvora {
 

@@ -4,7 +4,7 @@
 
 #include "app/abort_dialog.h"
 #include "app/dialogs.h"
-#include "render/qt/print_commands.h"
+#include "print/qt/print_commands.h"
 
 class QWidget;
 

@@ -11,10 +11,10 @@
 #include "dressing/dressing_tables.h"
 #include "dressing/generate.h"
 #include "engine/map_model.h"
+#include "print/qt/headless_print_ui.h"
+#include "print/rejig_pallete.h"
 #include "render/clip_image.h"
-#include "render/qt/headless_print_ui.h"
 #include "render/raster_canvas.h"
-#include "render/rejig_pallete.h"
 
 namespace delvora {
 namespace {

@@ -12,12 +12,12 @@
 #include "dressing/report.h"
 #include "engine/dead_ends.h"
 #include "engine/map_model.h"
+#include "export/foundry_export.h"
+#include "export/scaled_png.h"
+#include "export/uvtt_export.h"
 #include "render/bitmap.h"
-#include "render/foundry_export.h"
 #include "render/player_canvas.h"
 #include "render/raster_canvas.h"
-#include "render/scaled_png.h"
-#include "render/uvtt_export.h"
 
 namespace delvora {
 namespace {

@@ -18,7 +18,14 @@ struct OptionDef {
   std::string_view accepts;
   // Stores the value; false when the value is not one the option accepts.
   bool (*apply)(CliOptions& options, std::string_view value);
+  // Only a build with printing (Qt) offers the option.
+  bool needsPrinting = false;
 };
+
+#ifndef DELVORA_CAN_PRINT
+#define DELVORA_CAN_PRINT 1
+#endif
+constexpr bool kCanPrint = DELVORA_CAN_PRINT;
 
 // Only plain decimal digits: no sign, no blanks, no hex.
 std::optional<std::uint64_t> parseNumber(std::string_view text) {
@@ -184,11 +191,11 @@ const std::array<OptionDef, 33> kOptions{{
     {"--dump", "", "a file name, or - for standard output",
      [](CliOptions& o, std::string_view v) { return storePath(o.dumpPath, v); }},
     {"--print-map", "", kFileName,
-     [](CliOptions& o, std::string_view v) { return storePath(o.print.map, v); }},
+     [](CliOptions& o, std::string_view v) { return storePath(o.print.map, v); }, true},
     {"--print-25mm", "", kFileName,
-     [](CliOptions& o, std::string_view v) { return storePath(o.print.map25mm, v); }},
+     [](CliOptions& o, std::string_view v) { return storePath(o.print.map25mm, v); }, true},
     {"--print-dressing", "", kFileName,
-     [](CliOptions& o, std::string_view v) { return storePath(o.print.dressing, v); }},
+     [](CliOptions& o, std::string_view v) { return storePath(o.print.dressing, v); }, true},
     {"--export-uvtt", "", kFileName,
      [](CliOptions& o, std::string_view v) { return storePath(o.uvttPath, v); }},
     {"--export-foundry", "", kFileName,
@@ -239,6 +246,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
       const bool looksLikeOption = arg.size() > 1 && arg.front() == '-';
       result.error = joined({looksLikeOption ? "unknown option \"" : "unexpected argument \"", arg,
                              "\" (see --help)"});
+      return result;
+    }
+    if (def->needsPrinting && !kCanPrint) {
+      result.error =
+          joined({name, ": this build of delvora-cli cannot print (it was built without Qt)"});
       return result;
     }
     std::string_view value;

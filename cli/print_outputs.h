@@ -3,22 +3,31 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "dressing/dressing_tables.h"
 #include "engine/map_model.h"
 #include "render/bitmap.h"
 
 namespace delvora {
 
-// The PDFs asked for on the command line; empty means "not written".
-struct PrintPaths {
-  std::string map;
-  std::string map25mm;
-  std::string dressing;
-  bool any() const { return !map.empty() || !map25mm.empty() || !dressing.empty(); }
+// What the print module needs for the three printouts, and where it reports failures.
+struct PrintJob {
+  const PrintPaths& paths;
+  const MapModel& model;
+  const Bitmap& map;
+  const DressingTables& tables;
+  const Settings& settings;
+  // One message per failed printout.
+  std::vector<std::string>& errors;
 };
 
-// Makes the pages of "Print Map", "Print Map 25mm Scale" and "Print Dressing" as PDFs, with
-// Qt's offscreen platform when there is no display. Returns one message per failed printout.
+// The print module's entry point, exported under kPrintEntryPoint.
+using PrintEntryPoint = void (*)(const PrintJob& job);
+inline constexpr const char* kPrintEntryPoint = "delvora_write_print_outputs";
+
+// Makes the pages of "Print Map", "Print Map 25mm Scale" and "Print Dressing" as PDFs through the
+// print module, which is loaded (with Qt) only now. Returns one message per failed printout, or
+// one saying the module could not be loaded.
 std::vector<std::string> writePrintOutputs(const PrintPaths& paths, const MapModel& model,
                                            const Bitmap& map, const DressingTables& tables,
                                            const Settings& settings);

@@ -15,9 +15,8 @@ namespace delvora {
 std::vector<std::string> buildDressingReport(const MapModel& model, const DressingTables& tables,
                                              std::string_view title);
 
-// Writes every item followed by CR LF to a temporary file in the same folder, then replaces
-// path with it. Returns "" on success, else "Cannot create file <path>" (an existing file is
-// left intact).
+// Writes every item followed by CR LF to path, atomically (AtomicFileWriter). Returns "" on
+// success, else "Cannot create file <path>" (an existing file is left intact).
 std::string writeTextFile(const std::string& path, const std::vector<std::string>& items);
 
 }  // namespace delvora

@@ -1,15 +1,13 @@
 #include "render/png_writer.h"
 
-#include <fcntl.h>
 #include <png.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <vector>
+
+#include "files/atomic_file.h"
 
 namespace delvora {
 
@@ -41,11 +39,17 @@ void appendToMemory(png_structp png, png_bytep data, png_size_t length) {
   if (!appended) png_error(png, "out of memory");
 }
 
+// libpng's write callback for a file; a failed write becomes a libpng error.
+void appendToFile(png_structp png, png_bytep data, png_size_t length) {
+  auto* file = static_cast<AtomicFileWriter*>(png_get_io_ptr(png));
+  if (!file->write(data, length)) png_error(png, file->error().c_str());
+}
+
 void flushNothing(png_structp) {}
 
 // Where the encoded bytes go: a file, or else the end of a byte vector.
 struct PngSink {
-  std::FILE* file = nullptr;
+  AtomicFileWriter* file = nullptr;
   std::vector<std::uint8_t>* memory = nullptr;
 };
 
@@ -70,7 +74,7 @@ bool encodeRows(const PngSink& sink, int width, int height, const PngRowSource& 
     return false;
   }
   if (sink.file != nullptr) {
-    png_init_io(png, sink.file);
+    png_set_write_fn(png, sink.file, appendToFile, flushNothing);
   } else {
     png_set_write_fn(png, sink.memory, appendToMemory, flushNothing);
   }
@@ -84,22 +88,6 @@ bool encodeRows(const PngSink& sink, int width, int height, const PngRowSource& 
   return true;
 }
 
-// A new file beside path that no one else is writing; mode 0666 less the umask, as for the
-// final file.
-std::FILE* createTemporary(const std::string& path, std::string& temporary) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-      std::FILE* file = fdopen(fd, "wb");
-      if (file == nullptr) close(fd);
-      return file;
-    }
-    if (errno != EEXIST) return nullptr;
-  }
-  return nullptr;
-}
-
 std::string failure(const std::string& path, const std::string& reason) {
   return "Cannot write PNG file " + path + ": " + reason;
 }
@@ -108,28 +96,13 @@ std::string failure(const std::string& path, const std::string& reason) {
 
 std::string writePngRows(int width, int height, const PngRowSource& rows, const std::string& path) {
   if (width <= 0 || height <= 0) return failure(path, "the image is empty");
-  std::string temporary;
-  std::FILE* file = createTemporary(path, temporary);
-  if (file == nullptr) return failure(path, std::strerror(errno));
+  AtomicFileWriter file(path);
+  if (!file.open()) return failure(path, file.error());
   PngErrorState state;
-  bool ok = encodeRows(PngSink{file, nullptr}, width, height, rows, state);
-  std::string reason = state.message;
-  if (ok && (std::fflush(file) != 0 || fsync(fileno(file)) != 0)) {
-    ok = false;
-    reason = std::strerror(errno);
+  if (!encodeRows(PngSink{&file, nullptr}, width, height, rows, state)) {
+    return failure(path, state.message);
   }
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    reason = std::strerror(errno);
-  }
-  if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
-    ok = false;
-    reason = std::strerror(errno);
-  }
-  if (!ok) {
-    std::remove(temporary.c_str());
-    return failure(path, reason);
-  }
+  if (!file.commit()) return failure(path, file.error());
   return "";
 }
 

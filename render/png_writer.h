@@ -13,9 +13,9 @@ namespace delvora {
 // need only stay valid until the next call.
 using PngRowSource = std::function<const std::uint8_t*(int y)>;
 
-// Writes a width x height 24-bit RGB PNG whose rows come from rows, one at a time. The image is
-// written to a temporary file beside path and then renamed over it, so a failed write leaves
-// an existing file untouched. Returns "" on success, else a one-line message naming the file.
+// Writes a width x height 24-bit RGB PNG whose rows come from rows, one at a time, atomically
+// (AtomicFileWriter): a failed write leaves an existing file untouched. Returns "" on success, else
+// a one-line message naming the file.
 std::string writePngRows(int width, int height, const PngRowSource& rows, const std::string& path);
 
 // Encodes a width x height 24-bit RGB PNG into png (replacing its content), rows as for

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Delvora and runs every test twice: a Release build with warnings as errors, then a
-# Debug build under AddressSanitizer and UndefinedBehaviorSanitizer, then the libFuzzer targets
-# for DELVORA_FUZZ_SECONDS each (default 60). Fails on any error or finding.
+# Builds Delvora and runs every test three times: a Release build with warnings as errors (and
+# the benchmarks built), a Release build without Qt (no desktop program, delvora-cli without its
+# print options), then a Debug build under AddressSanitizer and UndefinedBehaviorSanitizer; then
+# the libFuzzer targets for DELVORA_FUZZ_SECONDS each (default 60). Fails on any error or finding.
 # Extra arguments go to both CMake configure steps, e.g. -DDELVORA_BUILD_GUI=OFF.
 set -euo pipefail
 
@@ -14,13 +15,20 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 bash "$root/scripts/install-deps.sh"
 
 echo "== Release build with -Werror"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON "$@"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON \
+  -DDELVORA_BUILD_BENCHMARKS=ON "$@"
 cmake --build "$root/build" -j"$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
 
+echo "== Release build without Qt"
+cmake -S "$root" -B "$root/build-noqt" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON "$@"
+cmake --build "$root/build-noqt" -j"$jobs"
+ctest --test-dir "$root/build-noqt" --output-on-failure -j"$jobs"
+
 echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDELVORA_SANITIZE=ON \
-  -DDELVORA_WERROR=ON -DDELVORA_BUILD_BENCHMARKS=OFF "$@"
+  -DDELVORA_WERROR=ON "$@"
 cmake --build "$root/build-asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   LSAN_OPTIONS=suppressions="$root/tests/lsan.supp":print_suppressions=0 \

@@ -12,8 +12,8 @@
 #include "app/program.h"
 #include "app_test_support.h"
 #include "dressing/edit_round_trip.h"
+#include "dressing/hover_text.h"
 #include "dressing/report.h"
-#include "render/hover_text.h"
 
 using namespace delvora;
 

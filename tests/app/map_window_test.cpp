@@ -18,7 +18,7 @@
 #include "app/qt_text.h"
 #include "app_test_support.h"
 #include "dressing/generate.h"
-#include "render/hover_text.h"
+#include "dressing/hover_text.h"
 
 using namespace delvora;
 

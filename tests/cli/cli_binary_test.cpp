@@ -65,9 +65,10 @@ class CliBinary : public ::testing::Test {
 
   fs::path file(const std::string& name) const { return m_dir / name; }
 
-  // Runs the program with an empty dressing directory, so no stray dressing files count.
-  Outcome run(const Args& args) const {
-    std::string command = shellQuoted(DELVORA_CLI);
+  // Runs the program with an empty dressing directory, so no stray dressing files count;
+  // environment is put before the command ("NAME=value ...").
+  Outcome run(const Args& args, const std::string& environment = "") const {
+    std::string command = environment + " " + shellQuoted(DELVORA_CLI);
     command.append(" --dressing-dir ").append(shellQuoted((m_dir / "tables").string()));
     for (const std::string& arg : args) command.append(" ").append(shellQuoted(arg));
     command.append(" >").append(shellQuoted(file("stdout").string()));
@@ -208,6 +209,28 @@ TEST_F(CliBinary, HelpAndVersionExitZero) {
   const Outcome version = run({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_TRUE(version.out.starts_with("delvora-cli ")) << version.out;
+}
+
+// Qt takes longer to load than a whole run: only a print option loads it. The dynamic loader's
+// own trace lists every library the process maps, those loaded later included.
+TEST_F(CliBinary, LoadsQtOnlyToPrint) {
+  const Outcome plain = run({"--seed", "7", "-o", file("map.png").string()}, "LD_DEBUG=libs");
+  ASSERT_EQ(plain.exitCode, 0) << plain.err;
+  EXPECT_NE(plain.err.find("libpng"), std::string::npos) << "the trace is there";
+  EXPECT_EQ(plain.err.find("libQt6"), std::string::npos) << plain.err;
+
+  const Outcome printing =
+      run({"--seed", "7", "--print-map", file("map.pdf").string()}, "LD_DEBUG=libs");
+#if DELVORA_CAN_PRINT
+  ASSERT_EQ(printing.exitCode, 0) << printing.err;
+  EXPECT_NE(printing.err.find("libQt6Gui"), std::string::npos);
+  EXPECT_TRUE(fs::exists(file("map.pdf")));
+#else
+  EXPECT_EQ(printing.exitCode, 2);
+  EXPECT_NE(printing.err.find("--print-map: this build of delvora-cli cannot print"),
+            std::string::npos)
+      << printing.err;
+#endif
 }
 
 }  // namespace

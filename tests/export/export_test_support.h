@@ -16,9 +16,9 @@
 #include "dressing/generate.h"
 #include "engine/dead_ends.h"
 #include "engine/map_model.h"
+#include "export/wall_outline.h"
 #include "render/player_canvas.h"
 #include "render/raster_canvas.h"
-#include "render/wall_outline.h"
 
 namespace delvora::testing {
 

@@ -1,5 +1,5 @@
 // The Foundry VTT scene: door walls with their kind and lock, scaled pixels, the image beside.
-#include "render/foundry_export.h"
+#include "export/foundry_export.h"
 
 #include <gtest/gtest.h>
 

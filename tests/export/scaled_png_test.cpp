@@ -1,12 +1,12 @@
 // Nearest-neighbour scaling at N pixels per 16-pixel square, the in-memory PNG and base64.
-#include "render/scaled_png.h"
+#include "export/scaled_png.h"
 
 #include <png.h>
 
 #include <gtest/gtest.h>
 
+#include "export/base64.h"
 #include "export_test_support.h"
-#include "render/base64.h"
 
 namespace delvora {
 namespace {

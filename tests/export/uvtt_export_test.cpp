@@ -1,5 +1,5 @@
 // The Universal VTT file: its fields, walls in squares, portals per door kind, the image.
-#include "render/uvtt_export.h"
+#include "export/uvtt_export.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The traced walls of the floor as drawn: outlines, shared wall lines, door gaps, erased ends.
-#include "render/wall_outline.h"
+#include "export/wall_outline.h"
 
 #include <gtest/gtest.h>
 

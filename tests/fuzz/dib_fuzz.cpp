@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "render/dib.h"
-#include "render/tiled_printer.h"
+#include "print/dib.h"
+#include "print/tiled_printer.h"
 
 namespace {
 

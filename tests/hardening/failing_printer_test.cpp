@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "render/print_layout.h"
-#include "render/tiled_printer.h"
+#include "print/print_layout.h"
+#include "print/tiled_printer.h"
 #include "tests/print/print_test_support.h"
 
 namespace delvora {

@@ -11,8 +11,8 @@
 
 #include "dressing/edit_round_trip.h"
 #include "dressing/generate.h"
+#include "dressing/hover_text.h"
 #include "engine/dead_ends.h"
-#include "render/hover_text.h"
 #include "render/raster_canvas.h"
 #include "tests/hardening/run_watchdog.h"
 #include "tests/support/dressing_invariants.h"

@@ -17,7 +17,7 @@
 #include "app/options_window.h"
 #include "app/program.h"
 #include "dressing/report.h"
-#include "render/qt/print_commands.h"
+#include "print/qt/print_commands.h"
 #include "tests/app/app_test_support.h"
 #include "tests/hardening/session_resources.h"
 

@@ -1,11 +1,11 @@
-#include "render/dib.h"
+#include "print/dib.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "render/dib_rle.h"
+#include "print/dib_rle.h"
 #include "tests/print/print_test_support.h"
 
 namespace delvora {

@@ -1,4 +1,4 @@
-#include "render/dressing_printout.h"
+#include "print/dressing_printout.h"
 
 #include <gtest/gtest.h>
 

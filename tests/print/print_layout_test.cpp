@@ -1,8 +1,8 @@
-#include "render/print_layout.h"
+#include "print/print_layout.h"
 
 #include <gtest/gtest.h>
 
-#include "render/page_metrics.h"
+#include "print/page_metrics.h"
 
 namespace delvora {
 namespace {

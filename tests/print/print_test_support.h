@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/dib.h"
-#include "render/palette_image.h"
+#include "print/dib.h"
+#include "print/palette_image.h"
 
 namespace delvora::testing {
 

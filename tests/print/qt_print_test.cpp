@@ -12,9 +12,9 @@
 #include "pdf_tools.h"
 
 #include "dressing/generate.h"
+#include "print/qt/print_commands.h"
+#include "print/qt/printer_setup.h"
 #include "render/clip_image.h"
-#include "render/qt/print_commands.h"
-#include "render/qt/printer_setup.h"
 #include "render/raster_canvas.h"
 
 namespace delvora {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/dib.h"
-#include "render/print_device.h"
+#include "print/dib.h"
+#include "print/print_device.h"
 
 namespace delvora::testing {
 

@@ -1,4 +1,4 @@
-#include "render/rejig_pallete.h"
+#include "print/rejig_pallete.h"
 
 #include <gtest/gtest.h>
 

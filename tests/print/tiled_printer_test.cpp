@@ -1,4 +1,4 @@
-#include "render/tiled_printer.h"
+#include "print/tiled_printer.h"
 
 #include <gtest/gtest.h>
 

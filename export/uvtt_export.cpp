@@ -1,0 +1,76 @@
+#include "export/uvtt_export.h"
+
+#include <numbers>
+#include <vector>
+
+#include "export/base64.h"
+#include "export/json_file.h"
+#include "export/scaled_png.h"
+#include "export/wall_outline.h"
+
+namespace delvora {
+
+namespace {
+
+using nlohmann::json;
+
+json squares(double x, double y) {
+  return {{"x", x / kGridPixels}, {"y", y / kGridPixels}};
+}
+
+json squares(const MapPoint& p) {
+  return squares(p.x, p.y);
+}
+
+json portal(const MapDoor& door) {
+  const double midX = (door.from.x + door.to.x) / 2.0;
+  const double midY = (door.from.y + door.to.y) / 2.0;
+  return {{"position", squares(midX, midY)},
+          {"bounds", json::array({squares(door.from), squares(door.to)})},
+          {"rotation", door.orientation == 'H' ? 0.0 : std::numbers::pi / 2},
+          {"closed", true},
+          {"freestanding", false}};
+}
+
+}  // namespace
+
+std::string writeUvtt(const MapModel& model, const Bitmap& map, int pxPerGrid,
+                      const std::string& path) {
+  // Only ordinary doors and archways open the wall; the format has no secret door.
+  std::vector<MapDoor> openings;
+  for (const MapDoor& door : liveDoors(model)) {
+    if (door.kind == 'N' || door.kind == 'A') openings.push_back(door);
+  }
+  json walls = json::array();
+  for (const WallPolyline& line : traceWalls(model, openings)) {
+    json points = json::array();
+    for (const MapPoint& p : line) points.push_back(squares(p));
+    walls.push_back(std::move(points));
+  }
+  json portals = json::array();
+  for (const MapDoor& door : openings) {
+    if (door.kind == 'N') portals.push_back(portal(door));
+  }
+  std::vector<std::uint8_t> png;
+  const std::string error = encodeScaledPng(map, pxPerGrid, png);
+  if (!error.empty()) return "Cannot write UVTT file " + path + ": " + error;
+  std::string image = base64Encode(png);
+  png = {};
+  json document = {
+      {"format", 0.3},
+      {"resolution",
+       {{"map_origin", {{"x", 0}, {"y", 0}}},
+        {"map_size",
+         // 800 x 600 is 37.5 squares high: a whole number would stretch the image on import.
+         squares(model.state.mapWidth, model.state.mapHeight)},
+        {"pixels_per_grid", pxPerGrid}}},
+      {"line_of_sight", std::move(walls)},
+      {"portals", std::move(portals)},
+      {"environment", {{"baked_lighting", true}, {"ambient_light", "ffffffff"}}},
+      {"lights", json::array()},
+  };
+  document["image"] = std::move(image);
+  return writeJsonFile(document, path);
+}
+
+}  // namespace delvora

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "dressing/dressing_tables.h"
+#include "engine/map_model.h"
+#include "engine/settings.h"
+#include "print/print_layout.h"
+#include "print/tiled_printer.h"
+#include "render/bitmap.h"
+
+namespace delvora {
+
+// What the print commands need from the window that runs them (or from the command line).
+class PrintUi {
+ public:
+  virtual ~PrintUi() = default;
+
+  // A message box with an OK button.
+  virtual void showMessage(const std::string& text) = 0;
+  // Asked when the system has no printer: the PDF file to write instead, "" when cancelled.
+  virtual std::string askPdfFileName() = 0;
+  // Shows the progress and cancel dialog; false when it could not be created.
+  virtual bool createAbortDialog() = 0;
+  // Sets the dialog's text and lets it process its pending events.
+  virtual void setAbortText(const std::string& text) = 0;
+  // Lets the dialog process its pending events, then tells whether Cancel was pressed.
+  virtual bool abortCancelled() = 0;
+  virtual void closeAbortDialog() = 0;
+  // Processes the program's pending events.
+  virtual void processEvents() = 0;
+  // The busy cursor on or off.
+  virtual void setBusy(bool busy) = 0;
+  // Enables or disables the map window while a job prints.
+  virtual void setWindowEnabled(bool enabled) = 0;
+};
+
+enum class PageOrientation { Portrait, Landscape };
+
+// State the print commands keep between calls, for the life of the program.
+struct PrintSession {
+  // When set, every command writes this PDF instead of printing (the command line).
+  std::string pdfPath;
+  // True while a 25 mm job runs.
+  bool printing = false;
+  // The orientation the last command set; the 25 mm print keeps it.
+  std::optional<PageOrientation> orientation;
+  TiledPrinterSettings tiler;
+};
+
+// The map and dressing a print command works on, as the map window holds them.
+struct PrintSource {
+  const MapModel& model;
+  // The map picture.
+  const Bitmap& map;
+  const DressingTables& tables;
+  // The options as they stand; the footer reads them.
+  const Settings& settings;
+  // The map window's caption ("Delvora Demo - " and the title).
+  std::string caption;
+  // The footer's date and time; the local time now when unset.
+  std::optional<FooterTime> time;
+};
+
+// "Print Map": the whole map under the caption on one landscape page, with the footer.
+void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui);
+
+// "Print Map 25mm Scale": the occupied part of the map at 25.6 mm a grid square over as many
+// pages as it needs, with the abort dialog. Reports the outcome through ui.showMessage.
+void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui);
+
+// "Print Dressing": the caption and every room's dressing as portrait text pages, with the
+// footer on the last page.
+void printDressing(PrintSession& session, const PrintSource& source, PrintUi& ui);
+
+// The message shown when no printer or PDF file is there or the job cannot start.
+inline constexpr const char* kPrinterMissingMessage = "Printer corrupt or not installed!";
+
+}  // namespace delvora

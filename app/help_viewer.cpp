@@ -9,16 +9,18 @@
 
 namespace delvora {
 
-QString findHelpFile(const QString& name) {
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  // Installed, the guide lives in the data folder: DELVORA_DATADIR_FROM_BIN is its path relative
-  // to the program's folder.
-  const QString dataFolder = QDir(programFolder).filePath(QStringLiteral(DELVORA_DATADIR_FROM_BIN));
-  for (const QString& folder : {QDir::currentPath(), programFolder, dataFolder}) {
+QString findHelpFile(const QString& name, const QString& programDir) {
+  // Relative to the program's folder, so that a moved installation still finds it.
+  const QString installedDir = QDir(programDir).filePath(QStringLiteral(DELVORA_DATADIR_FROM_BIN));
+  for (const QString& folder : {QDir::currentPath(), programDir, installedDir}) {
     const QFileInfo candidate(QDir(folder), name);
     if (candidate.isFile()) return candidate.absoluteFilePath();
   }
   return {};
+}
+
+QString findHelpFile(const QString& name) {
+  return findHelpFile(name, QCoreApplication::applicationDirPath());
 }
 
 HelpViewer::HelpViewer(QWidget* parent) : QDialog(parent), m_browser(new QTextBrowser(this)) {

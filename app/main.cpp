@@ -1,6 +1,6 @@
 #include <QApplication>
-#include <QIcon>
 
+#include "app/app_identity.h"
 #include "app/dialogs.h"
 #include "app/options_window.h"
 #include "app/program.h"
@@ -8,14 +8,12 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Delvora"));
-  QApplication::setApplicationVersion(QStringLiteral(DELVORA_VERSION));
+  delvora::setApplicationIdentity();
 
   delvora::SingleInstance instance(delvora::SingleInstance::defaultName());
   if (instance.signalRunningCopy()) return 0;
   instance.listen();
 
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icon.xpm")));
   delvora::Dialogs dialogs;
   delvora::Program program(dialogs);
   QObject::connect(&instance, &delvora::SingleInstance::activationRequested,

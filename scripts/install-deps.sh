@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Delvora needs to build, test and run. Uses sudo only when not
+# Installs the Debian 12 packages Delvora needs to build, test, package and run. Uses sudo only when not
 # root. Does nothing when every package is already installed (pass --force to install anyway).
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
   xvfb xauth poppler-utils clang-format fonts-liberation2
   xdotool imagemagick
   clang-14 libclang-rt-14-dev
+  librsvg2-bin man-db desktop-file-utils appstream dpkg-dev lintian
 )
 
 missing=()

@@ -2,7 +2,8 @@
 # Builds Delvora and runs every test three times: a Release build with warnings as errors (and
 # the benchmarks built), a Release build without Qt (no desktop program, delvora-cli without its
 # print options), then a Debug build under AddressSanitizer and UndefinedBehaviorSanitizer; then
-# the libFuzzer targets for DELVORA_FUZZ_SECONDS each (default 60). Fails on any error or finding.
+# the libFuzzer targets for DELVORA_FUZZ_SECONDS each (default 60). Run as root, it also builds
+# the Debian package, installs it, checks it and removes it again. Fails on any error or finding.
 # Extra arguments go to both CMake configure steps, e.g. -DDELVORA_BUILD_GUI=OFF.
 set -euo pipefail
 
@@ -25,6 +26,14 @@ cmake -S "$root" -B "$root/build-noqt" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERR
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON "$@"
 cmake --build "$root/build-noqt" -j"$jobs"
 ctest --test-dir "$root/build-noqt" --output-on-failure -j"$jobs"
+
+echo "== Debian package: build, install, check, remove"
+if [[ $(id -u) -eq 0 ]]; then
+  bash "$root/scripts/package.sh"
+  bash "$root/scripts/check-package.sh"
+else
+  echo "skipped: installing the package needs root"
+fi
 
 echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDELVORA_SANITIZE=ON \

@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QtTest>
 
 #include "app/advanced_window.h"
+#include "app/app_identity.h"
 #include "app/dialogs.h"
 #include "app/help_viewer.h"
 #include "app/map_window.h"
@@ -39,6 +41,8 @@ class OptionsTest : public QObject {
   void folderMustLieInsideRoot();
   void editOpensTheLoadersFile();
   void helpShowsTheGuideOrNamesTheFile();
+  void helpFileLookupOrder();
+  void identityMatchesTheDesktopEntry();
   void enterInTheTitleGenerates();
   void shutdownDeletesTheEditingFile();
 
@@ -278,6 +282,49 @@ void OptionsTest::helpShowsTheGuideOrNamesTheFile() {
   QVERIFY(viewer->isVisible());
   QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("Delvora user guide")));
   viewer->hide();
+}
+
+void OptionsTest::helpFileLookupOrder() {
+  // An installed tree: <prefix>/bin/delvora and <prefix>/share/delvora/Delvora.HLP.
+  const QTemporaryDir prefix;
+  const QTemporaryDir working;
+  QVERIFY(prefix.isValid() && working.isValid());
+  const QDir root(prefix.path());
+  QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/delvora")));
+  const QString programDir = root.filePath(QStringLiteral("bin"));
+  const QString installed = root.filePath(QStringLiteral("share/delvora/Delvora.HLP"));
+  QVERIFY(QFile::copy(QStringLiteral(DELVORA_HELP_SOURCE), installed));
+  const QString before = QDir::currentPath();
+  QVERIFY(QDir::setCurrent(working.path()));
+
+  QCOMPARE(findHelpFile(QStringLiteral("Delvora.HLP"), programDir),
+           QFileInfo(installed).absoluteFilePath());
+  const QString beside = QDir(programDir).filePath(QStringLiteral("Delvora.HLP"));
+  QVERIFY(QFile::copy(installed, beside));
+  QCOMPARE(findHelpFile(QStringLiteral("Delvora.HLP"), programDir), beside);
+  QVERIFY(QFile::copy(installed, QStringLiteral("Delvora.HLP")));
+  QCOMPARE(findHelpFile(QStringLiteral("Delvora.HLP"), programDir),
+           QDir(working.path()).absoluteFilePath(QStringLiteral("Delvora.HLP")));
+  QVERIFY(findHelpFile(QStringLiteral("Missing.HLP"), programDir).isEmpty());
+
+  QVERIFY(QDir::setCurrent(before));
+}
+
+void OptionsTest::identityMatchesTheDesktopEntry() {
+  setApplicationIdentity();
+  QSettings entry(QStringLiteral(DELVORA_DESKTOP_FILE), QSettings::IniFormat);
+  entry.beginGroup(QStringLiteral("Desktop Entry"));
+  QCOMPARE(entry.value(QStringLiteral("StartupWMClass")).toString(),
+           QCoreApplication::applicationName());
+  QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), QString::fromLatin1(kDesktopId));
+  QCOMPARE(QGuiApplication::desktopFileName(), QString::fromLatin1(kDesktopId));
+
+  const QIcon icon = QApplication::windowIcon();
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+    QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
+  }
+  QVERIFY(m_program->options().windowIcon().cacheKey() == icon.cacheKey());
 }
 
 void OptionsTest::enterInTheTitleGenerates() {

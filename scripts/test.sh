@@ -2,8 +2,9 @@
 # Builds Delvora and runs every test three times: a Release build with warnings as errors (and
 # the benchmarks built), a Release build without Qt (no desktop program, delvora-cli without its
 # print options), then a Debug build under AddressSanitizer and UndefinedBehaviorSanitizer; then
-# the libFuzzer targets for DELVORA_FUZZ_SECONDS each (default 60). Run as root, it also builds
-# the Debian package, installs it, checks it and removes it again. Fails on any error or finding.
+# the libFuzzer targets for DELVORA_FUZZ_SECONDS each (default 60). Run as root, it also makes
+# the Debian package from the first build, installs it, checks it and removes it again. Fails on
+# any error or finding.
 # Extra arguments go to both CMake configure steps, e.g. -DDELVORA_BUILD_GUI=OFF.
 set -euo pipefail
 
@@ -16,24 +17,27 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 bash "$root/scripts/install-deps.sh"
 
 echo "== Release build with -Werror"
+# Configured for the prefix and layout of the Debian package, which is made from this build.
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON \
-  -DDELVORA_BUILD_BENCHMARKS=ON "$@"
+  -DDELVORA_BUILD_BENCHMARKS=ON -DCMAKE_INSTALL_PREFIX=/usr -DDELVORA_DEBIAN_PACKAGE=ON "$@"
 cmake --build "$root/build" -j"$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+
+echo "== Debian package of that build: install, check, remove"
+if [[ $(id -u) -ne 0 ]]; then
+  echo "skipped: installing the package needs root"
+elif [[ ! -x "$root/build/app/delvora" ]]; then
+  echo "skipped: this build has no desktop program"
+else
+  bash "$root/scripts/package.sh" --build "$root/build"
+  bash "$root/scripts/check-package.sh"
+fi
 
 echo "== Release build without Qt"
 cmake -S "$root" -B "$root/build-noqt" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON "$@"
 cmake --build "$root/build-noqt" -j"$jobs"
 ctest --test-dir "$root/build-noqt" --output-on-failure -j"$jobs"
-
-echo "== Debian package: build, install, check, remove"
-if [[ $(id -u) -eq 0 ]]; then
-  bash "$root/scripts/package.sh"
-  bash "$root/scripts/check-package.sh"
-else
-  echo "skipped: installing the package needs root"
-fi
 
 echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDELVORA_SANITIZE=ON \

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Delvora needs to build, test, package and run. Uses sudo only when not
-# root. Does nothing when every package is already installed (pass --force to install anyway).
+# Installs the Debian 12 packages Delvora needs to build, test, package and run. Uses sudo only
+# when not root. Does nothing when every package is already installed (pass --force to install
+# anyway).
 set -euo pipefail
 
 packages=(

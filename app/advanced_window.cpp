@@ -20,15 +20,15 @@
 #include "app/editor_launcher.h"
 #include "app/percent_edit.h"
 #include "app/qt_text.h"
+#include "dressing/dressing_categories.h"
 #include "dressing/dressing_file.h"
-#include "dressing/dressing_tables.h"
 
 namespace delvora {
 namespace {
 
-// Radio button captions in table order (the order of kDressingFileNames).
-constexpr std::array<const char*, 6> kFileCaptions = {"Descriptions", "Sounds", "Smells",
-                                                      "Items",        "Traps",  "Treasure"};
+QString latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -105,7 +105,7 @@ QWidget* AdvancedWindow::buildEditGroup() {
   auto* group = new QGroupBox(tr("Edit Dungeon Dressing"), this);
   auto* grid = new QGridLayout(group);
   for (std::size_t i = 0; i < m_fileButtons.size(); ++i) {
-    m_fileButtons[i] = new QRadioButton(QString::fromLatin1(kFileCaptions[i]), group);
+    m_fileButtons[i] = new QRadioButton(latin1(kDressingCategories[i].caption), group);
   }
   m_fileButtons[0]->setChecked(true);
   // On screen: Descriptions, Items, Sounds in the first column; Smells, Traps, Treasure next.
@@ -134,9 +134,9 @@ QString AdvancedWindow::dressingFileToEdit(const QString& folder) const {
   for (std::size_t i = 0; i + 1 < m_fileButtons.size(); ++i) {
     if (m_fileButtons[i]->isChecked()) table = i;
   }
-  const char* loaderName = kDressingFileNames[table];
+  const std::string_view loaderName = kDressingCategories[table].fileName;
   const auto found = findDressingFile(QFile::encodeName(folder).toStdString(), loaderName);
-  if (found.empty()) return QString::fromLatin1(loaderName);
+  if (found.empty()) return latin1(loaderName);
   return QFile::decodeName(QByteArray::fromStdString(found.filename().string()));
 }
 

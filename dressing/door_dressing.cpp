@@ -1,28 +1,19 @@
 #include "dressing/door_dressing.h"
 
 #include <array>
+#include <optional>
+
+#include "engine/dressing_records.h"
 
 namespace delvora {
 
 namespace {
-
-// Record positions, 0-based: room number 0-3, side 4, kind 5, material 6, lock 7, trap 8, key 9-.
-constexpr std::size_t kSide = 4;
-constexpr std::size_t kKind = 5;
-constexpr std::size_t kMaterial = 6;
-constexpr std::size_t kLock = 7;
-constexpr std::size_t kTrap = 8;
-constexpr std::size_t kKey = 9;
 
 constexpr std::array<std::string_view, 10> kMaterialWords = {
     "Archway ",         "Rotten Wooden Door ", "Wooden Door ", "Reinforced Wooden Door ",
     "Cloth Curtain ",   "Leather Curtain ",    "Stone Door ",  "Iron Door ",
     "Iron Portcullis ", "Wooden Portcullis "};
 constexpr std::array<std::string_view, 3> kLockWords = {"- Unlocked ", "- Locked ", "- Stuck "};
-
-char charAt(std::string_view text, std::size_t index) {
-  return index < text.size() ? text[index] : '\0';
-}
 
 // The wall of the room the door lies in, or '\0'. Each test that holds overrides the earlier
 // ones, so a corner door belongs to the top or bottom wall.
@@ -53,12 +44,13 @@ int lockFor(int draw) {
   return draw <= 94 ? 1 : 2;
 }
 
-// Characters 6 onward of the last record of lstDoorDress with this door key, or empty.
-std::string sharedDressing(const SortedRecordList& doorDress, std::string_view key) {
-  std::string found;
+// The last record of lstDoorDress with this door key: the door was dressed by an earlier room.
+std::optional<DoorDressingRecord> sharedDressing(const SortedRecordList& doorDress,
+                                                 std::string_view key) {
+  std::optional<DoorDressingRecord> found;
   for (const std::string& record : doorDress) {
-    if (record.size() > kKey && std::string_view(record).substr(kKey) == key)
-      found = record.substr(kKind);
+    const DoorDressingRecord dressed = parseDoorDressing(record);
+    if (dressed.key == key) found = dressed;
   }
   return found;
 }
@@ -67,37 +59,40 @@ std::string sharedDressing(const SortedRecordList& doorDress, std::string_view k
 
 void DoorDress(StepContext& ctx, int left, int top, int right, int bottom, int room) {
   MapModel& model = ctx.model;
-  for (const std::string& door : model.lstDoors) {
-    const Rect tile = parseDoorRect(door);
-    const char side = doorSide(tile, left, top, right, bottom);
+  for (const std::string& record : model.lstDoors) {
+    const DoorRecord door = parseDoor(record);
+    const char side = doorSide(door.tile, left, top, right, bottom);
     if (side == '\0') continue;
-    const char kind = charAt(door, 17);
-    const int material = materialFor(kind, model.random.Random(100));
-    const int trap = model.random.Random(100) >= 90 ? 1 : 0;
-    const int lock = lockFor(model.random.Random(100));
-    const std::string key = doorKey(tile);
-    std::string rest = sharedDressing(model.lstDoorDress, key);
-    if (rest.empty()) {
-      rest = std::string(1, kind) + std::to_string(material) + std::to_string(lock) +
-             std::to_string(trap) + key;
-    }
-    model.lstDoorDress.insert(pad4(room) + side + rest);
+    DoorDressingRecord dressed;
+    dressed.kind = door.kind;
+    dressed.material = materialFor(door.kind, model.random.Random(100));
+    dressed.trapped = model.random.Random(100) >= 90;
+    dressed.lock = lockFor(model.random.Random(100));
+    const std::string key = doorKey(door.tile);
+    // A shared door keeps the dressing the first room drew; this room's draws are discarded.
+    if (const auto shared = sharedDressing(model.lstDoorDress, key)) dressed = *shared;
+    dressed.room = room;
+    dressed.side = side;
+    dressed.key = key;
+    model.lstDoorDress.insert(doorDressingRecord(dressed));
   }
 }
 
 std::string doorDescription(std::string_view record) {
-  if (record.size() <= kSide) return " Wall - ";
-  std::string text(record.substr(kSide, 1));
+  const DoorDressingRecord door = parseDoorDressing(record);
+  std::string text;
+  if (door.side != '\0') text += door.side;
   text += " Wall - ";
-  const char kind = charAt(record, kKind);
-  if (kind == 'C') text += "Concealed ";
-  if (kind == 'S') text += "Secret ";
-  const char material = charAt(record, kMaterial);
-  if (material >= '0' && material <= '9') text += kMaterialWords[material - '0'];
-  if (charAt(record, kTrap) == '1') text += "- Trapped ";
-  const char lock = charAt(record, kLock);
-  const bool showsLock = material != '0' && material != '4' && material != '5';
-  if (showsLock && lock >= '0' && lock <= '2') text += kLockWords[lock - '0'];
+  if (door.kind == 'C') text += "Concealed ";
+  if (door.kind == 'S') text += "Secret ";
+  const bool hasMaterial = door.material >= 0 && door.material <= 9;
+  if (hasMaterial) text += kMaterialWords[static_cast<std::size_t>(door.material)];
+  if (door.trapped) text += "- Trapped ";
+  // Archways and curtains have no lock to speak of.
+  const bool showsLock = door.material != 0 && door.material != 4 && door.material != 5;
+  if (showsLock && door.lock >= 0 && door.lock <= 2) {
+    text += kLockWords[static_cast<std::size_t>(door.lock)];
+  }
   return text;
 }
 

@@ -1,6 +1,5 @@
 #include "dressing/dressing_file.h"
 
-#include <algorithm>
 #include <system_error>
 #include <utility>
 
@@ -10,75 +9,40 @@ namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
-  return text;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-  };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 }  // namespace
 
 void DressingFileParser::feed(std::string_view bytes) {
-  for (const char c : bytes) {
-    if (!m_atStart) {
-      put(c);
-      continue;
+  while (m_atStart && !bytes.empty()) {
+    m_head += bytes.front();
+    bytes.remove_prefix(1);
+    if (!kBom.starts_with(m_head)) {
+      // Not a BOM after all: the held bytes are ordinary text.
+      m_atStart = false;
+      m_lines.feed(std::exchange(m_head, {}));
+    } else if (m_head.size() == kBom.size()) {
+      m_atStart = false;
+      m_head.clear();
     }
-    m_head += c;
-    if (kBom.starts_with(m_head)) {
-      if (m_head.size() == kBom.size()) {
-        m_atStart = false;
-        m_head.clear();
-      }
-      continue;
-    }
-    // Not a BOM after all: the held bytes are ordinary text.
-    m_atStart = false;
-    for (const char held : std::exchange(m_head, {})) put(held);
   }
+  m_lines.feed(bytes);
 }
 
 void DressingFileParser::finish() {
   if (m_atStart) {
     // A file shorter than a BOM that starts like one.
     m_atStart = false;
-    for (const char held : std::exchange(m_head, {})) put(held);
+    m_lines.feed(std::exchange(m_head, {}));
   }
-  if (m_lineOpen) endLine();
+  m_lines.finish();
 }
 
 std::vector<std::string> DressingFileParser::takeEntries() {
-  return std::exchange(m_entries, {});
-}
-
-void DressingFileParser::put(char c) {
-  if (c == '\n') {
-    // The LF of a CR LF pair: the CR already ended the line.
-    if (!std::exchange(m_lastWasCr, false)) endLine();
-    return;
+  std::vector<std::string> entries;
+  for (const std::string& line : m_lines.takeLines()) {
+    const std::string_view text = trimmed(line);
+    if (!text.starts_with("/*")) entries.emplace_back(text);
   }
-  m_lastWasCr = c == '\r';
-  if (m_lastWasCr) {
-    endLine();
-    return;
-  }
-  m_line += c;
-  m_lineOpen = true;
-}
-
-void DressingFileParser::endLine() {
-  const std::string_view text = trimmed(m_line);
-  if (!text.starts_with("/*")) m_entries.emplace_back(text);
-  m_line.clear();
-  m_lineOpen = false;
+  return entries;
 }
 
 std::filesystem::path findDressingFile(const std::filesystem::path& dir, std::string_view name) {

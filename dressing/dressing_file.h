@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/text.h"
+
 namespace delvora {
 
 // Splits dressing file text into entries: CR LF, LF and CR all end a line, a leading UTF-8 BOM
@@ -20,16 +22,10 @@ class DressingFileParser {
   std::vector<std::string> takeEntries();
 
  private:
-  void put(char c);
-  void endLine();
-
-  std::vector<std::string> m_entries;
-  std::string m_line;
+  LineSplitter m_lines;
   // The first bytes of the file while they may still be a BOM.
   std::string m_head;
   bool m_atStart = true;
-  bool m_lastWasCr = false;
-  bool m_lineOpen = false;
 };
 
 // The file in directory dir whose name equals name without regard to ASCII letter case (an

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "dressing/builtin_dressing.h"
+#include "dressing/dressing_categories.h"
 #include "dressing/dressing_file.h"
 
 namespace delvora {
@@ -75,12 +76,20 @@ void loadFile(DressingTable& table, const std::filesystem::path& path, LoadResul
 
 }  // namespace
 
-std::array<DressingTable*, 6> DressingTables::all() {
-  return {&FluffDesc, &FluffSounds, &FluffSmells, &FluffItems, &FluffTraps, &FluffTreasure};
+std::array<DressingTable*, kDressingCategoryCount> DressingTables::all() {
+  std::array<DressingTable*, kDressingCategoryCount> tables{};
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    tables[i] = &(this->*kDressingCategories[i].table);
+  }
+  return tables;
 }
 
-std::array<const DressingTable*, 6> DressingTables::all() const {
-  return {&FluffDesc, &FluffSounds, &FluffSmells, &FluffItems, &FluffTraps, &FluffTreasure};
+std::array<const DressingTable*, kDressingCategoryCount> DressingTables::all() const {
+  std::array<const DressingTable*, kDressingCategoryCount> tables{};
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    tables[i] = &(this->*kDressingCategories[i].table);
+  }
+  return tables;
 }
 
 LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir) {
@@ -91,7 +100,7 @@ LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::str
   const auto builtins = builtinDressing();
   for (std::size_t i = 0; i < all.size(); ++i) {
     appendBuiltins(*all[i], builtins[i], random);
-    const std::filesystem::path file = findDressingFile(dir, kDressingFileNames[i]);
+    const std::filesystem::path file = findDressingFile(dir, kDressingCategories[i].fileName);
     if (file.empty()) continue;
     loadFile(*all[i], file, result);
     if (!result.ok()) break;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/dressing_records.h"
 #include "engine/random_source.h"
 
 namespace delvora {
@@ -20,9 +21,9 @@ struct DressingTable {
 struct DressingTables {
   DressingTable FluffDesc, FluffSounds, FluffSmells, FluffItems, FluffTraps, FluffTreasure;
 
-  // The six tables in the order descriptions, sounds, smells, items, traps, treasure.
-  std::array<DressingTable*, 6> all();
-  std::array<const DressingTable*, 6> all() const;
+  // The six tables in category order (kDressingCategories).
+  std::array<DressingTable*, kDressingCategoryCount> all();
+  std::array<const DressingTable*, kDressingCategoryCount> all() const;
 };
 
 // What a load reports: warnings that did not stop it, and the error that did (empty if none).
@@ -35,13 +36,9 @@ struct LoadResult {
 // A table never holds more entries than a four-digit index can address.
 inline constexpr std::size_t kMaxTableEntries = 10000;
 
-// The dressing file of each table, in table order.
-inline constexpr std::array<const char*, 6> kDressingFileNames = {
-    "Descriptions.txt", "Sounds.txt", "Smells.txt", "Items.txt", "Traps.txt", "Treasure.txt"};
-
-// Empties and refills the six tables: built-in entries (17 quantity draws) then each dressing
-// file found in dressingDir (empty = current directory; a directory that cannot be used falls
-// back to the current directory). File names match without regard to letter case. A file that
+// Empties and refills the six tables: built-in entries (17 quantity draws) then each category's
+// dressing file found in dressingDir (empty = current directory; a directory that cannot be used
+// falls back to the current directory). File names match without regard to letter case. A file that
 // exists but cannot be read stops the load with "Cannot open file <path>" or "Cannot read file
 // <path>"; the tables keep what was loaded up to then.
 LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir);

@@ -1,9 +1,7 @@
 #include "dressing/hover_text.h"
 
-#include <array>
-
-#include "dressing/door_dressing.h"
-#include "dressing/room_record.h"
+#include "dressing/dressing_categories.h"
+#include "dressing/room_view.h"
 
 namespace delvora {
 
@@ -11,43 +9,28 @@ namespace {
 
 constexpr char kCr = '\r';
 
-struct Category {
-  const char* heading;
-  const char* fallback;
-};
-
-constexpr std::array<Category, 6> kCategories{{{"Description", "Nothing unusual"},
-                                               {"Sounds", "Nothing unusual"},
-                                               {"Smells", "Nothing unusual"},
-                                               {"Items", "Nothing unusual"},
-                                               {"Traps", "None found"},
-                                               {"Treasure", "None found"}}};
-
 bool contains(const Rect& r, int x, int y) {
   return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
 }
 
-std::string roomText(const MapModel& model, const DressingTables& tables, const RoomRecord& room) {
-  std::string text = "Room ";
-  text += room.label;
+std::string roomText(const RoomDressingView& room) {
+  std::string text = "Room " + room.label;
   text += kCr;
-  text += "Size  (" + std::to_string(room.widthUnits()) + "x" + std::to_string(room.heightUnits()) +
-          ")";
-  const auto all = tables.all();
-  for (std::size_t i = 0; i < kCategories.size(); ++i) {
-    const std::string* entry = tableEntry(*all[i], room.indexes[i]);
+  text += "Size  " + room.sizeText();
+  for (std::size_t i = 0; i < room.categories.size(); ++i) {
+    const DressingCategory& category = kDressingCategories[i];
     text += kCr;
-    text += kCategories[i].heading;
+    text += category.label;
     text += kCr;
     text += "  ";
-    text += entry != nullptr ? *entry : std::string(kCategories[i].fallback);
+    text += room.categories[i].text.value_or(category.emptyText);
   }
   text += kCr;
   text += "Door(s)";
   text += kCr;
-  for (const std::string_view door : roomDoorRecords(model, room)) {
+  for (const std::string& door : room.doors) {
     text += ' ';
-    text += doorDescription(door);
+    text += door;
     text += kCr;
   }
   return text;
@@ -60,9 +43,9 @@ HoverText hoverText(const MapModel& model, const DressingTables& tables, int x, 
   if (!model.grid.covered(x, y)) return hover;
   hover.overFeature = true;
   for (const std::string& record : model.lstFluff) {
-    const RoomRecord room = parseRoomRecord(record);
+    const RoomDressingRecord room = parseRoomDressing(record);
     if (contains(room.rect, x, y)) {
-      hover.text = roomText(model, tables, room);
+      hover.text = roomText(roomDressingView(model, tables, room));
       break;
     }
   }

@@ -1,36 +1,36 @@
 #include "dressing/report.h"
 
-#include "dressing/door_dressing.h"
-#include "dressing/room_record.h"
+#include "dressing/dressing_categories.h"
+#include "dressing/room_view.h"
 
 namespace delvora {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-constexpr std::array<std::string_view, 6> kLabels = {"Description    ", "Sounds         ",
-                                                     "Smells         ", "Items          ",
-                                                     "Traps          ", "Treasure       "};
+// The report's texts start in this column, after their padded label.
+constexpr std::size_t kLabelWidth = 15;
 
-std::string roomBlock(const MapModel& model, const DressingTables& tables,
-                      std::string_view record) {
-  const RoomRecord room = parseRoomRecord(record);
-  std::string block = "Room ";
-  block += room.label;
+std::string labelled(std::string_view label) {
+  std::string line(label);
+  if (line.size() < kLabelWidth) line.append(kLabelWidth - line.size(), ' ');
+  return line;
+}
+
+std::string roomBlock(const RoomDressingView& room) {
+  std::string block = "Room " + room.label;
   block += kLineEnd;
-  block += "Size           (" + std::to_string(room.widthUnits()) + "x" +
-           std::to_string(room.heightUnits()) + ")";
+  block += labelled("Size") + room.sizeText();
   block += kLineEnd;
-  const auto all = tables.all();
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    block += kLabels[i];
-    if (const std::string* text = tableEntry(*all[i], room.indexes[i])) block += *text;
+  for (std::size_t i = 0; i < room.categories.size(); ++i) {
+    block += labelled(kDressingCategories[i].label);
+    block += room.categories[i].text.value_or("");
     block += kLineEnd;
   }
-  block += "Door(s):       ";
+  block += labelled("Door(s):");
   block += kLineEnd;
-  for (const std::string_view door : roomDoorRecords(model, room)) {
-    block += doorDescription(door);
+  for (const std::string& door : room.doors) {
+    block += door;
     block += kLineEnd;
   }
   return block;
@@ -42,8 +42,9 @@ std::vector<std::string> buildDressingReport(const MapModel& model, const Dressi
                                              std::string_view title) {
   std::vector<std::string> items;
   items.push_back(std::string(title) + std::string(kLineEnd));
-  for (const std::string& record : model.lstFluff)
-    items.push_back(roomBlock(model, tables, record));
+  for (const RoomDressingView& room : roomDressingViews(model, tables)) {
+    items.push_back(roomBlock(room));
+  }
   return items;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dressing/door_dressing.h"
+#include "engine/dressing_records.h"
 
 namespace delvora {
 
@@ -22,13 +23,11 @@ int pickIndex(StepContext& ctx, const DressingTable& table) {
 
 }  // namespace
 
-std::string roomRecord(StepContext& ctx, const DressingTables& tables, int room,
-                       std::string_view feature) {
-  std::string record = std::to_string(room);
-  if (record.size() < 4) record.append(4 - record.size(), ' ');
-  record += feature.substr(0, 16);
-  for (const DressingTable* table : tables.all()) record += pad4(pickIndex(ctx, *table));
-  return record;
+std::string roomRecord(StepContext& ctx, const DressingTables& tables, int room, const Rect& rect) {
+  RoomDressingRecord record{room, rect, {}};
+  const auto all = tables.all();
+  for (std::size_t i = 0; i < all.size(); ++i) record.indexes[i] = pickIndex(ctx, *all[i]);
+  return roomDressingRecord(record);
 }
 
 void NumberRooms(StepContext& ctx, const DressingTables& tables,
@@ -44,7 +43,7 @@ void NumberRooms(StepContext& ctx, const DressingTables& tables,
     const Rect& rect = parsed.rect;
     ctx.canvas.textOut(rect.left + 8, rect.top + 8, std::to_string(room));
     if (ctx.settings.dressing) {
-      model.lstFluff.push_back(roomRecord(ctx, tables, room, feature));
+      model.lstFluff.push_back(roomRecord(ctx, tables, room, rect));
       DoorDress(ctx, rect.left, rect.top, rect.right, rect.bottom, room);
     }
     ++room;

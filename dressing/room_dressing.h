@@ -14,9 +14,8 @@ namespace delvora {
 void NumberRooms(StepContext& ctx, const DressingTables& tables,
                  const std::function<void()>& processMessages = {});
 
-// The room dressing record of room number room with feature record feature, drawing the six
-// picks (a Random(6) roll each, then an index draw when the roll succeeds).
-std::string roomRecord(StepContext& ctx, const DressingTables& tables, int room,
-                       std::string_view feature);
+// The room dressing record of room number room with rectangle rect, drawing the six picks (a
+// Random(6) roll each, then an index draw when the roll succeeds).
+std::string roomRecord(StepContext& ctx, const DressingTables& tables, int room, const Rect& rect);
 
 }  // namespace delvora

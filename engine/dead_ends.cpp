@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/dressing_records.h"
 #include "engine/steps.h"
 
 namespace delvora {
@@ -19,7 +20,7 @@ int touchingSides(const OccupancyGrid& grid, const Rect& r, int mapWidth, int ma
 
 bool holdsStairs(const RecordList& stairs, const Rect& r) {
   for (const std::string& record : stairs) {
-    const Rect s = parseFeature(record).rect;
+    const Rect s = parseStairs(record);
     if (r.left <= s.left && s.left <= r.right && r.top <= s.top && s.top <= r.bottom) return true;
   }
   return false;
@@ -42,7 +43,7 @@ DoorHits findDoorHits(const SortedRecordList& doors, const Rect& e, bool yieldEa
                       const std::function<void()>& processMessages) {
   DoorHits result;
   for (const std::string& record : doors) {
-    const Rect d = parseDoorRect(record);
+    const Rect d = parseDoor(record).tile;
     const int corners[4][2] = {
         {d.left, d.top}, {d.right, d.top}, {d.left, d.bottom}, {d.right, d.bottom}};
     for (int corner = 0; corner < 4; ++corner) {
@@ -116,13 +117,12 @@ void DropDoor(StepContext& ctx, int x, int y) {
   MapModel& model = ctx.model;
   std::vector<std::string> keys;
   for (const std::string& record : model.lstDoors) {
-    const Rect d = parseDoorRect(record);
+    const Rect d = parseDoor(record).tile;
     if (d.left == x && d.top == y) keys.push_back(doorKey(d));
   }
   if (keys.empty()) return;
   for (std::size_t i = model.lstDoorDress.size(); i-- > 0;) {
-    const std::string_view record = model.lstDoorDress[i];
-    const std::string_view key = record.size() > 9 ? record.substr(9) : std::string_view{};
+    const std::string_view key = parseDoorDressing(model.lstDoorDress[i]).key;
     for (const std::string& doorKeyText : keys) {
       if (key == doorKeyText) {
         model.lstDoorDress.erase(i);

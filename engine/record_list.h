@@ -2,13 +2,9 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace delvora {
-
-// Case-insensitive (ASCII) three-way comparison of two records.
-int compareNoCase(std::string_view a, std::string_view b);
 
 // An ordered list of text records kept sorted by case-insensitive comparison; duplicates are
 // kept. Readers pick records by index, so the order is part of every reproducible result.

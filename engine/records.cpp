@@ -2,7 +2,19 @@
 
 #include <charconv>
 
+#include "engine/text.h"
+
 namespace delvora {
+
+namespace {
+
+// Characters 1-16 of a feature, door or stairs record: left, top, right and bottom.
+Rect parseRect(std::string_view record) {
+  return {fieldValue(recordField(record, 1, 4)), fieldValue(recordField(record, 5, 4)),
+          fieldValue(recordField(record, 9, 4)), fieldValue(recordField(record, 13, 4))};
+}
+
+}  // namespace
 
 std::string pad4(int value) {
   std::string digits = std::to_string(value);
@@ -10,9 +22,8 @@ std::string pad4(int value) {
   return digits;
 }
 
-int fieldValue(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+int fieldValue(std::string_view field) {
+  const std::string_view text = trimmed(field);
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return 0;
@@ -36,9 +47,7 @@ std::string featureRecord(const Rect& rect, int type) {
 }
 
 Feature parseFeature(std::string_view record) {
-  return Feature{{fieldValue(recordField(record, 1, 4)), fieldValue(recordField(record, 5, 4)),
-                  fieldValue(recordField(record, 9, 4)), fieldValue(recordField(record, 13, 4))},
-                 fieldValue(recordField(record, 17, 1))};
+  return Feature{parseRect(record), fieldValue(recordField(record, 17, 1))};
 }
 
 std::string doorRecord(const Rect& tile, char orientation, char kind) {
@@ -48,12 +57,22 @@ std::string doorRecord(const Rect& tile, char orientation, char kind) {
   return record;
 }
 
-Rect parseDoorRect(std::string_view record) {
-  return parseFeature(record).rect;
+DoorRecord parseDoor(std::string_view record) {
+  DoorRecord door;
+  door.tile = parseRect(record);
+  const std::string_view orientation = recordField(record, 17, 1);
+  if (!orientation.empty()) door.orientation = orientation.front();
+  const std::string_view kind = recordField(record, 18, 1);
+  if (!kind.empty()) door.kind = kind.front();
+  return door;
 }
 
 std::string stairsRecord(int x, int y) {
   return pad4(x) + pad4(y) + pad4(x + 16) + pad4(y + 16);
+}
+
+Rect parseStairs(std::string_view record) {
+  return parseRect(record);
 }
 
 std::string doorKey(const Rect& tile) {

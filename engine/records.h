@@ -43,22 +43,35 @@ std::string pad4(int value);
 int fieldValue(std::string_view text);
 
 // Field of a fixed-width record: characters first..first+length-1 (1-based, as records are
-// described), cut short at the record's end.
+// described), cut short at the record's end. Only the record readers cut records.
 std::string_view recordField(std::string_view record, std::size_t first, std::size_t length);
 
 // The 17-character feature record: four padded coordinates and the type digit.
 std::string featureRecord(const Rect& rect, int type);
 Feature parseFeature(std::string_view record);
 
-// The 18-character door record: the tile's left, top, exclusive right and bottom, then the
-// orientation letter ('H' or 'V') and the kind letter ('A', 'N', 'C' or 'S').
+// A door of lstDoors.
+struct DoorRecord {
+  // The door tile; right and bottom are exclusive.
+  Rect tile;
+  // 'H': the door sits in a horizontal wall; 'V': in a vertical wall.
+  char orientation = 'H';
+  // 'A' archway, 'N' door, 'C' concealed door, 'S' secret door.
+  char kind = 'A';
+};
+
+// The 18-character door record: the tile's four padded coordinates, then the orientation and
+// kind letters. A record cut short reads as an archway in a horizontal wall.
 std::string doorRecord(const Rect& tile, char orientation, char kind);
-Rect parseDoorRect(std::string_view record);
+DoorRecord parseDoor(std::string_view record);
 
-// The 16-character stairs record of a 16 x 16 staircase at (x, y).
+// The 16-character stairs record of a 16 x 16 staircase at (x, y): its rectangle, four padded
+// coordinates.
 std::string stairsRecord(int x, int y);
+Rect parseStairs(std::string_view record);
 
-// A door's key across rooms: its four coordinates in plain decimal, run together.
+// A door's key across rooms: its four coordinates in plain decimal, run together. The room and
+// door dressing records that use it are in engine/dressing_records.h.
 std::string doorKey(const Rect& tile);
 
 }  // namespace delvora

@@ -13,7 +13,7 @@ constexpr int kStairsSize = 16;
 
 bool overlapsPlacedStairs(const RecordList& stairs, int x, int y) {
   for (const std::string& record : stairs) {
-    const Rect placed = parseFeature(record).rect;
+    const Rect placed = parseStairs(record);
     if (std::abs(x - placed.left) <= kStairsSize && std::abs(y - placed.top) <= kStairsSize) {
       return true;
     }

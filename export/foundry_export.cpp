@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "engine/dressing_records.h"
 #include "export/json_file.h"
 #include "export/scaled_png.h"
 #include "export/wall_outline.h"
@@ -33,14 +34,12 @@ json wall(const MapPoint& a, const MapPoint& b, int pxPerGrid, int door, int sta
           {"ds", state}};
 }
 
-// Locked or stuck (lock digit 1 or 2) in the door's dressing record; undressed doors are
-// closed and unlocked.
+// Locked or stuck in the door's first dressing record; undressed doors are closed and unlocked.
 bool isLocked(const MapModel& model, const Rect& tile) {
   const std::string key = doorKey(tile);
   for (const std::string& record : model.lstDoorDress) {
-    if (record.size() > 9 && record.compare(9, std::string::npos, key) == 0) {
-      return record[7] == '1' || record[7] == '2';
-    }
+    const DoorDressingRecord door = parseDoorDressing(record);
+    if (door.key == key) return door.lock == 1 || door.lock == 2;
   }
   return false;
 }

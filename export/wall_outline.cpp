@@ -113,11 +113,12 @@ Rect bridgeOf(const MapDoor& door) {
   return {t.left, t.top + 1, t.right, t.bottom - 1};
 }
 
-MapDoor parseDoor(const std::string& record) {
+MapDoor mapDoor(const std::string& record) {
+  const DoorRecord parsed = parseDoor(record);
   MapDoor door;
-  door.tile = parseDoorRect(record);
-  door.orientation = record.size() > 16 ? record[16] : 'H';
-  door.kind = record.size() > 17 ? record[17] : 'A';
+  door.tile = parsed.tile;
+  door.orientation = parsed.orientation;
+  door.kind = parsed.kind;
   const Rect& t = door.tile;
   if (door.orientation == 'H') {
     door.from = {t.left + 1, t.top + 2};
@@ -189,7 +190,7 @@ std::vector<MapDoor> liveDoors(const MapModel& model) {
   std::vector<MapDoor> doors;
   std::set<std::pair<std::uint64_t, std::uint64_t>> openings;
   for (const std::string& record : model.lstDoors) {
-    const MapDoor door = parseDoor(record);
+    const MapDoor door = mapDoor(record);
     if (!joinsFloor(plan, door)) continue;
     if (!openings.insert({pointKey(door.from), pointKey(door.to)}).second) continue;
     doors.push_back(door);

@@ -1,38 +1,27 @@
 #include "print/dressing_printout.h"
 
-#include <array>
-
-#include "dressing/door_dressing.h"
-#include "dressing/room_record.h"
+#include "dressing/dressing_categories.h"
+#include "dressing/room_view.h"
 
 namespace delvora {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kLabels = {"Description", "Sounds", "Smells",
-                                                     "Items",       "Traps",  "Treasure"};
-
-void addRoom(const MapModel& model, const DressingTables& tables, std::string_view record,
-             std::vector<PrintLine>& lines) {
-  const RoomRecord room = parseRoomRecord(record);
-  lines.push_back({"Room " + std::string(room.label)});
-  lines.push_back({"Size (" + std::to_string(room.widthUnits()) + "x" +
-                   std::to_string(room.heightUnits()) + ")"});
-  const auto all = tables.all();
-  for (std::size_t i = 0; i < all.size(); ++i) {
-    const std::string* entry = tableEntry(*all[i], room.indexes[i]);
-    const std::string text = entry != nullptr ? *entry : std::string();
+void addRoom(const RoomDressingView& room, bool fluffEdited, std::vector<PrintLine>& lines) {
+  lines.push_back({"Room " + room.label});
+  lines.push_back({"Size " + room.sizeText()});
+  for (std::size_t i = 0; i < room.categories.size(); ++i) {
+    const CategoryEntry& entry = room.categories[i];
+    const std::string_view text = entry.text.value_or("");
     // Index 0 is the empty category, except after an editing round trip, where it holds room 1's
     // own text.
-    const bool shown = model.fluffEdited ? !text.empty() : room.indexes[i] > 0;
+    const bool shown = fluffEdited ? !text.empty() : entry.index > 0;
     if (!shown) continue;
-    lines.push_back({std::string(kLabels[i])});
-    lines.push_back({"  " + text});
+    lines.push_back({std::string(kDressingCategories[i].label)});
+    lines.push_back({"  " + std::string(text)});
   }
   lines.push_back({"Door(s):"});
-  for (const std::string_view door : roomDoorRecords(model, room)) {
-    lines.push_back({"  " + doorDescription(door)});
-  }
+  for (const std::string& door : room.doors) lines.push_back({"  " + door});
   lines.push_back({""});
 }
 
@@ -58,7 +47,9 @@ std::size_t fittingPrefix(std::string_view text, int points, int width,
 std::vector<PrintLine> dressingPrintLines(const MapModel& model, const DressingTables& tables,
                                           std::string_view caption) {
   std::vector<PrintLine> lines{{std::string(caption), kCaptionPoints}, {"", kCaptionPoints}};
-  for (const std::string& record : model.lstFluff) addRoom(model, tables, record, lines);
+  for (const RoomDressingView& room : roomDressingViews(model, tables)) {
+    addRoom(room, model.fluffEdited, lines);
+  }
   return lines;
 }
 

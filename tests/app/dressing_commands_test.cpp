@@ -130,12 +130,12 @@ void DressingCommandsTest::editRoundTripReadsTheEditedTexts() {
   // Every room now points at its own entries: room n at index n - 1.
   const std::string& second =
       map().model().lstFluff.size() > 1 ? map().model().lstFluff[1] : map().model().lstFluff[0];
-  QCOMPARE(second.substr(20, 4), map().model().lstFluff.size() > 1 ? "0001" : "0000");
+  QCOMPARE(parseRoomDressing(second).indexes[0], map().model().lstFluff.size() > 1 ? 1 : 0);
 
   // The hover read-out shows the edited text exactly as typed.
-  const std::string& room = map().model().lstFluff.front();
-  const int x = std::stoi(room.substr(4, 4)) + 2;
-  const int y = std::stoi(room.substr(8, 4)) + 2;
+  const Rect room = parseRoomDressing(map().model().lstFluff.front()).rect;
+  const int x = room.left + 2;
+  const int y = room.top + 2;
   map().Image1MouseMove(x, y);
   QVERIFY(map().view()->hint().contains(
       QStringLiteral("\rDescription\r  <b>Edited</b> & <img src=x>\r")));

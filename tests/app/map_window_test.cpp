@@ -71,8 +71,8 @@ struct Probes {
 Probes findProbes(const MapModel& model) {
   Probes probes{{-1, -1}, {-1, -1}, {-1, -1}};
   if (!model.lstFluff.empty()) {
-    const Feature room = parseFeature(model.lstFluff.front().substr(4, 16) + "1");
-    probes.room = {(room.rect.left + room.rect.right) / 2, (room.rect.top + room.rect.bottom) / 2};
+    const Rect room = parseRoomDressing(model.lstFluff.front()).rect;
+    probes.room = {(room.left + room.right) / 2, (room.top + room.bottom) / 2};
   }
   for (const std::string& record : model.lstCorridors) {
     const Feature corridor = parseFeature(record);
@@ -80,9 +80,9 @@ Probes findProbes(const MapModel& model) {
                      (corridor.rect.top + corridor.rect.bottom) / 2};
     bool inRoom = false;
     for (const std::string& fluff : model.lstFluff) {
-      const Feature room = parseFeature(fluff.substr(4, 16) + "1");
-      inRoom = inRoom || (mid.x() >= room.rect.left && mid.x() <= room.rect.right &&
-                          mid.y() >= room.rect.top && mid.y() <= room.rect.bottom);
+      const Rect room = parseRoomDressing(fluff).rect;
+      inRoom = inRoom || (mid.x() >= room.left && mid.x() <= room.right && mid.y() >= room.top &&
+                          mid.y() <= room.bottom);
     }
     if (!inRoom) {
       probes.corridor = mid;

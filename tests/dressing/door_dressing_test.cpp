@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dressing_test_support.h"
+#include "engine/dressing_records.h"
 
 namespace delvora {
 namespace {
@@ -42,9 +43,11 @@ TEST(DoorDressing, SideOfTheRoomWall) {
     f.model->lstDoors.insert(doorRecord(c.tile, c.orientation, 'N'));
     dressRoom(f, 7);
     ASSERT_EQ(f.model->lstDoorDress.size(), 1u) << c.name;
-    const std::string& record = f.model->lstDoorDress[0];
-    EXPECT_EQ(record.substr(0, 6), std::string("0007") + c.side + "N") << c.name;
-    EXPECT_EQ(record.substr(9), doorKey(c.tile)) << c.name;
+    const DoorDressingRecord door = parseDoorDressing(f.model->lstDoorDress[0]);
+    EXPECT_EQ(door.room, 7) << c.name;
+    EXPECT_EQ(door.side, c.side) << c.name;
+    EXPECT_EQ(door.kind, 'N') << c.name;
+    EXPECT_EQ(door.key, doorKey(c.tile)) << c.name;
   }
 }
 
@@ -101,11 +104,16 @@ TEST(DoorDressing, SharedDoorCopiesTheFirstRoomsDressing) {
   for (int i = 0; i < 6; ++i) replay.Random(100);
   EXPECT_EQ(f.model->random.state(), replay.state()) << "the second room draws too";
   ASSERT_EQ(f.model->lstDoorDress.size(), 2u);
-  const std::string& first = f.model->lstDoorDress[0];
-  const std::string& second = f.model->lstDoorDress[1];
-  EXPECT_EQ(first.substr(0, 5), "0003E");
-  EXPECT_EQ(second.substr(0, 5), "0008W");
-  EXPECT_EQ(first.substr(5), second.substr(5));
+  DoorDressingRecord first = parseDoorDressing(f.model->lstDoorDress[0]);
+  DoorDressingRecord second = parseDoorDressing(f.model->lstDoorDress[1]);
+  EXPECT_EQ(first.room, 3);
+  EXPECT_EQ(first.side, 'E');
+  EXPECT_EQ(second.room, 8);
+  EXPECT_EQ(second.side, 'W');
+  // The rest of the two records is the same.
+  second.room = first.room;
+  second.side = first.side;
+  EXPECT_EQ(doorDressingRecord(first), doorDressingRecord(second));
 }
 
 TEST(DoorDressing, LastMatchingRecordWinsAndKeysMatchExactly) {
@@ -129,9 +137,9 @@ TEST(DoorDressing, RecordsStaySorted) {
   f.model->lstDoors.insert(doorRecord({189, 176, 196, 190}, 'V', 'N'));
   dressRoom(f, 2);
   ASSERT_EQ(f.model->lstDoorDress.size(), 3u);
-  EXPECT_EQ(f.model->lstDoorDress[0].substr(0, 5), "0002E");
-  EXPECT_EQ(f.model->lstDoorDress[1].substr(0, 5), "0002N");
-  EXPECT_EQ(f.model->lstDoorDress[2].substr(0, 5), "0002W");
+  EXPECT_EQ(parseDoorDressing(f.model->lstDoorDress[0]).side, 'E');
+  EXPECT_EQ(parseDoorDressing(f.model->lstDoorDress[1]).side, 'N');
+  EXPECT_EQ(parseDoorDressing(f.model->lstDoorDress[2]).side, 'W');
 }
 
 TEST(DoorDescription, Words) {
@@ -150,6 +158,9 @@ TEST(DoorDescription, Words) {
       {"0001WN3100010", "W Wall - Reinforced Wooden Door - Locked "},
       {"0001WN8000010", "W Wall - Iron Portcullis - Unlocked "},
       {"0001WN9000010", "W Wall - Wooden Portcullis - Unlocked "},
+      {"0001WNx100010", "W Wall - - Locked "},
+      {"0001WN7", "W Wall - Iron Door "},
+      {"0001", " Wall - "},
   };
   for (const auto& c : cases) EXPECT_EQ(doorDescription(c.record), c.text) << c.record;
 }

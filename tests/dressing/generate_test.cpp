@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dressing_test_support.h"
+#include "engine/dressing_records.h"
 
 namespace delvora {
 namespace {
@@ -45,7 +46,7 @@ TEST(Generate, SeedsLoadsThenNumbersAndDressesRooms) {
   EXPECT_GT(rooms, 0);
   EXPECT_EQ(g->model->lstFluff.size(), static_cast<std::size_t>(rooms));
   for (std::size_t i = 0; i < g->model->lstFluff.size(); ++i) {
-    EXPECT_EQ(fieldValue(recordField(g->model->lstFluff[i], 1, 4)), static_cast<int>(i) + 1);
+    EXPECT_EQ(parseRoomDressing(g->model->lstFluff[i]).room, static_cast<int>(i) + 1);
     EXPECT_EQ(g->model->lstFluff[i].size(), 44u);
   }
   int numbers = 0;

@@ -31,6 +31,14 @@ TEST_F(Hover, RoomShowsNumberSizeDressingAndDoors) {
             "Door(s)\r E Wall - Concealed Wooden Door - Locked \r");
 }
 
+TEST_F(Hover, IndexPastItsTableShowsTheCategorysEmptyText) {
+  for (DressingTable* table : tables.all()) table->entries.clear();
+  EXPECT_EQ(hoverText(*model, tables, 100, 170).text,
+            "Room 7   \rSize  (60x40)\rDescription\r  Nothing unusual\rSounds\r  Nothing unusual\r"
+            "Smells\r  Nothing unusual\rItems\r  Nothing unusual\rTraps\r  None found\rTreasure\r"
+            "  None found\rDoor(s)\r E Wall - Concealed Wooden Door - Locked \r");
+}
+
 TEST_F(Hover, OutlinePixelsBelongToTheRoom) {
   EXPECT_FALSE(hoverText(*model, tables, 192, 224).text.empty());
   EXPECT_FALSE(hoverText(*model, tables, 96, 160).text.empty());

@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "dressing_test_support.h"
+#include "engine/dressing_records.h"
 
 namespace delvora {
 namespace {
 
 using testing::RecordingCanvas;
+
+// The room most cases dress: left 96, top 16, right 192, bottom 80.
+constexpr Rect kRoomRect{96, 16, 192, 80};
 
 // Tables of known sizes without touching the file system: count entries, the first `builtIn`
 // of them built in.
@@ -83,14 +87,14 @@ TEST(RoomDressing, ProcessesMessagesOnce) {
 TEST(RoomDressing, RecordLayout) {
   Fixture f;
   f.settings.dressRoll = 6;
-  const std::string feature = featureRecord({96, 160, 192, 224}, kRoom);
+  const Rect rect{96, 160, 192, 224};
   const struct {
     int room;
     const char* prefix;
   } cases[] = {{7, "7   "}, {12, "12  "}, {1000, "1000"}};
   for (const auto& c : cases) {
     RandomSource replay(f.model->random.state());
-    const std::string record = roomRecord(f.ctx, f.tables, c.room, feature);
+    const std::string record = roomRecord(f.ctx, f.tables, c.room, rect);
     EXPECT_EQ(record, c.prefix + std::string("0096016001920224") +
                           replayPicks(replay, f.tables, f.settings))
         << "room " << c.room;
@@ -137,7 +141,7 @@ TEST(RoomDressing, FileOnlyWithoutFileEntriesMakesSixDrawsAndPicksNothing) {
   f.model->random.setState(4);
   NumberRooms(f.ctx, f.tables);
   ASSERT_EQ(f.model->lstFluff.size(), 1u);
-  EXPECT_EQ(f.model->lstFluff[0].substr(20), "000000000000000000000000");
+  EXPECT_EQ(parseRoomDressing(f.model->lstFluff[0]).indexes, (std::array<int, 6>{}));
   RandomSource replay(4);
   for (int i = 0; i < 6; ++i) replay.Random(6);
   EXPECT_EQ(f.model->random.state(), replay.state());
@@ -148,9 +152,8 @@ TEST(RoomDressing, FileOnlyPicksOnlyFileEntries) {
   f.settings.dressRoll = 6;
   f.settings.useInternalDressing = false;
   f.tables.FluffDesc = table(39, 36);
-  const std::string feature = featureRecord({96, 16, 192, 80}, kRoom);
   for (int i = 0; i < 200; ++i) {
-    const int index = fieldValue(recordField(roomRecord(f.ctx, f.tables, 1, feature), 21, 4));
+    const int index = parseRoomDressing(roomRecord(f.ctx, f.tables, 1, kRoomRect)).indexes[0];
     EXPECT_GE(index, 36);
     EXPECT_LE(index, 38);
   }
@@ -159,10 +162,9 @@ TEST(RoomDressing, FileOnlyPicksOnlyFileEntries) {
 TEST(RoomDressing, InternalPickNeverReachesLastEntry) {
   Fixture f;
   f.settings.dressRoll = 6;
-  const std::string feature = featureRecord({96, 16, 192, 80}, kRoom);
   int highest = 0;
   for (int i = 0; i < 2000; ++i) {
-    const int index = fieldValue(recordField(roomRecord(f.ctx, f.tables, 1, feature), 21, 4));
+    const int index = parseRoomDressing(roomRecord(f.ctx, f.tables, 1, kRoomRect)).indexes[0];
     highest = std::max(highest, index);
   }
   EXPECT_EQ(highest, 34);
@@ -177,7 +179,7 @@ TEST(RoomDressing, DuplicateFeatureGetsTwoNumbers) {
   EXPECT_EQ(f.canvas.texts[1].text, "2");
   EXPECT_EQ(f.canvas.texts[1].x, f.canvas.texts[0].x);
   ASSERT_EQ(f.model->lstFluff.size(), 2u);
-  EXPECT_EQ(f.model->lstFluff[1].substr(0, 4), "2   ");
+  EXPECT_EQ(parseRoomDressing(f.model->lstFluff[1]).room, 2);
 }
 
 TEST(RoomDressing, DoorsAreDressedRightAfterTheirRoom) {
@@ -199,8 +201,12 @@ TEST(RoomDressing, DoorsAreDressedRightAfterTheirRoom) {
   for (int i = 0; i < 3; ++i) replay.Random(100);
   EXPECT_EQ(f.model->random.state(), replay.state());
   ASSERT_EQ(f.model->lstDoorDress.size(), 2u);
-  EXPECT_EQ(f.model->lstDoorDress[0].substr(0, 5), "0001E");
-  EXPECT_EQ(f.model->lstDoorDress[1].substr(0, 5), "0002N");
+  const DoorDressingRecord first = parseDoorDressing(f.model->lstDoorDress[0]);
+  const DoorDressingRecord second = parseDoorDressing(f.model->lstDoorDress[1]);
+  EXPECT_EQ(first.room, 1);
+  EXPECT_EQ(first.side, 'E');
+  EXPECT_EQ(second.room, 2);
+  EXPECT_EQ(second.side, 'N');
 }
 
 }  // namespace

@@ -32,12 +32,12 @@ TEST(Stairs, AlternateDownThenUpAndKeepApart) {
   ASSERT_EQ(f.canvas.tiles.size(), 5u);
   for (std::size_t i = 0; i < 5; ++i) {
     EXPECT_EQ(f.canvas.tiles[i].tile, i % 2 == 0 ? Tile::StairsDown : Tile::StairsUp);
-    const Rect s = parseFeature(f.model->lstStairs[i]).rect;
+    const Rect s = parseStairs(f.model->lstStairs[i]);
     EXPECT_GE(s.left, 100);
     EXPECT_LE(s.left, 400 - 17);
     EXPECT_EQ(s.right, s.left + 16);
     for (std::size_t j = 0; j < i; ++j) {
-      const Rect t = parseFeature(f.model->lstStairs[j]).rect;
+      const Rect t = parseStairs(f.model->lstStairs[j]);
       EXPECT_TRUE(std::abs(s.left - t.left) > 16 || std::abs(s.top - t.top) > 16);
     }
   }
@@ -73,7 +73,7 @@ TEST(Stairs, HorizontalCorridorTakesItsOnlyRow) {
   f.settings.stairs = 1;
   StepContext ctx = f.ctx();
   EXPECT_EQ(AddStairs(ctx), 0);
-  EXPECT_EQ(parseFeature(f.model->lstStairs[0]).rect.top, 100);
+  EXPECT_EQ(parseStairs(f.model->lstStairs[0]).top, 100);
   EXPECT_FALSE(f.model->grid.covered(650, 99)) << "stairs do not mark the grid";
 }
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "engine/dressing_records.h"
 #include "export_test_support.h"
 
 namespace delvora {
@@ -21,12 +22,13 @@ json exportScene(const testing::Dungeon& dungeon, int pxPerGrid, const testing::
   return json::parse(testing::readBytes(path));
 }
 
-// The lock digit of the door's dressing record, or '0' without one.
-char lockOf(const MapModel& model, const Rect& tile) {
+// The lock of the door's dressing record (0 unlocked, 1 locked, 2 stuck), or 0 without one.
+int lockOf(const MapModel& model, const Rect& tile) {
   for (const std::string& record : model.lstDoorDress) {
-    if (record.substr(9) == doorKey(tile)) return record[7];
+    const DoorDressingRecord door = parseDoorDressing(record);
+    if (door.key == doorKey(tile)) return door.lock;
   }
-  return '0';
+  return 0;
 }
 
 TEST(FoundryExport, NamesItsImageWrittenBesideIt) {
@@ -69,8 +71,8 @@ TEST(FoundryExport, DoorWallsCarryKindAndLock) {
       ASSERT_TRUE(doorWalls.contains(c)) << "door at " << door.tile.left << "," << door.tile.top;
       const json& wall = doorWalls.at(c);
       EXPECT_EQ(wall.at("door"), door.kind == 'N' ? 1 : 2) << door.kind;
-      const char lock = lockOf(*dungeon->model, door.tile);
-      EXPECT_EQ(wall.at("ds"), lock == '1' || lock == '2' ? 2 : 0) << "lock " << lock;
+      const int lock = lockOf(*dungeon->model, door.tile);
+      EXPECT_EQ(wall.at("ds"), lock == 1 || lock == 2 ? 2 : 0) << "lock " << lock;
       locked += wall.at("ds") == 2 ? 1 : 0;
     }
     EXPECT_EQ(doorWalls.size(), expected);

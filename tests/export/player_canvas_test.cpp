@@ -89,7 +89,8 @@ TEST(PlayerCanvas, SameDungeonDrawnWithoutSecrets) {
 
   std::vector<Rect> allowed;
   for (const std::string& record : a.lstDoors) {
-    if (record[17] == 'C' || record[17] == 'S') allowed.push_back(parseDoorRect(record));
+    const DoorRecord door = parseDoor(record);
+    if (door.kind == 'C' || door.kind == 'S') allowed.push_back(door.tile);
   }
   ASSERT_FALSE(allowed.empty());
   for (const std::string& record : a.lstWalls) {

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "dressing/dressing_categories.h"
 #include "dressing/dressing_file.h"
 #include "dressing/dressing_tables.h"
 
@@ -80,7 +81,7 @@ const std::filesystem::path& workDir() {
 
 void checkLoad(std::size_t tableIndex, const std::string& bytes,
                const std::vector<std::string>& parsed) {
-  const std::filesystem::path file = workDir() / kDressingFileNames[tableIndex];
+  const std::filesystem::path file = workDir() / kDressingCategories[tableIndex].fileName;
   {
     std::FILE* out = std::fopen(file.c_str(), "wb");
     check(out != nullptr, "cannot write the dressing file");

@@ -14,6 +14,7 @@
 #include "dressing/dressing_tables.h"
 #include "dressing/edit_round_trip.h"
 #include "dressing/report.h"
+#include "engine/dressing_records.h"
 
 namespace {
 
@@ -36,11 +37,9 @@ struct Fixture {
     RandomSource random(7);
     check(AddFluff(tables, random, "/nonexistent-delvora-dir").ok(), "built-in load failed");
     for (int room = 1; room <= kRooms; ++room) {
-      std::string record = std::to_string(room);
-      record.resize(4, ' ');
-      record += pad4(16 * room) + pad4(32) + pad4(16 * room + 48) + pad4(96);
-      for (int i = 0; i < 6; ++i) record += pad4((room * (i + 3)) % 30);
-      fluff.push_back(record);
+      RoomDressingRecord record{room, {16 * room, 32, 16 * room + 48, 96}, {}};
+      for (int i = 0; i < 6; ++i) record.indexes[i] = (room * (i + 3)) % 30;
+      fluff.push_back(roomDressingRecord(record));
     }
   }
   ~Fixture() {
@@ -63,11 +62,12 @@ void checkReadBack(const MapModel& model, const DressingTables& tables) {
   check(model.lstFluff.size() == fixture().fluff.size(), "rooms were lost or added");
   for (std::size_t n = 0; n < model.lstFluff.size(); ++n) {
     const std::string& record = model.lstFluff[n];
-    check(record.size() == 44, "a room record changed length");
-    check(record.compare(0, 20, fixture().fluff[n], 0, 20) == 0, "a room's place changed");
-    for (std::size_t i = 0; i < 6; ++i) {
-      check(record.compare(20 + 4 * i, 4, pad4(static_cast<int>(n))) == 0,
-            "a room does not point at its own entries");
+    const RoomDressingRecord room = parseRoomDressing(record);
+    const RoomDressingRecord before = parseRoomDressing(fixture().fluff[n]);
+    check(roomDressingRecord(room) == record && record.size() == 44, "a room record is damaged");
+    check(room.room == before.room && room.rect == before.rect, "a room's place changed");
+    for (const int index : room.indexes) {
+      check(index == static_cast<int>(n), "a room does not point at its own entries");
     }
   }
   for (const DressingTable* table : tables.all()) {

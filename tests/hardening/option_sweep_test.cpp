@@ -202,7 +202,7 @@ void sweepOne(const Settings& settings, testing::RunWatchdog& watchdog) {
   }
   // The read-outs the map window offers on what is left.
   for (const std::string& record : model->lstFluff) {
-    const Rect r = parseFeature(record.substr(4, 16) + "1").rect;
+    const Rect r = parseRoomDressing(record).rect;
     EXPECT_TRUE(
         hoverText(*model, tables, (r.left + r.right) / 2, (r.top + r.bottom) / 2).overFeature)
         << record;

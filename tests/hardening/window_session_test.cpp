@@ -100,9 +100,9 @@ void WindowSessionTest::useEditor(const QString& body) {
 
 void WindowSessionTest::hoverFirstRoom() {
   if (map().model().lstFluff.empty()) return;
-  const std::string& room = map().model().lstFluff.front();
-  const int x = (std::stoi(room.substr(4, 4)) + std::stoi(room.substr(12, 4))) / 2;
-  const int y = (std::stoi(room.substr(8, 4)) + std::stoi(room.substr(16, 4))) / 2;
+  const Rect room = parseRoomDressing(map().model().lstFluff.front()).rect;
+  const int x = (room.left + room.right) / 2;
+  const int y = (room.top + room.bottom) / 2;
   map().Image1MouseMove(x, y);
   QVERIFY(map().view()->hint().startsWith(QStringLiteral("Room ")));
 }

@@ -55,12 +55,12 @@ inline void checkEngineInvariants(const MapModel& model, const Settings& setting
     }
   }
   for (const std::string& door : model.lstDoors) {
-    ASSERT_EQ(door.size(), 18u) << door;
-    ASSERT_TRUE(isDigits(door.substr(0, 16))) << door;
-    ASSERT_NE(std::string("HV").find(door[16]), std::string::npos) << door;
-    ASSERT_NE(std::string("ANCS").find(door[17]), std::string::npos) << door;
-    const Rect d = parseDoorRect(door);
-    const bool horizontal = door[16] == 'H';
+    const DoorRecord parsed = parseDoor(door);
+    ASSERT_EQ(doorRecord(parsed.tile, parsed.orientation, parsed.kind), door) << "well-formed";
+    ASSERT_NE(std::string("HV").find(parsed.orientation), std::string::npos) << door;
+    ASSERT_NE(std::string("ANCS").find(parsed.kind), std::string::npos) << door;
+    const Rect& d = parsed.tile;
+    const bool horizontal = parsed.orientation == 'H';
     ASSERT_EQ(d.right - d.left, horizontal ? 14 : 7) << door;
     bool straddles = false;
     for (const std::string& record : model.lstWalls) {

@@ -12,7 +12,13 @@ packages=(
   xdotool imagemagick
   clang-14 libclang-rt-14-dev
   librsvg2-bin man-db desktop-file-utils appstream dpkg-dev lintian
+  emscripten chromium bzip2 xz-utils
 )
+# The web edition's browser tests install puppeteer-core with npm. A Node.js from elsewhere
+# brings its own npm, which Debian's npm package would conflict with.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

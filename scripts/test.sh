@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds Delvora and runs every test three times: a Release build with warnings as errors (and
 # the benchmarks built), a Release build without Qt (no desktop program, delvora-cli without its
-# print options), then a Debug build under AddressSanitizer and UndefinedBehaviorSanitizer; then
-# the libFuzzer targets for DELVORA_FUZZ_SECONDS each (default 60). Run as root, it also makes
-# the Debian package from the first build, installs it, checks it and removes it again. Fails on
-# any error or finding.
+# print options), then a Debug build under AddressSanitizer and UndefinedBehaviorSanitizer. In
+# between, the web edition's WebAssembly build runs its tests under node and in headless
+# Chromium. Then the libFuzzer targets run for DELVORA_FUZZ_SECONDS each (default 60). Run as
+# root, it also makes the Debian package from the first build, installs it, checks it and removes
+# it again. Fails on any error or finding.
 # Extra arguments go to both CMake configure steps, e.g. -DDELVORA_BUILD_GUI=OFF.
 set -euo pipefail
 
@@ -38,6 +39,9 @@ cmake -S "$root" -B "$root/build-noqt" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERR
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON "$@"
 cmake --build "$root/build-noqt" -j"$jobs"
 ctest --test-dir "$root/build-noqt" --output-on-failure -j"$jobs"
+
+echo "== Web edition: WebAssembly build, its C++ tests under node, the page in headless Chromium"
+DELVORA_CLI="$root/build/cli/delvora-cli" bash "$root/scripts/web.sh" test
 
 echo "== Debug build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DDELVORA_SANITIZE=ON \

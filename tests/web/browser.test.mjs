@@ -1,0 +1,376 @@
+// The web edition in Debian's headless Chromium, against delvora-cli: the same options give the
+// same dump, report bytes and PNG pixels; hover, link messages, dressing files, dead ends,
+// the options' rules, links and printing work as a user meets them.
+// Needs DELVORA_SITE_DIR (the built site), DELVORA_CLI (delvora-cli) and DELVORA_NPM_DIR (where
+// puppeteer-core is installed).
+
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import { createRequire } from 'node:module';
+import os from 'node:os';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { startServer } from '../../web/serve.mjs';
+import { decodePng } from './png_pixels.mjs';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const siteDir = process.env.DELVORA_SITE_DIR;
+const cli = process.env.DELVORA_CLI;
+const npmDir = process.env.DELVORA_NPM_DIR;
+const dressingData = path.join(here, '..', 'cli', 'data', 'dressing');
+const puppeteer = createRequire(path.resolve(npmDir, 'package.json'))('puppeteer-core');
+
+// Every map size, river and chasm, no snap, stairs, dead ends, and every other option.
+const OPTION_SETS = [
+  '',
+  'seed=0&map-size=640x480',
+  'seed=4294967295&map-size=1024x768&room-size=medium&corridors=twisty',
+  'seed=42&map-size=1280x1024&room-size=large&river&dead-ends=some,few',
+  'seed=7&river',
+  'seed=8&chasm&no-grid',
+  'seed=9&map-size=1024x768&river&chasm',
+  'seed=10&no-snap',
+  'seed=11&no-snap&room-size=tiny&corridors=very-twisty&stairs=5',
+  'seed=12&stairs=10&iterations=1000',
+  'seed=13&stairs=4&no-corridor-stairs&corridors=twisty',
+  'seed=14&dead-ends=some',
+  'seed=15&dead-ends=few&corridors=very-twisty&iterations=500',
+  'seed=16&no-grid&no-background&stairs=2',
+  'seed=17&no-number-rooms',
+  'seed=18&no-dressing&map-size=640x480',
+  'seed=19&concealed=20&secret=20&dress-roll=6',
+  'seed=20&no-internal-dressing&dress-roll=3',
+  'seed=21&title=The%20Sunken%20Vault&iterations=137',
+  'seed=22&map-size=1280x1024&iterations=3000&room-size=large&corridors=very-twisty&stairs=10&river&chasm&dead-ends=some,few',
+  'seed=23&player-map&px-per-grid=50&river&dead-ends=some',
+  'seed=24&concealed=0&secret=0&room-size=tiny&map-size=640x480&no-snap&chasm&dead-ends=some,few',
+];
+
+// The query's parameters as delvora-cli arguments: the names are the same.
+function cliArguments(query) {
+  const args = [];
+  for (const part of query.split('&').filter(Boolean)) {
+    const equals = part.indexOf('=');
+    if (equals < 0) args.push(`--${part}`);
+    else args.push(`--${part.slice(0, equals)}`, decodeURIComponent(part.slice(equals + 1)));
+  }
+  return args;
+}
+
+// delvora-cli's dump, report and PNG for the arguments, run in an empty folder so that no
+// dressing file is picked up by accident.
+function runCli(args) {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-test-'));
+  try {
+    const dump = execFileSync(cli, [...args, '--dump', '-', '--report', 'report.txt', '-o', 'map.png'], {
+      cwd: dir,
+      encoding: 'latin1',
+      stdio: ['ignore', 'pipe', 'ignore'],
+    });
+    return {
+      dump,
+      report: fs.readFileSync(path.join(dir, 'report.txt')),
+      png: fs.readFileSync(path.join(dir, 'map.png')),
+    };
+  } finally {
+    fs.rmSync(dir, { recursive: true, force: true });
+  }
+}
+
+function assertSamePixels(actualPng, expectedPng, what) {
+  const actual = decodePng(actualPng);
+  const expected = decodePng(expectedPng);
+  assert.deepEqual([actual.width, actual.height], [expected.width, expected.height], `${what}: size`);
+  assert.ok(actual.pixels.equals(expected.pixels), `${what}: pixels differ`);
+}
+
+let server;
+let browser;
+
+before(async () => {
+  server = await startServer(siteDir);
+  browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+// A page with the query loaded and its first map drawn; page errors fail the test.
+async function openPage(query = '') {
+  const page = await browser.newPage();
+  await page.setViewport({ width: 1400, height: 900 });
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(server.url + (query ? `?${query}` : ''));
+  await page.evaluate(() => window.delvora.ready);
+  page.errors = errors;
+  return page;
+}
+
+async function pageOutputs(page, { pxPerGrid = 16, playerMap = false } = {}) {
+  return page.evaluate(
+    (px, player) => ({
+      dump: window.delvora.dump(),
+      report: Array.from(window.delvora.reportBytes()),
+      png: Array.from(window.delvora.png(px, player)),
+    }),
+    pxPerGrid,
+    playerMap,
+  );
+}
+
+function generationOf(page) {
+  return page.evaluate(() => window.delvora.generation);
+}
+
+async function waitForGeneration(page, after) {
+  await page.waitForFunction((n) => window.delvora.generation > n, { timeout: 10000 }, after);
+}
+
+function noticeTexts(page) {
+  return page.$$eval('#messages .notice-text', (spans) => spans.map((span) => span.textContent));
+}
+
+describe('the page and delvora-cli give the same dungeon', () => {
+  for (const query of OPTION_SETS) {
+    test(query || '(defaults)', async () => {
+      const args = cliArguments(query);
+      const pxPerGrid = Number(new URLSearchParams(query).get('px-per-grid') ?? 16);
+      const playerMap = new URLSearchParams(query).has('player-map');
+      const page = await openPage(query);
+      try {
+        const web = await pageOutputs(page, { pxPerGrid, playerMap });
+        const expected = runCli(args);
+        assert.equal(web.dump, expected.dump, 'dump');
+        assert.ok(Buffer.from(web.report).equals(expected.report), 'report bytes');
+        assertSamePixels(Buffer.from(web.png), expected.png, 'map PNG');
+        assert.deepEqual(page.errors, []);
+      } finally {
+        await page.close();
+      }
+    });
+  }
+});
+
+// The report's block of one room: its label line, then "Heading       text" lines and doors.
+function reportRoom(report, label) {
+  const blocks = report.split('\r\n\r\n');
+  const block = blocks.find((b) => b.startsWith(`Room ${label}\r\n`));
+  return block.split('\r\n');
+}
+
+describe('hovering over the map', () => {
+  test('a room shows its number, size, dressing and doors as the report has them', async () => {
+    const page = await openPage('seed=31&stairs=2');
+    try {
+      const dump = await page.evaluate(() => window.delvora.dump());
+      const report = await page.evaluate(() => window.delvora.report());
+      const rooms = dump.split('[lstFluff]\n')[1].split('\n[')[0].split('\n');
+      const record = rooms[1];
+      const label = record.slice(0, 4);
+      const [left, top, right, bottom] = [4, 8, 12, 16].map((at) => Number(record.slice(at, at + 4)));
+      const box = await page.$eval('#map', (canvas) => canvas.getBoundingClientRect().toJSON());
+      await page.mouse.move(box.x + (left + right) / 2, box.y + (top + bottom) / 2);
+      const tooltip = await page.$eval('#tooltip', (element) => ({ hidden: element.hidden, text: element.textContent }));
+      assert.equal(tooltip.hidden, false);
+
+      const lines = tooltip.text.split('\n');
+      assert.equal(lines[0], `Room ${label}`);
+      assert.equal(lines[1], `Size  (${Math.floor(((right - left) * 10) / 16)}x${Math.floor(((bottom - top) * 10) / 16)})`);
+      // The six entries and the door lines equal the report's for the same room.
+      const block = reportRoom(report, label);
+      const headings = ['Description', 'Sounds', 'Smells', 'Items', 'Traps', 'Treasure'];
+      headings.forEach((heading, i) => {
+        assert.equal(lines[2 + 2 * i], heading);
+        assert.equal(lines[3 + 2 * i], `  ${block[2 + i].slice(15)}`);
+      });
+      assert.equal(lines[14], 'Door(s)');
+      const doors = block.slice(9).filter((line) => line !== '');
+      assert.deepEqual(lines.slice(15).filter((line) => line !== ''), doors.map((door) => ` ${door}`));
+      assert.ok(doors.length > 0);
+
+      // Rock: no feature rectangle holds the point, and the read-out goes away.
+      const walls = dump.split('[lstWalls]\n')[1].split('\n[')[0].split('\n').map((r) => [0, 4, 8, 12].map((at) => Number(r.slice(at, at + 4))));
+      let rock = null;
+      for (let y = 2; y < 600 && !rock; y += 16) {
+        for (let x = 2; x < 800 && !rock; x += 16) {
+          if (!walls.some(([l, t, r, b]) => l <= x && x <= r && t <= y && y <= b)) rock = { x, y };
+        }
+      }
+      await page.mouse.move(box.x + rock.x + 0.5, box.y + rock.y + 0.5);
+      assert.equal(await page.$eval('#tooltip', (element) => element.hidden), true);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('without dressing nothing is shown', async () => {
+    const page = await openPage('seed=31&no-dressing');
+    try {
+      const dump = await page.evaluate(() => window.delvora.dump());
+      const wall = dump.split('[lstWalls]\n')[1].split('\n')[0];
+      const [left, top, right, bottom] = [0, 4, 8, 12].map((at) => Number(wall.slice(at, at + 4)));
+      const box = await page.$eval('#map', (canvas) => canvas.getBoundingClientRect().toJSON());
+      await page.mouse.move(box.x + (left + right) / 2, box.y + (top + bottom) / 2);
+      assert.equal(await page.$eval('#tooltip', (element) => element.hidden), true);
+    } finally {
+      await page.close();
+    }
+  });
+});
+
+describe('links', () => {
+  test('a bad value names the parameter and what it accepts, and keeps its default', async () => {
+    const page = await openPage('seed=42&map-size=999x1&stairs=eleven&river=yes&colour=red');
+    try {
+      const notices = await noticeTexts(page);
+      assert.ok(notices.some((t) => t.includes('"map-size" accepts 640x480, 800x600, 1024x768 or 1280x1024, not "999x1"')), notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('"stairs" accepts a number from 0 to 10, not "eleven"')), notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('"river" takes no value')), notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('"colour" is not a Delvora option')), notices.join('\n'));
+      // The rest of the link still counts: seed 42 with every other option at its default.
+      assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '42']).dump);
+      assert.equal(await page.$eval('#map-size', (select) => select.value), '800x600');
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('the options set on the page go into the address, which reproduces the dungeon', async () => {
+    const page = await openPage();
+    try {
+      await page.$eval('#seed', (input) => { input.value = ''; });
+      await page.type('#seed', '99');
+      await page.select('#map-size', '1024x768');
+      await page.click('#river');
+      await page.click('input[name="room-size"][value="large"]');
+      await page.type('#title', 'Hall of Bones');
+      const before = await generationOf(page);
+      await page.click('#generate');
+      await waitForGeneration(page, before);
+      const query = await page.evaluate(() => location.search);
+      assert.equal(query, '?seed=99&map-size=1024x768&room-size=large&river&title=Hall%20of%20Bones');
+      assert.equal(await page.$eval('#map-caption', (h) => h.textContent), 'Delvora Demo - Hall of Bones');
+      const dump = await page.evaluate(() => window.delvora.dump());
+      const again = await openPage(query.slice(1));
+      try {
+        assert.equal(await again.evaluate(() => window.delvora.dump()), dump);
+        assert.equal(await again.$eval('#title', (input) => input.value), 'Hall of Bones');
+      } finally {
+        await again.close();
+      }
+      assert.equal(dump, runCli(cliArguments(query.slice(1))).dump);
+    } finally {
+      await page.close();
+    }
+  });
+});
+
+describe('the map window commands', () => {
+  test('"Some" then "A Few" follow the menu rules and equal --dead-ends some,few', async () => {
+    const page = await openPage('seed=5&corridors=very-twisty');
+    try {
+      const state = () => page.evaluate(() => ['dead-lots', 'dead-some', 'dead-few'].map((id) => document.getElementById(id).disabled));
+      assert.deepEqual(await state(), [false, false, false]);
+      await page.click('#dead-some');
+      assert.deepEqual(await state(), [true, true, false]);
+      await page.click('#dead-few');
+      assert.deepEqual(await state(), [true, true, true]);
+      const web = await pageOutputs(page);
+      const expected = runCli(['--seed', '5', '--corridors', 'very-twisty', '--dead-ends', 'some,few']);
+      assert.equal(web.dump, expected.dump);
+      assertSamePixels(Buffer.from(web.png), expected.png, 'map after the clean-ups');
+      assert.match(await page.evaluate(() => location.search), /dead-ends=some,few$/);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('dressing files chosen through the file input dress the dungeon as on the desktop', async () => {
+    const page = await openPage('seed=5&dress-roll=6');
+    try {
+      const builtIn = await page.evaluate(() => window.delvora.report());
+      const input = await page.$('#dressing-input');
+      const before = await generationOf(page);
+      const files = fs.readdirSync(dressingData).map((name) => path.join(dressingData, name));
+      await input.uploadFile(...files);
+      await waitForGeneration(page, before);
+      const web = await pageOutputs(page);
+      const expected = runCli(['--seed', '5', '--dress-roll', '6', '--dressing-dir', dressingData]);
+      assert.notEqual(Buffer.from(web.report).toString('latin1'), builtIn);
+      assert.ok(Buffer.from(web.report).equals(expected.report), 'report bytes');
+      assert.equal(web.dump, expected.dump);
+      const listed = await page.$$eval('#file-list li.loaded .file-state', (spans) => spans.map((s) => s.textContent));
+      assert.equal(listed.length, 3, listed.join('\n'));
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('the printout is one page with the caption, the map and the settings footer', async () => {
+    const page = await openPage('seed=3&title=Crypt');
+    const pdf = path.join(os.tmpdir(), `delvora-web-print-${process.pid}.pdf`);
+    try {
+      await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+      await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
+      const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
+      assert.match(info, /^Pages:\s+1$/m);
+      const images = execFileSync('pdfimages', ['-list', pdf], { encoding: 'utf8' });
+      assert.ok(images.trim().split('\n').length >= 3, images);
+      const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+      assert.match(text, /Delvora Demo - Crypt/);
+      assert.match(text, /Size - 800x600 Iterations - 250\s+Room Size - Small\s+Corridors - Straight\s+Delvora/);
+      // The footer's blanks are kept as the printout's footer has them.
+      const footer = await page.$eval('#print-footer', (p) => p.textContent);
+      assert.match(footer, /^Size - 800x600 Iterations - 250 {2}Room Size - Small {2}Corridors - Straight {4} {5}Delvora dungeon generator {2}\d{1,2}\/\d{1,2}\/\d\d {2}\d{1,2}:\d\d$/);
+    } finally {
+      fs.rmSync(pdf, { force: true });
+      await page.close();
+    }
+  });
+});
+
+describe('the options follow the option windows\' rules', () => {
+  test('"Dressing" is off and disabled while "Number Rooms" is off', async () => {
+    const page = await openPage();
+    try {
+      const dressing = () => page.$eval('#dressing', (box) => [box.checked, box.disabled]);
+      assert.deepEqual(await dressing(), [true, false]);
+      await page.click('#number-rooms');
+      assert.deepEqual(await dressing(), [false, true]);
+      await page.click('#number-rooms');
+      assert.deepEqual(await dressing(), [false, false]);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('the door percentages take digits only and settle to 0..20 on leaving', async () => {
+    const page = await openPage();
+    try {
+      await page.click('#advanced summary');
+      const field = async (typed) => {
+        await page.$eval('#concealed', (input) => { input.value = ''; });
+        await page.type('#concealed', typed);
+        await page.focus('#secret');
+        return page.$eval('#concealed', (input) => input.value);
+      };
+      assert.equal(await field('7'), '7');
+      assert.equal(await field('25'), '20');
+      assert.equal(await field(''), '0');
+      assert.equal(await field('1x2'), '12');
+    } finally {
+      await page.close();
+    }
+  });
+});

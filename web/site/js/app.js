@@ -1,0 +1,264 @@
+// The page: the options form, "Generate", the map with its hover read-out, the dead-end
+// clean-ups, downloads, printing, dressing files and the shareable link. For tests and
+// scripts it exposes window.delvora (ready, dump, report, png).
+
+import { DressingFiles } from './dressing_files.js';
+import { Engine, dressingText } from './engine.js';
+import { OptionsForm } from './form.js';
+import { optionsFromQuery, queryFromOptions } from './link.js';
+import { MapView } from './map_view.js';
+import { Messages } from './messages.js';
+import { mapCaption } from './options.js';
+import { saveBytes } from './save.js';
+
+const $ = (id) => document.getElementById(id);
+
+let resolveReady;
+let rejectReady;
+const ready = new Promise((resolve, reject) => {
+  resolveReady = resolve;
+  rejectReady = reject;
+});
+
+const messages = new Messages($('messages'));
+const form = new OptionsForm(document);
+let engine = null;
+let view = null;
+let dressing = null;
+// The options the shown map was made with, dead ends included.
+let shown = null;
+let generation = 0;
+
+function baseName(options, playerMap) {
+  const slug = options.title
+    .normalize('NFKD')
+    .replace(/[^A-Za-z0-9]+/g, '-')
+    .replace(/^-+|-+$/g, '')
+    .toLowerCase();
+  return (slug || `delvora-${options.seed}`) + (playerMap ? '-players' : '');
+}
+
+function setBusy(busy) {
+  document.body.classList.toggle('busy', busy);
+}
+
+function updateDeadEndButtons() {
+  const done = shown ? shown.deadEnds : [];
+  const some = done.includes('some');
+  const few = done.includes('few');
+  $('dead-lots').setAttribute('aria-pressed', String(done.length === 0));
+  $('dead-some').setAttribute('aria-pressed', String(some && !few));
+  $('dead-few').setAttribute('aria-pressed', String(few));
+  // "Some" once, then "A Few" once; nothing after "A Few".
+  const none = !shown;
+  $('dead-lots').disabled = none || some || few;
+  $('dead-some').disabled = none || some || few;
+  $('dead-few').disabled = none || few;
+}
+
+// The address bar follows the shown map; it is updated after the map is on screen, since the
+// browser takes a while to record a new address.
+let linkTimer = 0;
+function updateLink() {
+  clearTimeout(linkTimer);
+  linkTimer = setTimeout(writeLink, 0);
+}
+
+function writeLink() {
+  if (!shown) return;
+  const query = queryFromOptions({ ...shown, ...form.downloadOptions() });
+  if (location.search !== query) history.replaceState(null, '', query + location.hash);
+}
+
+function linkUrl() {
+  return location.origin + location.pathname + queryFromOptions({ ...shown, ...form.downloadOptions() });
+}
+
+function showStatus(timeMs) {
+  const parts = [shown.mapSize, `seed ${shown.seed}`];
+  if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map((m) => (m === 'some' ? 'Some' : 'A Few')).join(', ')}`);
+  if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
+  $('status').textContent = parts.join('  ·  ');
+}
+
+function drawMap() {
+  view.show(engine.picture());
+}
+
+// "Generate" with the form's options; deadEnds are clean-ups to run after it (from a link).
+function generate(deadEnds = []) {
+  const options = form.read();
+  if (options === null) return false;
+  const started = performance.now();
+  const error = engine.generate(options, dressing.dir());
+  messages.clear('generate');
+  if (error !== '') {
+    shown = null;
+    updateDeadEndButtons();
+    messages.show('error', error, { group: 'generate' });
+    return false;
+  }
+  shown = { ...options, deadEnds: [] };
+  for (const mode of deadEnds) {
+    engine.deadEnds(mode);
+    shown.deadEnds.push(mode);
+  }
+  drawMap();
+  const elapsed = performance.now() - started;
+  for (const warning of engine.warnings()) messages.show('warning', warning, { group: 'generate' });
+  const caption = mapCaption(options.title);
+  $('map-caption').textContent = caption;
+  document.title = caption;
+  $('save-report').disabled = !options.dressing;
+  updateDeadEndButtons();
+  updateLink();
+  showStatus(elapsed);
+  generation += 1;
+  return true;
+}
+
+function runDeadEnds(mode) {
+  if (!shown || shown.deadEnds.includes(mode)) return;
+  engine.deadEnds(mode);
+  shown.deadEnds.push(mode);
+  drawMap();
+  updateDeadEndButtons();
+  updateLink();
+  showStatus();
+}
+
+function save(kind) {
+  if (!shown) return;
+  const { pxPerGrid, playerMap } = form.downloadOptions();
+  const name = baseName(shown, playerMap);
+  setBusy(true);
+  // Let the busy cursor show before a large picture is encoded.
+  setTimeout(() => {
+    try {
+      if (kind === 'png') {
+        saveBytes(engine.png(pxPerGrid, playerMap), `${name}.png`, 'image/png');
+      } else if (kind === 'report') {
+        saveBytes(engine.reportBytes(), `${baseName(shown, false)}.txt`, 'text/plain');
+      } else if (kind === 'uvtt') {
+        const bytes = engine.uvtt(pxPerGrid, playerMap);
+        if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
+        else saveBytes(bytes, `${name}.dd2vtt`, 'application/json');
+      } else if (kind === 'foundry') {
+        const files = engine.foundry(pxPerGrid, playerMap, name);
+        if (files === null) {
+          messages.show('error', 'The Foundry scene could not be made.');
+        } else {
+          saveBytes(files.scene, `${name}.json`, 'application/json');
+          saveBytes(files.image, `${name}.png`, 'image/png');
+        }
+      }
+    } finally {
+      setBusy(false);
+    }
+  }, 0);
+}
+
+// The print sheet: the caption, the map across the middle 80 % of the page and the settings
+// footer with the time of printing.
+function preparePrint() {
+  if (!shown) return;
+  const picture = engine.picture(form.downloadOptions().playerMap);
+  const canvas = $('print-map');
+  canvas.width = picture.width;
+  canvas.height = picture.height;
+  canvas.getContext('2d').putImageData(picture, 0, 0);
+  $('print-caption').textContent = mapCaption(shown.title);
+  $('print-footer').textContent = engine.footer(shown, new Date());
+}
+
+async function copyLink() {
+  if (!shown) return;
+  const url = linkUrl();
+  try {
+    await navigator.clipboard.writeText(url);
+    messages.show('info', 'Copied the link to this dungeon.', { group: 'copied', replace: true, timeoutMs: 4000 });
+  } catch {
+    window.prompt('Copy this link:', url);
+  }
+}
+
+function wire() {
+  $('options').addEventListener('submit', (event) => {
+    event.preventDefault();
+    generate();
+  });
+  $('reroll').addEventListener('click', () => {
+    form.setSeed(crypto.getRandomValues(new Uint32Array(1))[0]);
+    generate();
+  });
+  $('copy-link').addEventListener('click', copyLink);
+  $('dead-lots').addEventListener('click', () => updateDeadEndButtons());
+  $('dead-some').addEventListener('click', () => runDeadEnds('some'));
+  $('dead-few').addEventListener('click', () => runDeadEnds('few'));
+  $('zoom-in').addEventListener('click', () => view.stepZoom(1));
+  $('zoom-out').addEventListener('click', () => view.stepZoom(-1));
+  $('zoom-reset').addEventListener('click', () => view.setZoom(1));
+  $('zoom-fit').addEventListener('click', () => view.fit());
+  $('save-png').addEventListener('click', () => save('png'));
+  $('save-report').addEventListener('click', () => save('report'));
+  $('save-uvtt').addEventListener('click', () => save('uvtt'));
+  $('save-foundry').addEventListener('click', () => save('foundry'));
+  $('print').addEventListener('click', () => window.print());
+  // The browser's own print command prints the same sheet.
+  window.addEventListener('beforeprint', preparePrint);
+  form.onDownloadOptionsChange(() => updateLink());
+}
+
+async function start() {
+  const { options, messages: linkMessages } = optionsFromQuery(location.search);
+  form.write(options);
+  for (const text of linkMessages) messages.show('error', text, { group: 'link' });
+  wire();
+  try {
+    engine = await Engine.load();
+  } catch (error) {
+    $('loading').textContent = 'The generator could not be loaded.';
+    messages.show('error', `The generator could not be loaded: ${error.message ?? error}`);
+    rejectReady(error);
+    return;
+  }
+  view = new MapView({
+    scroller: $('scroller'),
+    canvas: $('map'),
+    tooltip: $('tooltip'),
+    zoomLabel: $('zoom-label'),
+    // The read-out is shown only when the map was dressed.
+    hoverAt: (x, y) => (shown && shown.dressing ? engine.hover(x, y) : null),
+  });
+  dressing = new DressingFiles({
+    engine,
+    input: $('dressing-input'),
+    dropZone: $('drop-zone'),
+    list: $('file-list'),
+    forget: $('forget-files'),
+    messages,
+    changed: () => generate(shown ? shown.deadEnds : []),
+  });
+  form.renderLegend($('legend'), engine.legend());
+  $('loading').remove();
+  generate(options.deadEnds);
+  window.delvora.firstMapMs = performance.now();
+  resolveReady();
+}
+
+window.delvora = {
+  ready,
+  // The model lists, as delvora-cli --dump - prints them.
+  dump: () => engine.dump(),
+  // The dressing report as text, and its bytes (CR LF) as delvora-cli --report writes them.
+  report: () => dressingText(engine.reportBytes()),
+  reportBytes: () => engine.reportBytes(),
+  // The map PNG as delvora-cli -o writes it (optionally scaled, or for players).
+  png: (pxPerGrid = 16, playerMap = false) => engine.png(pxPerGrid, playerMap),
+  // How many maps were generated since the page loaded.
+  get generation() {
+    return generation;
+  },
+};
+
+start();

@@ -1,0 +1,180 @@
+// The Delvora libraries compiled to WebAssembly, behind plain JavaScript calls.
+
+import createDelvora from '../delvora.js';
+import { CORRIDORS, MAP_SIZES, ROOM_SIZES, optionFlags } from './options.js';
+
+const encoder = new TextEncoder();
+const utf8 = new TextDecoder('utf-8', { fatal: true });
+
+// Dressing bytes as text: UTF-8 when they are valid UTF-8, else Latin-1 (older dressing files),
+// as the desktop shows them.
+export function dressingText(bytes) {
+  try {
+    return utf8.decode(bytes);
+  } catch {
+    let text = '';
+    for (let i = 0; i < bytes.length; i += 0x8000) {
+      text += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+    }
+    return text;
+  }
+}
+
+const ROOM_SIZE_INDEX = Object.fromEntries(ROOM_SIZES.map((s, i) => [s.value, i]));
+// The engine numbers corridor styles from 1.
+const CORRIDOR_STYLE = Object.fromEntries(CORRIDORS.map((s, i) => [s.value, i + 1]));
+
+export class Engine {
+  static async load() {
+    return new Engine(await createDelvora());
+  }
+
+  constructor(module) {
+    this.m = module;
+  }
+
+  // Runs fn with the given strings as NUL-terminated UTF-8 in wasm memory.
+  withStrings(strings, fn) {
+    const pointers = strings.map((text) => {
+      const bytes = encoder.encode(text);
+      const pointer = this.m._malloc(bytes.length + 1);
+      this.m.HEAPU8.set(bytes, pointer);
+      this.m.HEAPU8[pointer + bytes.length] = 0;
+      return pointer;
+    });
+    try {
+      return fn(...pointers);
+    } finally {
+      pointers.forEach((pointer) => this.m._free(pointer));
+    }
+  }
+
+  // A copy of the bytes a binding call left in its result buffer.
+  resultBytes(pointer) {
+    if (pointer === 0) return null;
+    const size = this.m._dv_result_size();
+    return this.m.HEAPU8.slice(pointer, pointer + size);
+  }
+
+  resultText(pointer) {
+    const bytes = this.resultBytes(pointer);
+    return bytes === null ? null : dressingText(bytes);
+  }
+
+  // "Generate" with the options; returns "" or the message that stopped it.
+  generate(options, dressingDir) {
+    return this.withStrings([options.title, dressingDir], (title, dir) =>
+      this.resultText(
+        this.m._dv_generate(
+          options.seed,
+          MAP_SIZES.indexOf(options.mapSize),
+          options.iterations,
+          ROOM_SIZE_INDEX[options.roomSize],
+          CORRIDOR_STYLE[options.corridors],
+          options.stairs,
+          optionFlags(options),
+          options.concealed,
+          options.secret,
+          options.dressRoll,
+          title,
+          dir,
+        ),
+      ),
+    );
+  }
+
+  warnings() {
+    return this.resultText(this.m._dv_warnings()).split('\n').filter((line) => line !== '');
+  }
+
+  deadEnds(mode) {
+    this.m._dv_dead_ends(mode === 'some' ? 0 : 1);
+  }
+
+  // The map as ImageData for a canvas, for the game master or for players.
+  picture(playerMap = false) {
+    const width = this.m._dv_width();
+    const height = this.m._dv_height();
+    const pointer = this.m._dv_rgba(playerMap ? 1 : 0);
+    // A view of the binding's buffer, valid until the next call; putImageData copies it.
+    return new ImageData(new Uint8ClampedArray(this.m.HEAPU8.buffer, pointer, width * height * 4), width, height);
+  }
+
+  // The hover lines at map pixel (x, y): null over rock, [] over a corridor.
+  hover(x, y) {
+    const text = this.resultText(this.m._dv_hover(x, y));
+    if (text === null) return null;
+    return text === '' ? [] : text.split('\r');
+  }
+
+  dump() {
+    return this.resultText(this.m._dv_dump());
+  }
+
+  reportBytes() {
+    return this.resultBytes(this.m._dv_report());
+  }
+
+  png(pxPerGrid = 16, playerMap = false) {
+    return this.resultBytes(this.m._dv_png(pxPerGrid, playerMap ? 1 : 0));
+  }
+
+  uvtt(pxPerGrid, playerMap) {
+    return this.resultBytes(this.m._dv_uvtt(pxPerGrid, playerMap ? 1 : 0));
+  }
+
+  // The scene file and its image, or null when they could not be made.
+  foundry(pxPerGrid, playerMap, baseName) {
+    const scene = this.withStrings([baseName], (name) =>
+      this.resultBytes(this.m._dv_foundry(pxPerGrid, playerMap ? 1 : 0, name)),
+    );
+    if (scene.length === 0) return null;
+    return { scene, image: this.resultBytes(this.m._dv_foundry_image()) };
+  }
+
+  footer(options, date) {
+    return this.resultText(
+      this.m._dv_footer(
+        MAP_SIZES.indexOf(options.mapSize),
+        options.iterations,
+        ROOM_SIZE_INDEX[options.roomSize],
+        CORRIDOR_STYLE[options.corridors],
+        date.getFullYear(),
+        date.getMonth() + 1,
+        date.getDate(),
+        date.getHours(),
+        date.getMinutes(),
+      ),
+    );
+  }
+
+  // The legend strip's items: caption and swatch picture.
+  legend() {
+    const items = [];
+    for (let item = 0; item < 4; ++item) {
+      const caption = this.resultText(this.m._dv_legend_caption(item));
+      const pointer = this.m._dv_legend_swatch(item);
+      const heap = this.m.HEAPU8;
+      const width = heap[pointer];
+      const height = heap[pointer + 4];
+      const pixels = heap.slice(pointer + 8, pointer + 8 + width * height * 4);
+      items.push({ caption, swatch: new ImageData(new Uint8ClampedArray(pixels.buffer), width, height) });
+    }
+    return items;
+  }
+
+  // Puts a dressing file into dir of the in-memory file system.
+  storeFile(dir, name, bytes) {
+    const pointer = this.m._malloc(Math.max(bytes.length, 1));
+    this.m.HEAPU8.set(bytes, pointer);
+    try {
+      return this.withStrings([dir, name], (d, n) => this.m._dv_store_file(d, n, pointer, bytes.length) === 0);
+    } finally {
+      this.m._free(pointer);
+    }
+  }
+
+  removeDir(dir) {
+    this.withStrings([dir], (d) => this.m._dv_remove_dir(d));
+  }
+}

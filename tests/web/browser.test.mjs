@@ -317,6 +317,37 @@ describe('the map window commands', () => {
     }
   });
 
+  test('the downloads are the files delvora-cli writes', async () => {
+    const page = await openPage('seed=7&stairs=3&px-per-grid=70&player-map');
+    const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-downloads-'));
+    const expected = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-expected-'));
+    try {
+      const cdp = await page.createCDPSession();
+      await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry']) await page.click(button);
+      const names = ['delvora-7-players.png', 'delvora-7.txt', 'delvora-7-players.dd2vtt', 'delvora-7-players-scene.json', 'delvora-7-players-scene.png'];
+      const deadline = Date.now() + 15000;
+      while (!names.every((name) => fs.existsSync(path.join(downloads, name))) && Date.now() < deadline) {
+        await new Promise((resolve) => setTimeout(resolve, 100));
+      }
+      execFileSync(cli, ['--seed', '7', '--stairs', '3', '--px-per-grid', '70', '--player-map',
+        '-o', 'delvora-7-players.png', '--report', 'delvora-7.txt',
+        '--export-uvtt', 'delvora-7-players.dd2vtt', '--export-foundry', 'delvora-7-players-scene.json'],
+      { cwd: expected, stdio: 'ignore' });
+      for (const name of names) {
+        const file = (dir) => fs.readFileSync(path.join(dir, name));
+        if (name.endsWith('.png')) assertSamePixels(file(downloads), file(expected), name);
+        else assert.ok(file(downloads).equals(file(expected)), name);
+      }
+      // The scene's picture comes along under the name the scene gives it.
+      assert.match(fs.readFileSync(path.join(downloads, 'delvora-7-players-scene.json'), 'utf8'), /"img":\s*"delvora-7-players-scene.png"/);
+    } finally {
+      fs.rmSync(downloads, { recursive: true, force: true });
+      fs.rmSync(expected, { recursive: true, force: true });
+      await page.close();
+    }
+  });
+
   test('the printout is one page with the caption, the map and the settings footer', async () => {
     const page = await openPage('seed=3&title=Crypt');
     const pdf = path.join(os.tmpdir(), `delvora-web-print-${process.pid}.pdf`);

@@ -144,12 +144,13 @@ function save(kind) {
         if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
         else saveBytes(bytes, `${name}.dd2vtt`, 'application/json');
       } else if (kind === 'foundry') {
-        const files = engine.foundry(pxPerGrid, playerMap, name);
+        // Named apart from the map PNG, so that the picture the scene names is the one saved.
+        const files = engine.foundry(pxPerGrid, playerMap, `${name}-scene`);
         if (files === null) {
           messages.show('error', 'The Foundry scene could not be made.');
         } else {
-          saveBytes(files.scene, `${name}.json`, 'application/json');
-          saveBytes(files.image, `${name}.png`, 'image/png');
+          saveBytes(files.scene, `${name}-scene.json`, 'application/json');
+          saveBytes(files.image, `${name}-scene.png`, 'image/png');
         }
       }
     } finally {

@@ -4,19 +4,25 @@
 import { CORRIDORS, MAP_SIZES, MAX_SEED, ROOM_SIZES, defaultOptions, parseInteger } from './options.js';
 
 function choice(field, values) {
-  return (options, text) => {
-    if (!values.includes(text)) return false;
-    options[field] = text;
-    return true;
+  return {
+    field,
+    apply: (options, text) => {
+      if (!values.includes(text)) return false;
+      options[field] = text;
+      return true;
+    },
   };
 }
 
 function integer(field, low, high) {
-  return (options, text) => {
-    const value = parseInteger(text, low, high);
-    if (value === null) return false;
-    options[field] = value;
-    return true;
+  return {
+    field,
+    apply: (options, text) => {
+      const value = parseInteger(text, low, high);
+      if (value === null) return false;
+      options[field] = value;
+      return true;
+    },
   };
 }
 
@@ -29,12 +35,12 @@ const DEAD_ENDS = { some: ['some'], few: ['few'], 'some,few': ['some', 'few'] };
 
 // In the command line's order; a link is written in this order too.
 const PARAMETERS = [
-  { name: 'seed', accepts: `a number from 0 to ${MAX_SEED}`, apply: integer('seed', 0, MAX_SEED) },
-  { name: 'map-size', accepts: '640x480, 800x600, 1024x768 or 1280x1024', apply: choice('mapSize', MAP_SIZES) },
-  { name: 'iterations', accepts: 'a number from 1 to 100000', apply: integer('iterations', 1, 100000) },
-  { name: 'room-size', accepts: 'tiny, small, medium or large', apply: choice('roomSize', ROOM_SIZES.map((s) => s.value)) },
-  { name: 'corridors', accepts: 'straight, twisty or very-twisty', apply: choice('corridors', CORRIDORS.map((s) => s.value)) },
-  { name: 'stairs', accepts: 'a number from 0 to 10', apply: integer('stairs', 0, 10) },
+  { name: 'seed', accepts: `a number from 0 to ${MAX_SEED}`, ...integer('seed', 0, MAX_SEED) },
+  { name: 'map-size', accepts: '640x480, 800x600, 1024x768 or 1280x1024', ...choice('mapSize', MAP_SIZES) },
+  { name: 'iterations', accepts: 'a number from 1 to 100000', ...integer('iterations', 1, 100000) },
+  { name: 'room-size', accepts: 'tiny, small, medium or large', ...choice('roomSize', ROOM_SIZES.map((s) => s.value)) },
+  { name: 'corridors', accepts: 'straight, twisty or very-twisty', ...choice('corridors', CORRIDORS.map((s) => s.value)) },
+  { name: 'stairs', accepts: 'a number from 0 to 10', ...integer('stairs', 0, 10) },
   {
     name: 'no-number-rooms',
     flag: true,
@@ -49,13 +55,14 @@ const PARAMETERS = [
   { name: 'chasm', ...flag('chasm', true) },
   { name: 'no-background', ...flag('background', false) },
   { name: 'no-snap', ...flag('snap', false) },
-  { name: 'concealed', accepts: 'a number from 0 to 20', apply: integer('concealed', 0, 20) },
-  { name: 'secret', accepts: 'a number from 0 to 20', apply: integer('secret', 0, 20) },
+  { name: 'concealed', accepts: 'a number from 0 to 20', ...integer('concealed', 0, 20) },
+  { name: 'secret', accepts: 'a number from 0 to 20', ...integer('secret', 0, 20) },
   { name: 'no-corridor-stairs', ...flag('corridorStairs', false) },
-  { name: 'dress-roll', accepts: 'a number from 1 to 6', apply: integer('dressRoll', 1, 6) },
+  { name: 'dress-roll', accepts: 'a number from 1 to 6', ...integer('dressRoll', 1, 6) },
   { name: 'no-internal-dressing', ...flag('internalDressing', false) },
   {
     name: 'title',
+    field: 'title',
     accepts: 'any text',
     apply: (options, text) => {
       options.title = text;
@@ -64,6 +71,7 @@ const PARAMETERS = [
   },
   {
     name: 'dead-ends',
+    field: 'deadEnds',
     accepts: 'some, few or some,few',
     apply: (options, text) => {
       if (!Object.hasOwn(DEAD_ENDS, text)) return false;
@@ -72,26 +80,14 @@ const PARAMETERS = [
     },
   },
   { name: 'player-map', ...flag('playerMap', true) },
-  { name: 'px-per-grid', accepts: 'a number from 1 to 1000', apply: integer('pxPerGrid', 1, 1000) },
+  { name: 'px-per-grid', accepts: 'a number from 1 to 1000', ...integer('pxPerGrid', 1, 1000) },
 ];
 
 // What a default looks like in a message.
-function shownDefault(name) {
-  const defaults = defaultOptions();
-  const shown = {
-    seed: defaults.seed,
-    'map-size': defaults.mapSize,
-    iterations: defaults.iterations,
-    'room-size': defaults.roomSize,
-    corridors: defaults.corridors,
-    stairs: defaults.stairs,
-    concealed: defaults.concealed,
-    secret: defaults.secret,
-    'dress-roll': defaults.dressRoll,
-    'dead-ends': 'none',
-    'px-per-grid': defaults.pxPerGrid,
-  };
-  return shown[name];
+function shownDefault(field) {
+  const value = defaultOptions()[field];
+  if (Array.isArray(value)) return value.length === 0 ? 'none' : value.join(',');
+  return value === '' ? 'empty' : String(value);
 }
 
 // Splits a query into [name, value] pairs; value is null for a name without "=".
@@ -123,8 +119,11 @@ export function optionsFromQuery(query) {
   for (const [name, value] of queryPairs(query)) {
     const parameter = PARAMETERS.find((p) => p.name === name);
     if (!parameter) {
-      const hint = name === 'dressing-dir' ? ': choose the dressing files on the page instead' : '';
-      messages.push(`The link's parameter "${name}" is not a Delvora option${hint}; it was ignored.`);
+      messages.push(
+        name === 'dressing-dir'
+          ? 'The link\'s parameter "dressing-dir" has no use on the web: choose the dressing files on the page; it was ignored.'
+          : `The link's parameter "${name}" is not a Delvora option; it was ignored.`,
+      );
       continue;
     }
     if (parameter.flag) {
@@ -137,11 +136,11 @@ export function optionsFromQuery(query) {
     }
     const given = value ?? '';
     if (!parameter.apply(options, given)) {
-      const fallback = shownDefault(name);
-      const keeps = fallback === undefined ? '' : ` (${fallback})`;
+      // Even when an earlier parameter of the same name set it.
+      options[parameter.field] = defaultOptions()[parameter.field];
       messages.push(
         `The link's parameter "${name}" accepts ${parameter.accepts}, not "${given}"; ` +
-          `it keeps its default${keeps}.`,
+          `it keeps its default (${shownDefault(parameter.field)}).`,
       );
     }
   }

@@ -261,6 +261,11 @@ describe('links', () => {
       const query = await page.evaluate(() => location.search);
       assert.equal(query, '?seed=99&map-size=1024x768&room-size=large&river&title=Hall%20of%20Bones');
       assert.equal(await page.$eval('#map-caption', (h) => h.textContent), 'Delvora Demo - Hall of Bones');
+      // "Copy link" puts the address on the clipboard.
+      await page.browserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-sanitized-write']);
+      await page.click('#copy-link');
+      await page.waitForSelector('#messages .notice.info');
+      assert.equal(await page.evaluate(() => navigator.clipboard.readText()), `${server.url}${query}`);
       const dump = await page.evaluate(() => window.delvora.dump());
       const again = await openPage(query.slice(1));
       try {

@@ -65,6 +65,8 @@ export class MapView {
   applyZoom() {
     this.canvas.style.width = `${this.canvas.width * this.zoom}px`;
     this.canvas.style.height = `${this.canvas.height * this.zoom}px`;
+    // Enlarged, every map pixel stays a crisp square; reduced, smoothing keeps thin lines visible.
+    this.canvas.style.imageRendering = this.zoom >= 1 ? 'pixelated' : 'auto';
     this.zoomLabel.textContent = `${Math.round(this.zoom * 100)}%`;
   }
 

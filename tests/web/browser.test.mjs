@@ -255,9 +255,11 @@ describe('links', () => {
       await page.click('#river');
       await page.click('input[name="room-size"][value="large"]');
       await page.type('#title', 'Hall of Bones');
+      // Enter in a field presses "Generate".
       const before = await generationOf(page);
-      await page.click('#generate');
+      await page.keyboard.press('Enter');
       await waitForGeneration(page, before);
+      await page.waitForFunction(() => location.search.includes('title='));
       const query = await page.evaluate(() => location.search);
       assert.equal(query, '?seed=99&map-size=1024x768&room-size=large&river&title=Hall%20of%20Bones');
       assert.equal(await page.$eval('#map-caption', (h) => h.textContent), 'Delvora Demo - Hall of Bones');
@@ -295,7 +297,7 @@ describe('the map window commands', () => {
       const expected = runCli(['--seed', '5', '--corridors', 'very-twisty', '--dead-ends', 'some,few']);
       assert.equal(web.dump, expected.dump);
       assertSamePixels(Buffer.from(web.png), expected.png, 'map after the clean-ups');
-      assert.match(await page.evaluate(() => location.search), /dead-ends=some,few$/);
+      await page.waitForFunction(() => location.search.endsWith('dead-ends=some,few'), { timeout: 5000 });
     } finally {
       await page.close();
     }

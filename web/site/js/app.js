@@ -217,6 +217,7 @@ async function start() {
   wire();
   try {
     engine = await Engine.load();
+    performance.mark('delvora-engine-ready');
   } catch (error) {
     $('loading').textContent = 'The generator could not be loaded.';
     messages.show('error', `The generator could not be loaded: ${error.message ?? error}`);

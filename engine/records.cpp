@@ -24,28 +24,26 @@ std::string_view recordField(std::string_view record, std::size_t first, std::si
   return record.substr(first - 1, length);
 }
 
-std::string featureRecord(const Rect& rect, int type) {
+std::string featureRecord(const Rect& rect, FeatureType type) {
   std::string record;
   record.reserve(17);
   record += pad4(rect.left);
   record += pad4(rect.top);
   record += pad4(rect.right);
   record += pad4(rect.bottom);
-  record += std::to_string(type);
+  record += std::to_string(static_cast<int>(type));
   return record;
 }
 
 Feature parseFeature(std::string_view record) {
   return Feature{{fieldValue(recordField(record, 1, 4)), fieldValue(recordField(record, 5, 4)),
                   fieldValue(recordField(record, 9, 4)), fieldValue(recordField(record, 13, 4))},
-                 fieldValue(recordField(record, 17, 1))};
+                 static_cast<FeatureType>(fieldValue(recordField(record, 17, 1)))};
 }
 
 std::string doorRecord(const Rect& tile, char orientation, char kind) {
-  std::string record = featureRecord(tile, 0);
-  record.back() = orientation;
-  record += kind;
-  return record;
+  return pad4(tile.left) + pad4(tile.top) + pad4(tile.right) + pad4(tile.bottom) + orientation +
+         kind;
 }
 
 Rect parseDoorRect(std::string_view record) {

@@ -51,10 +51,10 @@ std::string replayPicks(RandomSource& replay, const DressingTables& tables, cons
 TEST(RoomDressing, NumbersRoomsLeftToRightThenTopToBottom) {
   Fixture f;
   f.settings.dressing = false;
-  UpdateBitMap(f.ctx, 320, 32, 400, 96, kRoom);
-  UpdateBitMap(f.ctx, 96, 160, 192, 224, kRoundRoom);
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-  UpdateBitMap(f.ctx, 192, 176, 320, 192, kHorizontalCorridor);
+  UpdateBitMap(f.ctx, 320, 32, 400, 96, FeatureType::Room);
+  UpdateBitMap(f.ctx, 96, 160, 192, 224, FeatureType::RoundRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+  UpdateBitMap(f.ctx, 192, 176, 320, 192, FeatureType::HorizontalCorridor);
   f.model->random.setState(99);
   f.model->lstFluff.push_back("stale");
   NumberRooms(f.ctx, f.tables);
@@ -74,7 +74,7 @@ TEST(RoomDressing, NumbersRoomsLeftToRightThenTopToBottom) {
 
 TEST(RoomDressing, ProcessesMessagesOnce) {
   Fixture f;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
   int calls = 0;
   NumberRooms(f.ctx, f.tables, [&] { ++calls; });
   EXPECT_EQ(calls, 1);
@@ -83,7 +83,7 @@ TEST(RoomDressing, ProcessesMessagesOnce) {
 TEST(RoomDressing, RecordLayout) {
   Fixture f;
   f.settings.dressRoll = 6;
-  const std::string feature = featureRecord({96, 160, 192, 224}, kRoom);
+  const std::string feature = featureRecord({96, 160, 192, 224}, FeatureType::Room);
   const struct {
     int room;
     const char* prefix;
@@ -111,9 +111,9 @@ TEST(RoomDressing, DrawsMatchReplayForThresholdsAndModes) {
       f.settings.dressRoll = c.dressRoll;
       f.settings.useInternalDressing = c.internal;
       f.tables.FluffDesc = table(36 + c.extraDescriptions, 36);
-      UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-      UpdateBitMap(f.ctx, 96, 160, 192, 224, kRoom);
-      UpdateBitMap(f.ctx, 192, 32, 320, 48, kHorizontalCorridor);
+      UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+      UpdateBitMap(f.ctx, 96, 160, 192, 224, FeatureType::Room);
+      UpdateBitMap(f.ctx, 192, 32, 320, 48, FeatureType::HorizontalCorridor);
       f.model->random.setState(seed);
       NumberRooms(f.ctx, f.tables);
       RandomSource replay(seed);
@@ -133,7 +133,7 @@ TEST(RoomDressing, FileOnlyWithoutFileEntriesMakesSixDrawsAndPicksNothing) {
   Fixture f;
   f.settings.dressRoll = 6;
   f.settings.useInternalDressing = false;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
   f.model->random.setState(4);
   NumberRooms(f.ctx, f.tables);
   ASSERT_EQ(f.model->lstFluff.size(), 1u);
@@ -148,7 +148,7 @@ TEST(RoomDressing, FileOnlyPicksOnlyFileEntries) {
   f.settings.dressRoll = 6;
   f.settings.useInternalDressing = false;
   f.tables.FluffDesc = table(39, 36);
-  const std::string feature = featureRecord({96, 16, 192, 80}, kRoom);
+  const std::string feature = featureRecord({96, 16, 192, 80}, FeatureType::Room);
   for (int i = 0; i < 200; ++i) {
     const int index = fieldValue(recordField(roomRecord(f.ctx, f.tables, 1, feature), 21, 4));
     EXPECT_GE(index, 36);
@@ -159,7 +159,7 @@ TEST(RoomDressing, FileOnlyPicksOnlyFileEntries) {
 TEST(RoomDressing, InternalPickNeverReachesLastEntry) {
   Fixture f;
   f.settings.dressRoll = 6;
-  const std::string feature = featureRecord({96, 16, 192, 80}, kRoom);
+  const std::string feature = featureRecord({96, 16, 192, 80}, FeatureType::Room);
   int highest = 0;
   for (int i = 0; i < 2000; ++i) {
     const int index = fieldValue(recordField(roomRecord(f.ctx, f.tables, 1, feature), 21, 4));
@@ -170,8 +170,8 @@ TEST(RoomDressing, InternalPickNeverReachesLastEntry) {
 
 TEST(RoomDressing, DuplicateFeatureGetsTwoNumbers) {
   Fixture f;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
   NumberRooms(f.ctx, f.tables);
   ASSERT_EQ(f.canvas.texts.size(), 2u);
   EXPECT_EQ(f.canvas.texts[1].text, "2");
@@ -183,8 +183,8 @@ TEST(RoomDressing, DuplicateFeatureGetsTwoNumbers) {
 TEST(RoomDressing, DoorsAreDressedRightAfterTheirRoom) {
   Fixture f;
   f.settings.dressRoll = 6;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-  UpdateBitMap(f.ctx, 96, 160, 192, 224, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+  UpdateBitMap(f.ctx, 96, 160, 192, 224, FeatureType::Room);
   // One door on the right wall of room 1 and one on the top wall of room 2.
   f.model->lstDoors.insert(doorRecord({189, 40, 196, 54}, 'V', 'N'));
   f.model->lstDoors.insert(doorRecord({120, 157, 134, 164}, 'H', 'N'));

@@ -18,7 +18,7 @@ struct EngineFixture {
   StepContext ctx() { return StepContext{*model, settings, canvas}; }
 
   // Records a feature as a build step would, counting it.
-  void addFeature(const Rect& r, int type) {
+  void addFeature(const Rect& r, FeatureType type) {
     StepContext c = ctx();
     ++model->state.featureCount;
     UpdateBitMap(c, r.left, r.top, r.right, r.bottom, type);

@@ -35,7 +35,7 @@ std::unique_ptr<Run> generate(const Settings& settings) {
       run->builtCorridors = run->model->lstCorridors.size();
     }
   };
-  run->report = FormShow(ctx, hooks);
+  run->report = runGeneration(ctx, hooks);
   return run;
 }
 
@@ -80,7 +80,7 @@ TEST(GenerationRun, NumberingComesBetweenStretchingAndStairs) {
     EXPECT_TRUE(c.model.lstStairs.empty());
     wallsWhenNumbered = c.model.lstWalls.size();
   };
-  FormShow(ctx, hooks);
+  runGeneration(ctx, hooks);
   EXPECT_EQ(wallsWhenNumbered, model->lstWalls.size());
   EXPECT_EQ(model->lstStairs.size(), 2u);
 
@@ -89,7 +89,7 @@ TEST(GenerationRun, NumberingComesBetweenStretchingAndStairs) {
   hooks.numberRooms = [&](StepContext&) { called = true; };
   auto again = std::make_unique<MapModel>();
   StepContext ctx2{*again, settings, canvas};
-  FormShow(ctx2, hooks);
+  runGeneration(ctx2, hooks);
   EXPECT_FALSE(called);
 }
 

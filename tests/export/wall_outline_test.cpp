@@ -116,7 +116,7 @@ TEST(WallOutline, GeneratedMapsAreEnclosedExceptAtDoors) {
     settings.seed = c.seed;
     settings.iterations = 1000;
     settings.snapToGrid = c.snap;
-    const auto dungeon = testing::makeDungeon(settings, false, c.deadEnds);
+    const auto dungeon = testing::makeDungeon(settings, {.deadEnds = c.deadEnds});
     const MapModel& model = *dungeon->model;
     const std::vector<MapDoor> doors = liveDoors(model);
     const std::vector<WallPolyline> walls = traceWalls(model, doors);

@@ -8,39 +8,28 @@
 #include <memory>
 #include <string>
 
-#include "dressing/dressing_tables.h"
-#include "dressing/generate.h"
-#include "engine/map_model.h"
 #include "print/qt/headless_print_ui.h"
 #include "print/rejig_pallete.h"
 #include "render/clip_image.h"
-#include "render/raster_canvas.h"
+#include "tests/support/generated_dungeon.h"
+#include "tests/support/largest_settings.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
 
-// A full 1280x1024 map (or the 1600x1200 capacity size) with every feature on.
-struct LargestMap {
-  explicit LargestMap(int sizeIndex) {
-    settings.mapSizeIndex = sizeIndex;
-    settings.iterations = 3000;
-    settings.roomSize = RoomSize::Large;
-    settings.stairs = 10;
-    settings.river = true;
-    settings.chasm = true;
-    generateDungeon(*model, settings, tables, canvas);
-  }
-  Settings settings;
-  std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
-  DressingTables tables;
-  RasterCanvas canvas;
-};
+// The largest map, at 1280x1024 or at the 1600x1200 capacity size.
+std::unique_ptr<testing::GeneratedDungeon> largestMap(int sizeIndex) {
+  Settings settings = testing::largestSettings();
+  settings.mapSizeIndex = sizeIndex;
+  return testing::makeDungeon(settings);
+}
 
 void BM_ReJigPallete(benchmark::State& state) {
-  const LargestMap map(static_cast<int>(state.range(0)));
+  const auto map = largestMap(static_cast<int>(state.range(0)));
   std::size_t colours = 0;
   for (auto _ : state) {
-    const PaletteResult result = ReJigPallete(map.canvas.bitmap());
+    const PaletteResult result = ReJigPallete(map->bitmap());
     colours = result.image.palette.size();
     benchmark::DoNotOptimize(result.image.indices.data());
   }
@@ -69,11 +58,11 @@ int pdfPages(const std::string& path) {
 
 void BM_Print25mmPdf(benchmark::State& state) {
   guiApplication();
-  const LargestMap map(3);
-  const std::string path =
-      (std::filesystem::temp_directory_path() / "delvora-bench-25mm.pdf").string();
-  const PrintSource source{*map.model,   map.canvas.bitmap(),    map.tables,
-                           map.settings, "Delvora Demo - Bench", std::nullopt};
+  const auto map = largestMap(3);
+  const testing::ScratchDir dir;
+  const std::string path = dir.file("25mm.pdf");
+  const PrintSource source{*map->model,   map->bitmap(),          map->tables,
+                           map->settings, "Delvora Demo - Bench", std::nullopt};
   for (auto _ : state) {
     PrintSession session;
     session.pdfPath = path;
@@ -85,14 +74,13 @@ void BM_Print25mmPdf(benchmark::State& state) {
       break;
     }
   }
-  const Bitmap clip = ClipImage(map.model->grid, map.canvas.bitmap());
+  const Bitmap clip = ClipImage(map->model->grid, map->bitmap());
   state.counters["clipWidth"] = clip.width();
   state.counters["clipHeight"] = clip.height();
   state.counters["pages"] = pdfPages(path);
   std::error_code ignored;
   state.counters["megabytes"] =
       static_cast<double>(std::filesystem::file_size(path, ignored)) / 1e6;
-  std::filesystem::remove(path, ignored);
 }
 BENCHMARK(BM_Print25mmPdf)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,5 @@
 #include "cli/cli_run.h"
 
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,9 +38,33 @@ std::vector<std::string> reportItems(const MapModel& model, const DressingTables
   return items;
 }
 
-// Writes every output asked for, even after one fails, so each failure is reported.
-bool writeOutputs(const CliOptions& options, const MapModel& model, const DressingTables& tables,
-                  const Bitmap& map, std::ostream& out, std::ostream& err) {
+}  // namespace
+
+bool generateCliDungeon(const CliOptions& options, CliDungeon& dungeon, std::ostream& err) {
+  const Settings& settings = options.settings;
+  PlayerMapCanvas playerCanvas(dungeon.raster);
+  Canvas& canvas = options.playerMap ? static_cast<Canvas&>(playerCanvas) : dungeon.raster;
+  const GenerateResult result = generateDungeon(*dungeon.model, settings, dungeon.tables, canvas);
+  for (const std::string& warning : result.load.warnings) printWarning(err, warning);
+  if (!result.load.ok() || !result.generated) {
+    err << (result.load.ok() ? "the generation did not run" : result.load.error) << '\n';
+    return false;
+  }
+  if (result.run.stairsShortfall > 0) {
+    err << "warning: placed " << settings.stairs - result.run.stairsShortfall << " of "
+        << settings.stairs << " staircases\n";
+  }
+  StepContext ctx{*dungeon.model, settings, canvas};
+  for (const DeadEndMode mode : options.deadEnds) CleanDeadEnds(ctx, mode);
+  return true;
+}
+
+// Every output asked for is written, even after one fails, so each failure is reported.
+bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::ostream& out,
+                     std::ostream& err) {
+  const MapModel& model = *dungeon.model;
+  const DressingTables& tables = dungeon.tables;
+  const Bitmap& map = dungeon.raster.bitmap();
   bool ok = true;
   const auto check = [&](const std::string& message) {
     if (message.empty()) return;
@@ -65,28 +88,10 @@ bool writeOutputs(const CliOptions& options, const MapModel& model, const Dressi
   return ok;
 }
 
-}  // namespace
-
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
-  const Settings& settings = options.settings;
-  const auto model = std::make_unique<MapModel>();
-  RasterCanvas raster;
-  PlayerMapCanvas playerCanvas(raster);
-  Canvas& canvas = options.playerMap ? static_cast<Canvas&>(playerCanvas) : raster;
-  DressingTables tables;
-  const GenerateResult result = generateDungeon(*model, settings, tables, canvas);
-  for (const std::string& warning : result.load.warnings) printWarning(err, warning);
-  if (!result.load.ok() || !result.generated) {
-    err << (result.load.ok() ? "the generation did not run" : result.load.error) << '\n';
-    return kExitFailure;
-  }
-  if (result.run.stairsShortfall > 0) {
-    err << "warning: placed " << settings.stairs - result.run.stairsShortfall << " of "
-        << settings.stairs << " staircases\n";
-  }
-  StepContext ctx{*model, settings, canvas};
-  for (const DeadEndMode mode : options.deadEnds) CleanDeadEnds(ctx, mode);
-  return writeOutputs(options, *model, tables, raster.bitmap(), out, err) ? kExitOk : kExitFailure;
+  CliDungeon dungeon;
+  if (!generateCliDungeon(options, dungeon, err)) return kExitFailure;
+  return writeCliOutputs(options, dungeon, out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace delvora

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <ostream>
 
 #include "cli/command_line.h"
+#include "dressing/dressing_tables.h"
+#include "engine/map_model.h"
+#include "render/raster_canvas.h"
 
 namespace delvora {
 
@@ -12,9 +16,24 @@ constexpr int kExitFailure = 1;
 // Bad usage; nothing was written.
 constexpr int kExitUsage = 2;
 
-// Generates the dungeon the options describe ("Generate": seed, dressing load, run), runs the
-// dead-end clean-ups in order and writes the PNG, the report, the dump and the exports asked for.
-// Warnings and errors go to err, a dump to "-" goes to out. Returns kExitOk or kExitFailure.
+// The dungeon of one run of the command line: what its outputs are written from.
+struct CliDungeon {
+  std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
+  DressingTables tables;
+  // The map as drawn, for the game master or for the players as the options say.
+  RasterCanvas raster;
+};
+
+// Generates the dungeon the options describe ("Generate": seed, dressing load, run) and runs the
+// dead-end clean-ups in order. Warnings and errors go to err; false when no run could be made.
+bool generateCliDungeon(const CliOptions& options, CliDungeon& dungeon, std::ostream& err);
+
+// Writes the PNG, the report, the dump and the exports asked for, each even after another
+// failed. Errors go to err, a dump to "-" goes to out; false when any output failed.
+bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::ostream& out,
+                     std::ostream& err);
+
+// generateCliDungeon, then writeCliOutputs. Returns kExitOk or kExitFailure.
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace delvora

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/dead_ends.h"
+#include "engine/dimensions.h"
 #include "engine/settings.h"
 
 namespace delvora {
@@ -33,8 +34,9 @@ struct CliOptions {
   std::string foundryPath;
   // Draw the map for players: no room numbers, concealed and secret doors as plain wall.
   bool playerMap = false;
-  // Pixels per 16-pixel grid square of the PNG and the exports' images, 1..1000.
-  int pxPerGrid = 16;
+  // Pixels per grid square of the PNG and the exports' images, 1..1000; kGridSize draws the map
+  // as it is.
+  int pxPerGrid = kGridSize;
   bool showHelp = false;
   bool showVersion = false;
 };

@@ -15,7 +15,7 @@ GenerateResult generateDungeon(MapModel& model, const Settings& settings, Dressi
   RunHooks runHooks;
   runHooks.processMessages = hooks.processMessages;
   runHooks.numberRooms = [&](StepContext& c) { NumberRooms(c, tables, hooks.processMessages); };
-  result.run = FormShow(ctx, runHooks);
+  result.run = runGeneration(ctx, runHooks);
   result.generated = true;
   return result;
 }

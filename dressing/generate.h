@@ -12,8 +12,8 @@ struct GenerateResult {
   bool generated = false;
 };
 
-// What "Generate" does: seed from settings.seed, AddFluff, then FormShow with NumberRooms as the
-// numberRooms hook (hooks.processMessages passed through). When the load fails the run does not
+// What "Generate" does: seed from settings.seed, AddFluff, then runGeneration with NumberRooms as
+// the numberRooms hook (hooks.processMessages passed through). When the load fails the run does not
 // happen. The model's lists must be empty (MapModel::clearMapLists).
 GenerateResult generateDungeon(MapModel& model, const Settings& settings, DressingTables& tables,
                                Canvas& canvas, const RunHooks& hooks = {});

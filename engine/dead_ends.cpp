@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/dressing_records.h"
+#include "engine/overlays.h"
 #include "engine/steps.h"
 
 namespace delvora {
@@ -30,8 +31,23 @@ bool inside(const Rect& r, int x, int y) {
   return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
 }
 
-// The door corners lying in a candidate corridor: their count, which corners they were, and the
-// top-left corner of the last door with a corner inside.
+// The values DoorHits::mask adds up, one bit per door corner.
+constexpr int kTopLeft = 1 << 0;
+constexpr int kTopRight = 1 << 1;
+constexpr int kBottomLeft = 1 << 2;
+constexpr int kBottomRight = 1 << 3;
+// The two corners of one door tile that lie inside a dead-end corridor pick its closing tile.
+constexpr int kTopCorners = kTopLeft | kTopRight;
+constexpr int kBottomCorners = kBottomLeft | kBottomRight;
+constexpr int kLeftCorners = kTopLeft | kBottomLeft;
+constexpr int kRightCorners = kTopRight | kBottomRight;
+
+// The window processes messages once every this many candidates while doors are searched.
+constexpr std::size_t kYieldEvery = 1000;
+
+// The door corners lying in a candidate corridor: their count, the sum of their corner bits
+// (over all doors, so two doors with one corner each can match a pair too), and the top-left
+// corner of the last door with a corner inside.
 struct DoorHits {
   int hits = 0;
   int mask = 0;
@@ -44,12 +60,18 @@ DoorHits findDoorHits(const SortedRecordList& doors, const Rect& e, bool yieldEa
   DoorHits result;
   for (const std::string& record : doors) {
     const Rect d = parseDoor(record).tile;
-    const int corners[4][2] = {
-        {d.left, d.top}, {d.right, d.top}, {d.left, d.bottom}, {d.right, d.bottom}};
-    for (int corner = 0; corner < 4; ++corner) {
-      if (!inside(e, corners[corner][0], corners[corner][1])) continue;
+    const struct {
+      int x;
+      int y;
+      int bit;
+    } corners[] = {{d.left, d.top, kTopLeft},
+                   {d.right, d.top, kTopRight},
+                   {d.left, d.bottom, kBottomLeft},
+                   {d.right, d.bottom, kBottomRight}};
+    for (const auto& corner : corners) {
+      if (!inside(e, corner.x, corner.y)) continue;
       ++result.hits;
-      result.mask += 1 << corner;
+      result.mask += corner.bit;
       result.doorX = d.left;
       result.doorY = d.top;
     }
@@ -77,16 +99,16 @@ void eraseCorridor(StepContext& ctx, const Rect& e, const DoorHits& door, const 
     for (int x = e.left; x < e.right; x += fill.width) ctx.canvas.drawTile(tiles.fill, x, y);
   }
   switch (door.mask) {
-    case 3:
+    case kTopCorners:
       ctx.canvas.drawTile(tiles.up, door.doorX, door.doorY);
       break;
-    case 12:
+    case kBottomCorners:
       ctx.canvas.drawTile(tiles.down, door.doorX, door.doorY);
       break;
-    case 5:
+    case kLeftCorners:
       ctx.canvas.drawTile(tiles.left, door.doorX, door.doorY);
       break;
-    case 10:
+    case kRightCorners:
       ctx.canvas.drawTile(tiles.right, door.doorX, door.doorY);
       break;
     default:
@@ -139,7 +161,8 @@ void CleanCorridors(StepContext& ctx, DeadEndMode mode,
   const RecordList& candidates = ctx.model.lstEligable;
   for (std::size_t k = 0; k < candidates.size(); ++k) {
     const Rect e = parseFeature(candidates[k]).rect;
-    const DoorHits door = findDoorHits(ctx.model.lstDoors, e, k % 1000 == 0, processMessages);
+    const DoorHits door =
+        findDoorHits(ctx.model.lstDoors, e, k % kYieldEvery == 0, processMessages);
     if (door.hits != 2) continue;
     const int r = ctx.model.random.Random(2);
     if (mode == DeadEndMode::AFew || r == 1) {
@@ -153,14 +176,9 @@ void CleanCorridors(StepContext& ctx, DeadEndMode mode,
 void CleanDeadEnds(StepContext& ctx, DeadEndMode mode,
                    const std::function<void()>& processMessages) {
   CleanCorridors(ctx, mode, processMessages);
-  EngineState& state = ctx.model.state;
-  ctx.model.random.setState(state.savedSeed);
-  state.courseFlag = state.savedCourseFlag;
+  restoreOverlayStart(ctx.model);
   if (processMessages) processMessages();
-  if (ctx.settings.river) BuildRiver(ctx);
-  state.courseFlag = ctx.model.random.Random(2);
-  if (ctx.settings.chasm) BuildChasm(ctx);
-  if (ctx.settings.drawGrid) DrawGrid(ctx);
+  drawOverlays(ctx);
 }
 
 }  // namespace delvora

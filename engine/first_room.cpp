@@ -4,13 +4,16 @@ namespace delvora {
 
 namespace {
 
-// The first room is pulled back by the room size range + 50 when it ends past an edge. With
-// Large rooms that can leave it above (or left of) the map; it is then moved back in so that
-// the edge sits at 0, keeping its size.
+// Added to the room size range to give how far a first room that ends past an edge is pulled back.
+constexpr int kPullBackMargin = 50;
+
+// The first room is pulled back by the room size range + kPullBackMargin when it ends past an
+// edge. With Large rooms that can leave it above (or left of) the map; it is then moved back in
+// so that the edge sits at 0, keeping its size.
 void pullBack(int& low, int& high, int limit, int range, int step) {
   if (high <= limit) return;
-  low = snap(low - (range + 50), step);
-  high = snap(high - (range + 50), step);
+  low = snap(low - (range + kPullBackMargin), step);
+  high = snap(high - (range + kPullBackMargin), step);
   if (low < 0) {
     high -= low;
     low = 0;
@@ -27,18 +30,18 @@ void FirstRoom(StepContext& ctx) {
 
   int left = snap(random.Random(state.mapWidth / 2) + state.mapWidth / 4, step);
   int top = snap(random.Random(state.mapHeight / 2) + state.mapHeight / 4, step);
-  int right = snap(snap(random.Random(range) + 32 + left, 16), step);
-  int bottom = snap(snap(random.Random(range) + 32 + top, 16), step);
+  int right = snap(snap(random.Random(range) + kMinFeatureSize + left, kGridSize), step);
+  int bottom = snap(snap(random.Random(range) + kMinFeatureSize + top, kGridSize), step);
   pullBack(left, right, state.mapWidth, range, step);
   pullBack(top, bottom, state.mapHeight, range, step);
 
   state.candidate = {left, top, right, bottom};
   state.fits = true;
   CheckBitMap(ctx, left, top, right, bottom);
-  state.featureType = kRoom;
+  state.featureType = FeatureType::Room;
   ctx.canvas.rectangle(left, top, right, bottom);
   ++state.featureCount;
-  UpdateBitMap(ctx, left, top, right, bottom, kRoom);
+  UpdateBitMap(ctx, left, top, right, bottom, FeatureType::Room);
 }
 
 }  // namespace delvora

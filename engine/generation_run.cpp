@@ -1,5 +1,6 @@
 #include "engine/generation_run.h"
 
+#include "engine/overlays.h"
 #include "engine/steps.h"
 
 namespace delvora {
@@ -31,24 +32,25 @@ void preparePen(Canvas& canvas) {
 
 }  // namespace
 
-RunReport FormShow(StepContext& ctx, const RunHooks& hooks) {
+RunReport runGeneration(StepContext& ctx, const RunHooks& hooks) {
   MapModel& model = ctx.model;
   EngineState& state = model.state;
   const Settings& settings = ctx.settings;
   RunReport report;
 
   state.corridorStyle = settings.corridorStyle;
+  // The river's course, drawn first; the river reads it from the state after the stairs.
   state.courseFlag = model.random.Random(2);
   const MapSize size = mapSizeFor(settings.mapSizeIndex);
   state.mapWidth = size.width;
   state.mapHeight = size.height;
-  state.snapStep = settings.snapToGrid ? 16 : 1;
+  state.snapStep = settings.snapToGrid ? kGridSize : 1;
   model.grid.clear(state.mapWidth, state.mapHeight);
   paintBackground(ctx);
   preparePen(ctx.canvas);
   processMessages(hooks);
 
-  state.featureCount = 0;
+  state.featureCount = 0;  // the first room is recorded without an overlap test
   FirstRoom(ctx);
   for (int attempt = 0; attempt < settings.iterations; ++attempt) BuildFeature(ctx);
   processMessages(hooks);
@@ -57,12 +59,8 @@ RunReport FormShow(StepContext& ctx, const RunHooks& hooks) {
   if (settings.numberRooms && hooks.numberRooms) hooks.numberRooms(ctx);
   report.stairsShortfall = AddStairs(ctx);
 
-  state.savedSeed = model.random.state();
-  state.savedCourseFlag = state.courseFlag;
-  if (settings.river) BuildRiver(ctx);
-  state.courseFlag = model.random.Random(2);
-  if (settings.chasm) BuildChasm(ctx);
-  if (settings.drawGrid) DrawGrid(ctx);
+  saveOverlayStart(model);
+  drawOverlays(ctx);
   return report;
 }
 

@@ -25,6 +25,6 @@ struct RunReport {
 // One whole generation run on the map as the map window shows it: background, first room,
 // build attempts, stretching, numbering, stairs, river, chasm and grid, in the order that fixes
 // the random draws. The lists must start empty (MapModel::clearMapLists).
-RunReport FormShow(StepContext& ctx, const RunHooks& hooks = {});
+RunReport runGeneration(StepContext& ctx, const RunHooks& hooks = {});
 
 }  // namespace delvora

@@ -9,11 +9,11 @@ void DrawGrid(StepContext& ctx) {
   canvas.setPenColor(colors::kSilver);
   canvas.setPenWidth(1);
   canvas.setPenMode(PenMode::Mask);
-  for (int x = 0; x < width; x += 16) {
+  for (int x = 0; x < width; x += kGridSize) {
     canvas.moveTo(x, 0);
     canvas.lineTo(x, height);
   }
-  for (int y = 0; y < height; y += 16) {
+  for (int y = 0; y < height; y += kGridSize) {
     canvas.moveTo(0, y);
     canvas.lineTo(width, y);
   }

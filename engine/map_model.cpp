@@ -32,7 +32,7 @@ void CheckBitMap(StepContext& ctx, int left, int top, int right, int bottom) {
   if (ctx.model.grid.anyCovered(left, top, right, bottom)) state.fits = false;
 }
 
-void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, int type) {
+void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, FeatureType type) {
   std::string record = featureRecord({left, top, right, bottom}, type);
   if (isCorridor(type)) ctx.model.lstCorridors.push_back(record);
   ctx.model.lstWalls.insert(std::move(record));

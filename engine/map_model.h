@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "engine/canvas.h"
+#include "engine/dimensions.h"
 #include "engine/occupancy_grid.h"
 #include "engine/random_source.h"
 #include "engine/record_list.h"
@@ -17,21 +18,21 @@ namespace delvora {
 struct EngineState {
   int mapWidth = 0;
   int mapHeight = 0;
-  // 16 when positions snap to the grid, else 1.
-  int snapStep = 16;
+  // kGridSize when positions snap to the grid, else 1.
+  int snapStep = kGridSize;
   CorridorStyle corridorStyle = CorridorStyle::Straight;
   // Features built so far (first room included, stretches not).
   int featureCount = 0;
-  // The feature being placed; before placement right and bottom hold its width and height.
+  // The feature being placed (PlaceFeature).
   Rect candidate;
-  // Type of the feature being attempted; kept after the attempt.
-  int featureType = 0;
+  // Type of the feature being attempted; kept after the attempt (lastAttemptJoinsCorridors).
+  FeatureType featureType{};
   // Result of the overlap test.
   bool fits = false;
   // The chosen wall: either left == right (vertical) or top == bottom (horizontal).
   Rect wall;
-  // Feature type of the feature that owns the chosen wall.
-  int wallOwnerType = 0;
+  // Feature type of the feature that owns the chosen wall; kept after the attempt.
+  FeatureType wallOwnerType{};
   // Side of the new feature on which its parent lies: 'U', 'D', 'L' or 'R'.
   char attachDirection = 'R';
   // 'H': the door sits in a horizontal wall; 'V': in a vertical wall.
@@ -41,9 +42,20 @@ struct EngineState {
   int doorY = 0;
   // Picks the course of the river and the chasm: 0 west to east, else north to south.
   int courseFlag = 0;
-  // Random state and course flag saved after the stairs step for redrawing river and chasm.
+  // Random state and course flag saved after the stairs step for redrawing river and chasm
+  // (saveOverlayStart, restoreOverlayStart).
   std::uint32_t savedSeed = 0;
   int savedCourseFlag = 0;
+
+  // True when the last build attempt set a vertical corridor against a horizontal one or the
+  // reverse. Its door then rolls a second time for an archway, and so do the doors of every
+  // corridor stretch: they come after all attempts and go by whatever the last one was.
+  bool lastAttemptJoinsCorridors() const {
+    return (featureType == FeatureType::VerticalCorridor &&
+            wallOwnerType == FeatureType::HorizontalCorridor) ||
+           (featureType == FeatureType::HorizontalCorridor &&
+            wallOwnerType == FeatureType::VerticalCorridor);
+  }
 };
 
 // Everything a generation run works on: the random source, the occupancy grid, the feature,
@@ -94,6 +106,6 @@ inline int snap(int value, int step) {
 void CheckBitMap(StepContext& ctx, int left, int top, int right, int bottom);
 
 // Records a feature in lstWalls (and lstCorridors for corridors) and covers it in the grid.
-void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, int type);
+void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, FeatureType type);
 
 }  // namespace delvora

@@ -35,26 +35,25 @@ std::string_view recordField(std::string_view record, std::size_t first, std::si
   return record.substr(first - 1, length);
 }
 
-std::string featureRecord(const Rect& rect, int type) {
+std::string featureRecord(const Rect& rect, FeatureType type) {
   std::string record;
   record.reserve(17);
   record += pad4(rect.left);
   record += pad4(rect.top);
   record += pad4(rect.right);
   record += pad4(rect.bottom);
-  record += std::to_string(type);
+  record += std::to_string(static_cast<int>(type));
   return record;
 }
 
 Feature parseFeature(std::string_view record) {
-  return Feature{parseRect(record), fieldValue(recordField(record, 17, 1))};
+  return Feature{parseRect(record),
+                 static_cast<FeatureType>(fieldValue(recordField(record, 17, 1)))};
 }
 
 std::string doorRecord(const Rect& tile, char orientation, char kind) {
-  std::string record = featureRecord(tile, 0);
-  record.back() = orientation;
-  record += kind;
-  return record;
+  return pad4(tile.left) + pad4(tile.top) + pad4(tile.right) + pad4(tile.bottom) + orientation +
+         kind;
 }
 
 DoorRecord parseDoor(std::string_view record) {

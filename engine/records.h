@@ -5,19 +5,19 @@
 
 namespace delvora {
 
-// Feature types as stored in the last character of a feature record.
-enum FeatureType : int {
-  kRoom = 1,
-  kHorizontalCorridor = 2,
-  kVerticalCorridor = 3,
-  kRoundRoom = 4
+// Feature types, stored as their digit in the last character of a feature record.
+enum class FeatureType : int {
+  Room = 1,
+  HorizontalCorridor = 2,
+  VerticalCorridor = 3,
+  RoundRoom = 4
 };
 
-inline bool isRoom(int type) {
-  return type == kRoom || type == kRoundRoom;
+inline bool isRoom(FeatureType type) {
+  return type == FeatureType::Room || type == FeatureType::RoundRoom;
 }
-inline bool isCorridor(int type) {
-  return type == kHorizontalCorridor || type == kVerticalCorridor;
+inline bool isCorridor(FeatureType type) {
+  return type == FeatureType::HorizontalCorridor || type == FeatureType::VerticalCorridor;
 }
 
 // A rectangle in map pixels: left, top, right, bottom.
@@ -32,7 +32,7 @@ struct Rect {
 // A room or corridor: its rectangle and feature type.
 struct Feature {
   Rect rect;
-  int type = 0;
+  FeatureType type{};
 };
 
 // A value as four decimal digits, left-padded with "0" ("0096"); values outside 0..9999 keep
@@ -47,7 +47,7 @@ int fieldValue(std::string_view text);
 std::string_view recordField(std::string_view record, std::size_t first, std::size_t length);
 
 // The 17-character feature record: four padded coordinates and the type digit.
-std::string featureRecord(const Rect& rect, int type);
+std::string featureRecord(const Rect& rect, FeatureType type);
 Feature parseFeature(std::string_view record);
 
 // A door of lstDoors.

@@ -16,6 +16,8 @@ struct BandStyle {
 constexpr BandStyle kRiver{colors::kBlue, 8, 85, 10, 8, 2};
 constexpr BandStyle kChasm{colors::kBlack, 12, 70, 3, 12, 3};
 constexpr int kAdvance = 8;
+// The start lies from 0 to the map's size less this, at least this far from the far edge.
+constexpr int kStartMargin = 16;
 
 void walk(StepContext& ctx, const BandStyle& style) {
   Canvas& canvas = ctx.canvas;
@@ -31,9 +33,9 @@ void walk(StepContext& ctx, const BandStyle& style) {
   int x = 0;
   int y = 0;
   if (eastward) {
-    y = random.Random(height - 16);
+    y = random.Random(height - kStartMargin);
   } else {
-    x = random.Random(width - 16);
+    x = random.Random(width - kStartMargin);
   }
   canvas.moveTo(x, y);
   const auto inside = [&] {

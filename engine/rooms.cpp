@@ -4,13 +4,25 @@ namespace delvora {
 
 namespace {
 
+// A room is round when its shape draw, Random(kRoundRoomOdds), gives kRoundRoomDraw.
+constexpr int kRoundRoomOdds = 20;
+constexpr int kRoundRoomDraw = 17;
+
 int corridorRange(const StepContext& ctx) {
   return corridorLengthRange(ctx.settings.roomSize) /
          static_cast<int>(ctx.model.state.corridorStyle);
 }
 
+// A room side or a horizontal corridor's length: the least size plus a draw from the range, cut
+// back to whole grid squares and then to the snap step.
+int drawLength(StepContext& ctx, int range) {
+  const int length = ctx.model.random.Random(range) + kMinFeatureSize;
+  return snap(snap(length, kGridSize), ctx.model.state.snapStep);
+}
+
 // The keep-or-drop test shared by the builders: inside the map (right and bottom may equal the
-// map size) and overlapping nothing but the wall line shared with the parent.
+// map size) and overlapping nothing but the wall line shared with the parent, which CheckBitMap
+// finds through the attach direction PlaceFeature set.
 bool keeps(StepContext& ctx) {
   EngineState& state = ctx.model.state;
   const Rect& c = state.candidate;
@@ -22,13 +34,17 @@ bool keeps(StepContext& ctx) {
   return state.fits;
 }
 
-// Records a kept feature and joins it to its parent with a door.
-void commit(StepContext& ctx, int type) {
+// Records a kept feature and joins it to its parent with a door at the point PlaceFeature chose.
+void commit(StepContext& ctx, FeatureType type) {
   EngineState& state = ctx.model.state;
   const Rect c = state.candidate;
   ++state.featureCount;
   UpdateBitMap(ctx, c.left, c.top, c.right, c.bottom, type);
-  AddDoor(ctx, state.doorX, state.doorY, false);
+  AddDoor(ctx, {.x = state.doorX,
+                .y = state.doorY,
+                .orientation = state.doorOrientation,
+                .forcedArchway = false,
+                .corridorCrossing = state.lastAttemptJoinsCorridors()});
 }
 
 }  // namespace
@@ -56,16 +72,16 @@ void BuildFeature(StepContext& ctx) {
 
 void BuildRoom(StepContext& ctx) {
   EngineState& state = ctx.model.state;
-  RandomSource& random = ctx.model.random;
   const int range = roomSizeRange(ctx.settings.roomSize);
   FindWall(ctx);
-  state.candidate.right = snap(snap(random.Random(range) + 32, 16), state.snapStep);
-  state.candidate.bottom = snap(snap(random.Random(range) + 32, 16), state.snapStep);
-  state.featureType = random.Random(20) == 17 ? kRoundRoom : kRoom;
-  PlaceFeature(ctx);
+  const int width = drawLength(ctx, range);
+  const int height = drawLength(ctx, range);
+  const bool round = ctx.model.random.Random(kRoundRoomOdds) == kRoundRoomDraw;
+  state.featureType = round ? FeatureType::RoundRoom : FeatureType::Room;
+  PlaceFeature(ctx, width, height);
   if (!keeps(ctx)) return;
   const Rect c = state.candidate;
-  if (state.featureType == kRoundRoom) {
+  if (round) {
     ctx.canvas.roundRect(c.left, c.top, c.right, c.bottom, (c.right - c.left) / 2,
                          (c.bottom - c.top) / 2);
   } else {
@@ -76,37 +92,35 @@ void BuildRoom(StepContext& ctx) {
 
 void BuildHCorr(StepContext& ctx) {
   EngineState& state = ctx.model.state;
-  state.featureType = kHorizontalCorridor;
+  state.featureType = FeatureType::HorizontalCorridor;
   FindWall(ctx);
   if (state.corridorStyle == CorridorStyle::Straight &&
-      state.wallOwnerType == kHorizontalCorridor) {
+      state.wallOwnerType == FeatureType::HorizontalCorridor) {
     return;
   }
-  state.candidate.right =
-      snap(snap(ctx.model.random.Random(corridorRange(ctx)) + 32, 16), state.snapStep);
-  state.candidate.bottom = 16;
-  PlaceFeature(ctx);
+  PlaceFeature(ctx, drawLength(ctx, corridorRange(ctx)), kGridSize);
   if (!keeps(ctx)) return;
   const Rect c = state.candidate;
   ctx.canvas.rectangle(c.left, c.top, c.right, c.bottom);
-  commit(ctx, kHorizontalCorridor);
+  commit(ctx, FeatureType::HorizontalCorridor);
 }
 
 void BuildVCorr(StepContext& ctx) {
   EngineState& state = ctx.model.state;
-  state.featureType = kVerticalCorridor;
+  state.featureType = FeatureType::VerticalCorridor;
   FindWall(ctx);
-  if (state.corridorStyle == CorridorStyle::Straight && state.wallOwnerType == kVerticalCorridor) {
+  if (state.corridorStyle == CorridorStyle::Straight &&
+      state.wallOwnerType == FeatureType::VerticalCorridor) {
     return;
   }
-  state.candidate.right = 16;
-  state.candidate.bottom =
-      snap((ctx.model.random.Random(corridorRange(ctx)) + 32) / 32 * 16, state.snapStep);
-  PlaceFeature(ctx);
+  // Half what a horizontal corridor's draw would give, in whole grid squares.
+  const int drawn = ctx.model.random.Random(corridorRange(ctx)) + kMinFeatureSize;
+  const int length = snap(drawn / (2 * kGridSize) * kGridSize, state.snapStep);
+  PlaceFeature(ctx, kGridSize, length);
   if (!keeps(ctx)) return;
   const Rect c = state.candidate;
   ctx.canvas.rectangle(c.left, c.top, c.right, c.bottom);
-  commit(ctx, kVerticalCorridor);
+  commit(ctx, FeatureType::VerticalCorridor);
 }
 
 }  // namespace delvora

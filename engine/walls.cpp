@@ -30,40 +30,48 @@ void FindWall(StepContext& ctx) {
 
 namespace {
 
+// Length of a door tile along its wall.
+constexpr int kDoorLength = 14;
+// A door tile starts this many pixels before the wall line, so that it straddles the line.
+constexpr int kDoorOffset = 2;
+// The side probe looks this far beyond the wall: inside the parent when the parent lies on that
+// side, since every feature is at least a grid square across.
+constexpr int kProbeDistance = 5;
+
 // Slides a feature of the given size along a wall span [wallLow, wallHigh]; returns its low
 // edge, snapped.
 int positionAlong(RandomSource& random, int wallLow, int wallHigh, int size, int step) {
   const int length = wallHigh - wallLow;
   const int low = length < size ? random.Random(size - length) + wallHigh - size
-                                : random.Random(length - 14) + wallLow;
+                                : random.Random(length - kDoorLength) + wallLow;
   return snap(low, step);
 }
 
-// A door position on the stretch the wall and the feature share; the 14-pixel tile ends at
-// least one pixel before its end.
+// A door position on the stretch the wall and the feature share; the tile ends at least one
+// pixel before its end.
 int doorAlong(RandomSource& random, int wallLow, int wallHigh, int low, int high) {
   const int lo = std::max(wallLow, low);
   const int hi = std::min(wallHigh, high);
   int door = lo + random.Random(hi - lo);
-  if (hi < door + 14) door = hi - 15;
+  if (hi < door + kDoorLength) door = hi - (kDoorLength + 1);
   return door;
 }
 
-void placeOnHorizontalWall(StepContext& ctx) {
+void placeOnHorizontalWall(StepContext& ctx, int width, int height) {
   EngineState& state = ctx.model.state;
   const Rect& wall = state.wall;
-  const int width = state.candidate.right;
-  const int height = state.candidate.bottom;
   state.doorOrientation = 'H';
   Rect& c = state.candidate;
   c.left = positionAlong(ctx.model.random, wall.left, wall.right, width, state.snapStep);
   c.right = c.left + width;
   state.doorX = doorAlong(ctx.model.random, wall.left, wall.right, c.left, c.right);
-  if (wall.top - 5 <= 0) {
+  if (wall.top - kProbeDistance <= 0) {
+    // Nothing fits above a wall at the map's top edge: a negative top makes the builder drop it.
     c.top = -1;
+    c.bottom = height;
     return;
   }
-  if (ctx.model.grid.covered(wall.left, wall.top - 5)) {
+  if (ctx.model.grid.covered(wall.left, wall.top - kProbeDistance)) {
     c.top = wall.top;
     c.bottom = wall.top + height;
     state.attachDirection = 'U';
@@ -72,20 +80,18 @@ void placeOnHorizontalWall(StepContext& ctx) {
     c.bottom = wall.top;
     state.attachDirection = 'D';
   }
-  state.doorY = wall.top - 2;
+  state.doorY = wall.top - kDoorOffset;
 }
 
-void placeOnVerticalWall(StepContext& ctx) {
+void placeOnVerticalWall(StepContext& ctx, int width, int height) {
   EngineState& state = ctx.model.state;
   const Rect& wall = state.wall;
-  const int width = state.candidate.right;
-  const int height = state.candidate.bottom;
   state.doorOrientation = 'V';
   Rect& c = state.candidate;
   c.top = positionAlong(ctx.model.random, wall.top, wall.bottom, height, state.snapStep);
   c.bottom = c.top + height;
   state.doorY = doorAlong(ctx.model.random, wall.top, wall.bottom, c.top, c.bottom);
-  if (ctx.model.grid.covered(wall.left + 5, wall.top)) {
+  if (ctx.model.grid.covered(wall.left + kProbeDistance, wall.top)) {
     c.left = wall.left - width;
     c.right = wall.left;
     state.attachDirection = 'R';
@@ -94,16 +100,16 @@ void placeOnVerticalWall(StepContext& ctx) {
     c.right = wall.left + width;
     state.attachDirection = 'L';
   }
-  state.doorX = wall.left - 2;
+  state.doorX = wall.left - kDoorOffset;
 }
 
 }  // namespace
 
-void PlaceFeature(StepContext& ctx) {
+void PlaceFeature(StepContext& ctx, int width, int height) {
   if (ctx.model.state.wall.top == ctx.model.state.wall.bottom) {
-    placeOnHorizontalWall(ctx);
+    placeOnHorizontalWall(ctx, width, height);
   } else {
-    placeOnVerticalWall(ctx);
+    placeOnVerticalWall(ctx, width, height);
   }
 }
 

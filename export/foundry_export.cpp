@@ -23,7 +23,7 @@ constexpr int kLocked = 2;
 
 // Walls and doors go through the same rounding, so their ends meet in the image's pixels.
 long imagePixels(int mapPixels, int pxPerGrid) {
-  return std::lround(static_cast<double>(mapPixels) * pxPerGrid / kGridPixels);
+  return std::lround(static_cast<double>(mapPixels) * pxPerGrid / kGridSize);
 }
 
 json wall(const MapPoint& a, const MapPoint& b, int pxPerGrid, int door, int state) {

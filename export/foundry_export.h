@@ -11,7 +11,7 @@ namespace delvora {
 // by ".png".
 std::string foundryImagePath(const std::string& scenePath);
 
-// Writes a Foundry VTT scene: walls in pixels of the image at pxPerGrid pixels per 16-pixel
+// Writes a Foundry VTT scene: walls in pixels of the image at pxPerGrid pixels per grid
 // square, a door wall across every live door (1 door, 2 secret for concealed and secret doors;
 // ds 2 when its dressing is locked or stuck, else 0), archways as open gaps, and the bitmap as
 // the PNG at foundryImagePath(path), named in the scene. Returns "" on success, else one

@@ -5,7 +5,7 @@
 namespace delvora {
 
 int scaledLength(int sourcePixels, int pxPerGrid) {
-  return static_cast<int>(static_cast<std::int64_t>(sourcePixels) * pxPerGrid / kGridPixels);
+  return static_cast<int>(static_cast<std::int64_t>(sourcePixels) * pxPerGrid / kGridSize);
 }
 
 ScaledRows::ScaledRows(const Bitmap& source, int pxPerGrid)
@@ -17,12 +17,12 @@ ScaledRows::ScaledRows(const Bitmap& source, int pxPerGrid)
       m_row(m_columns.size() * Bitmap::kBytesPerPixel) {
   for (int x = 0; x < m_width; ++x) {
     m_columns[static_cast<std::size_t>(x)] =
-        static_cast<int>(static_cast<std::int64_t>(x) * kGridPixels / m_pxPerGrid);
+        static_cast<int>(static_cast<std::int64_t>(x) * kGridSize / m_pxPerGrid);
   }
 }
 
 const std::uint8_t* ScaledRows::row(int y) {
-  const int sourceRow = static_cast<int>(static_cast<std::int64_t>(y) * kGridPixels / m_pxPerGrid);
+  const int sourceRow = static_cast<int>(static_cast<std::int64_t>(y) * kGridSize / m_pxPerGrid);
   // Scaling up repeats each source row; it is only scaled again when the source row changes.
   if (sourceRow != m_sourceRow) {
     const std::uint8_t* in = m_source.row(sourceRow);
@@ -37,7 +37,7 @@ const std::uint8_t* ScaledRows::row(int y) {
 }
 
 std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path) {
-  if (pxPerGrid == kGridPixels) return writePng(bitmap, path);
+  if (pxPerGrid == kGridSize) return writePng(bitmap, path);
   ScaledRows rows(bitmap, pxPerGrid);
   return writePngRows(rows.width(), rows.height(), rows.source(), path);
 }

@@ -4,18 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "engine/dimensions.h"
 #include "render/bitmap.h"
 #include "render/png_writer.h"
 
 namespace delvora {
 
-// The map's grid square in bitmap pixels; a scale is given as pixels per such square.
-inline constexpr int kGridPixels = 16;
-
-// Size in pixels of a length of source pixels at pxPerGrid pixels per 16-pixel square.
+// Size in pixels of a length of source pixels at pxPerGrid pixels per grid square.
 int scaledLength(int sourcePixels, int pxPerGrid);
 
-// Nearest-neighbour rows of the bitmap at pxPerGrid pixels per 16-pixel square (1 or more),
+// Nearest-neighbour rows of the bitmap at pxPerGrid pixels per grid square (1 or more),
 // made one at a time into a single row buffer: never a second copy of the whole image.
 class ScaledRows {
  public:
@@ -40,8 +38,8 @@ class ScaledRows {
   int m_sourceRow = -1;
 };
 
-// Writes the bitmap as a PNG at pxPerGrid pixels per square (16 writes it as it is). Returns ""
-// on success, else a one-line message naming the file.
+// Writes the bitmap as a PNG at pxPerGrid pixels per square (kGridSize writes it as it is). Returns
+// "" on success, else a one-line message naming the file.
 std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path);
 
 // The same PNG in memory; returns "" on success, else a one-line message.

@@ -15,7 +15,7 @@ namespace {
 using nlohmann::json;
 
 json squares(double x, double y) {
-  return {{"x", x / kGridPixels}, {"y", y / kGridPixels}};
+  return {{"x", x / kGridSize}, {"y", y / kGridSize}};
 }
 
 json squares(const MapPoint& p) {

@@ -9,7 +9,7 @@ namespace delvora {
 
 // Writes the map as a Universal VTT file (format 0.3): walls in grid squares traced from the
 // floor as drawn, one portal per live ordinary door (archways are open gaps; concealed and
-// secret doors stay wall), and the bitmap as a base64 PNG at pxPerGrid pixels per 16-pixel
+// secret doors stay wall), and the bitmap as a base64 PNG at pxPerGrid pixels per grid
 // square. Returns "" on success, else a one-line message naming the file.
 std::string writeUvtt(const MapModel& model, const Bitmap& map, int pxPerGrid,
                       const std::string& path);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/dimensions.h"
 #include "render/digit_font.h"
 #include "render/raster_shapes.h"
 #include "render/tiles.h"
@@ -50,11 +51,12 @@ void paintColumn(std::uint8_t* p, std::size_t stride, int count, Rgb color, PenM
   }
 }
 
-// The background is thousands of 16-pixel tiles: a fixed-size copy compiles to a few moves
-// where a library memcpy call would dominate.
+// The background is thousands of tiles one grid square wide: a fixed-size copy compiles to a
+// few moves where a library memcpy call would dominate.
 void copyTileRow(std::uint8_t* target, const std::uint8_t* source, std::size_t bytes) {
-  if (bytes == 16 * kPixelBytes) {
-    std::memcpy(target, source, 16 * kPixelBytes);
+  constexpr std::size_t kSquareRowBytes = std::size_t{kGridSize} * kPixelBytes;
+  if (bytes == kSquareRowBytes) {
+    std::memcpy(target, source, kSquareRowBytes);
   } else {
     std::memcpy(target, source, bytes);
   }

@@ -17,8 +17,10 @@
 #include "app/program.h"
 #include "app/qt_text.h"
 #include "app_test_support.h"
-#include "dressing/generate.h"
 #include "dressing/hover_text.h"
+#include "engine/model_dump.h"
+#include "tests/support/generated_dungeon.h"
+#include "tests/support/largest_settings.h"
 
 using namespace delvora;
 
@@ -26,41 +28,13 @@ Q_DECLARE_METATYPE(delvora::Settings)
 
 namespace {
 
-struct Direct {
-  std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
-  DressingTables tables;
-  RasterCanvas canvas;
-};
-
 // The engine run as delvora-cli makes it, with no window involved.
-std::unique_ptr<Direct> runDirect(const Settings& settings) {
-  auto direct = std::make_unique<Direct>();
-  generateDungeon(*direct->model, settings, direct->tables, direct->canvas);
-  return direct;
-}
-
-Settings largest() {
-  Settings s;
-  s.mapSizeIndex = 3;
-  s.iterations = 3000;
-  s.roomSize = RoomSize::Large;
-  s.corridorStyle = CorridorStyle::VeryTwisty;
-  s.stairs = 10;
-  s.river = true;
-  s.chasm = true;
-  s.dressRoll = 6;
-  return s;
+std::unique_ptr<testing::GeneratedDungeon> runDirect(const Settings& settings) {
+  return testing::makeDungeon(settings);
 }
 
 void compareModels(const MapModel& shown, const MapModel& direct) {
-  QCOMPARE(shown.lstWalls.records(), direct.lstWalls.records());
-  QCOMPARE(shown.lstCorridors, direct.lstCorridors);
-  QCOMPARE(shown.lstDoors.records(), direct.lstDoors.records());
-  QCOMPARE(shown.lstStairs, direct.lstStairs);
-  QCOMPARE(shown.lstFluff, direct.lstFluff);
-  QCOMPARE(shown.lstDoorDress.records(), direct.lstDoorDress.records());
-  QCOMPARE(shown.lstEligable, direct.lstEligable);
-  QCOMPARE(shown.random.state(), direct.random.state());
+  QCOMPARE(toString(shown), toString(direct));
 }
 
 // A pixel of a room, of a corridor outside every room, and of rock.
@@ -139,7 +113,7 @@ void MapWindowTest::cleanup() {
 void MapWindowTest::generateEqualsTheEngine_data() {
   QTest::addColumn<Settings>("settings");
   QTest::newRow("defaults") << Settings{};
-  QTest::newRow("largest") << largest();
+  QTest::newRow("largest") << testing::largestSettings();
   Settings small;
   small.mapSizeIndex = 0;
   small.iterations = 100;
@@ -177,8 +151,8 @@ void MapWindowTest::generateEqualsTheEngine() {
   QVERIFY(map().generate());
   const auto direct = runDirect(expected);
   compareModels(map().model(), *direct->model);
-  QVERIFY(map().bitmap() == direct->canvas.bitmap());
-  QCOMPARE(map().view()->picture(), toQImage(direct->canvas.bitmap()));
+  QVERIFY(map().bitmap() == direct->bitmap());
+  QCOMPARE(map().view()->picture(), toQImage(direct->bitmap()));
   QVERIFY(map().isVisible());
   QCOMPARE(map().windowModality(), Qt::ApplicationModal);
 }
@@ -237,7 +211,7 @@ void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
     }
     return s;
   };
-  const Settings settings = largest();
+  const Settings settings = testing::largestSettings();
   applySettings(*m_program, settings);
   QVERIFY(map().generate());
   QCOMPARE(states(), QStringLiteral("xe-e-e"));
@@ -247,20 +221,20 @@ void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
   Settings expected = settings;
   expected.dressingDir = m_program->options().settings().dressingDir;
   const auto direct = runDirect(expected);
-  StepContext ctx{*direct->model, expected, direct->canvas};
+  StepContext ctx = direct->context();
 
   map().menu().some->trigger();
   QCOMPARE(states(), QStringLiteral("-dxd-e"));
   CleanDeadEnds(ctx, DeadEndMode::Some);
   compareModels(map().model(), *direct->model);
-  QVERIFY(map().bitmap() == direct->canvas.bitmap());
+  QVERIFY(map().bitmap() == direct->bitmap());
 
   map().menu().aFew->trigger();
   QCOMPARE(states(), QStringLiteral("-d-dxd"));
   CleanDeadEnds(ctx, DeadEndMode::AFew);
   compareModels(map().model(), *direct->model);
-  QVERIFY(map().bitmap() == direct->canvas.bitmap());
-  QCOMPARE(map().view()->picture(), toQImage(direct->canvas.bitmap()));
+  QVERIFY(map().bitmap() == direct->bitmap());
+  QCOMPARE(map().view()->picture(), toQImage(direct->bitmap()));
 
   map().close();
   QCOMPARE(states(), QStringLiteral("-e-exe"));
@@ -357,7 +331,7 @@ void MapWindowTest::speed() {
   {
     // The first "Generate" of a program, whose map window has never been shown.
     Program fresh(m_dialogs);
-    applySettings(fresh, largest());
+    applySettings(fresh, testing::largestSettings());
     QSignalSpy painted(fresh.map().view(), &MapView::painted);
     timer.start();
     QVERIFY(fresh.map().generate());
@@ -368,7 +342,7 @@ void MapWindowTest::speed() {
           static_cast<double>(timer.nsecsElapsed()) / 1e6);
     fresh.map().close();
   }
-  applySettings(*m_program, largest());
+  applySettings(*m_program, testing::largestSettings());
   MapView* view = map().view();
   qint64 best = std::numeric_limits<qint64>::max();
   for (int run = 0; run < 5; ++run) {

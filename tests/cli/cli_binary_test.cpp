@@ -6,14 +6,15 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using delvora::testing::readBytes;
 using Args = std::vector<std::string>;
 
 struct Outcome {
@@ -21,11 +22,6 @@ struct Outcome {
   std::string out;
   std::string err;
 };
-
-std::string readFile(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
 
 // The text in single quotes for the shell, with each ' written as '\''.
 std::string shellQuoted(const std::string& text) {
@@ -54,35 +50,28 @@ std::string section(const std::string& dump, const std::string& name) {
 
 class CliBinary : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_dir = fs::temp_directory_path() /
-            ("delvora-cli-" + std::string(info->name()) + "-" + std::to_string(getpid()));
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir / "tables");
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
+  void SetUp() override { fs::create_directories(m_dir.path() / "tables"); }
 
-  fs::path file(const std::string& name) const { return m_dir / name; }
+  fs::path file(const std::string& name) const { return m_dir.path() / name; }
 
   // Runs the program with an empty dressing directory, so no stray dressing files count;
   // environment is put before the command ("NAME=value ...").
   Outcome run(const Args& args, const std::string& environment = "") const {
     std::string command = environment + " " + shellQuoted(DELVORA_CLI);
-    command.append(" --dressing-dir ").append(shellQuoted((m_dir / "tables").string()));
+    command.append(" --dressing-dir ").append(shellQuoted(m_dir.file("tables")));
     for (const std::string& arg : args) command.append(" ").append(shellQuoted(arg));
     command.append(" >").append(shellQuoted(file("stdout").string()));
     command.append(" 2>").append(shellQuoted(file("stderr").string()));
     const int status = std::system(command.c_str());
     Outcome result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile(file("stdout"));
-    result.err = readFile(file("stderr"));
+    result.out = readBytes(file("stdout"));
+    result.err = readBytes(file("stderr"));
     return result;
   }
 
  private:
-  fs::path m_dir;
+  delvora::testing::ScratchDir m_dir;
 };
 
 TEST_F(CliBinary, BadUsageExitsTwoAndWritesNothing) {
@@ -137,14 +126,14 @@ TEST_F(CliBinary, SameSeedGivesIdenticalDumpsAndPngBytes) {
   second.insert(second.end(), {"-o", file("b.png").string(), "--dump", file("b.txt").string()});
   ASSERT_EQ(run(first).exitCode, 0);
   ASSERT_EQ(run(second).exitCode, 0);
-  const std::string png = readFile(file("a.png"));
+  const std::string png = readBytes(file("a.png"));
   EXPECT_TRUE(png.starts_with("\x89PNG\r\n\x1a\n"));
-  EXPECT_EQ(png, readFile(file("b.png")));
-  EXPECT_EQ(readFile(file("a.txt")), readFile(file("b.txt")));
+  EXPECT_EQ(png, readBytes(file("b.png")));
+  EXPECT_EQ(readBytes(file("a.txt")), readBytes(file("b.txt")));
 
   const Outcome other = run({"--seed", "424243", "--dump", "-"});
   ASSERT_EQ(other.exitCode, 0) << other.err;
-  EXPECT_NE(other.out, readFile(file("a.txt"))) << "the seed must change the dungeon";
+  EXPECT_NE(other.out, readBytes(file("a.txt"))) << "the seed must change the dungeon";
 }
 
 TEST_F(CliBinary, DeadEndCleanUpsLeaveTheFeatureListsAsGenerated) {
@@ -162,7 +151,7 @@ TEST_F(CliBinary, DeadEndCleanUpsLeaveTheFeatureListsAsGenerated) {
       EXPECT_EQ(section(cleaned.out, list), section(plain.out, list)) << modes << " " << list;
     }
     EXPECT_FALSE(section(cleaned.out, "lstEligable").empty()) << modes << ": nothing to clean";
-    EXPECT_NE(readFile(file("cleaned.png")), readFile(file("plain.png"))) << modes;
+    EXPECT_NE(readBytes(file("cleaned.png")), readBytes(file("plain.png"))) << modes;
   }
 }
 
@@ -186,12 +175,12 @@ TEST_F(CliBinary, ShortfallsAndTruncatedTablesAreWarnings) {
 TEST_F(CliBinary, ReportWithoutDressingHoldsOnlyTheTitle) {
   const Outcome dressed = run({"--title", "Lost Keep", "--report", file("dressed.txt").string()});
   ASSERT_EQ(dressed.exitCode, 0) << dressed.err;
-  EXPECT_TRUE(readFile(file("dressed.txt")).starts_with("Lost Keep\r\n\r\nRoom 1   \r\n"));
+  EXPECT_TRUE(readBytes(file("dressed.txt")).starts_with("Lost Keep\r\n\r\nRoom 1   \r\n"));
 
   const Outcome bare =
       run({"--no-dressing", "--title", "Lost Keep", "--report", file("bare.txt").string()});
   ASSERT_EQ(bare.exitCode, 0) << bare.err;
-  EXPECT_EQ(readFile(file("bare.txt")), "Lost Keep\r\n\r\n");
+  EXPECT_EQ(readBytes(file("bare.txt")), "Lost Keep\r\n\r\n");
   EXPECT_NE(bare.err.find("dressing is off"), std::string::npos) << bare.err;
 }
 

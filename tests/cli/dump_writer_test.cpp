@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 
 #include "engine/model_dump.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
@@ -20,15 +18,12 @@ TEST(DumpWriter, WritesToStandardOutputOrAFile) {
   EXPECT_EQ(writeDump(*model, "-", out), "");
   EXPECT_EQ(out.str(), toString(*model));
 
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "delvora-dump-writer-test.txt";
+  const testing::ScratchDir dir;
+  const std::string path = dir.file("dump.txt");
   std::ostringstream unused;
-  ASSERT_EQ(writeDump(*model, path.string(), unused), "");
-  std::ifstream file(path, std::ios::binary);
-  const std::string written{std::istreambuf_iterator<char>(file), {}};
-  EXPECT_EQ(written, toString(*model));
+  ASSERT_EQ(writeDump(*model, path, unused), "");
+  EXPECT_EQ(testing::readBytes(path), toString(*model));
   EXPECT_TRUE(unused.str().empty());
-  std::filesystem::remove(path);
 }
 
 TEST(DumpWriter, UnwritablePathGivesAMessageNamingIt) {

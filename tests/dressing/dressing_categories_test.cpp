@@ -8,13 +8,13 @@
 namespace delvora {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchDir;
 using testing::writeBytes;
 
 TEST(DressingCategories, EachFileExtendsItsOwnTable) {
   for (std::size_t i = 0; i < kDressingCategories.size(); ++i) {
     const DressingCategory& category = kDressingCategories[i];
-    TempDir dir;
+    ScratchDir dir;
     writeBytes(dir.file(std::string(category.fileName)), "mark\r\n");
     DressingTables tables;
     RandomSource random(1);
@@ -30,7 +30,7 @@ TEST(DressingCategories, EachFileExtendsItsOwnTable) {
 }
 
 TEST(DressingCategories, EachEditKeyFillsItsOwnTable) {
-  TempDir dir;
+  ScratchDir dir;
   const std::string path = dir.file(kEditingFileName);
   std::string file = "[Dungeon]\r\n";
   for (const DressingCategory& category : kDressingCategories) {

@@ -12,7 +12,7 @@
 namespace delvora {
 namespace {
 
-using testing::TempDir;
+using testing::ScratchDir;
 using testing::writeBytes;
 
 LoadResult loadFrom(DressingTables& tables, const std::string& dir, std::uint32_t seed = 1) {
@@ -21,7 +21,7 @@ LoadResult loadFrom(DressingTables& tables, const std::string& dir, std::uint32_
 }
 
 TEST(DressingTables, BuiltInSizesAndBoundaries) {
-  TempDir empty;
+  ScratchDir empty;
   DressingTables tables;
   ASSERT_TRUE(loadFrom(tables, empty.path().string()).ok());
   const std::array<std::size_t, 6> sizes = {36, 34, 30, 52, 52, 56};
@@ -33,7 +33,7 @@ TEST(DressingTables, BuiltInSizesAndBoundaries) {
 }
 
 TEST(DressingTables, BuiltInTextsAsStored) {
-  TempDir empty;
+  ScratchDir empty;
   DressingTables tables;
   ASSERT_TRUE(loadFrom(tables, empty.path().string()).ok());
   EXPECT_EQ(tables.FluffDesc.entries[0], "Nothing unusual");
@@ -83,7 +83,7 @@ const QuantityCase kQuantities[] = {
 };
 
 TEST(DressingTables, SeventeenQuantityDrawsInTableOrder) {
-  TempDir empty;
+  ScratchDir empty;
   for (const std::uint32_t seed : {0u, 66205318u, 4294967295u, 12345u}) {
     DressingTables tables;
     RandomSource random(seed);
@@ -148,7 +148,7 @@ TEST(DressingFile, ParsesLinesCommentsAndLineEnds) {
 }
 
 TEST(DressingTables, FileEntriesFollowBuiltIns) {
-  TempDir dir;
+  ScratchDir dir;
   writeBytes(dir.file("Descriptions.txt"), "  padded  \r\n/* note\r\n\r\nsecond\r\n");
   writeBytes(dir.file("Treasure.txt"), "gold text /* here\r\n");
   DressingTables tables;
@@ -164,7 +164,7 @@ TEST(DressingTables, FileEntriesFollowBuiltIns) {
 }
 
 TEST(DressingTables, FileNamesMatchWithoutLetterCase) {
-  TempDir dir;
+  ScratchDir dir;
   writeBytes(dir.file("descriptions.TXT"), "lower\r\n");
   writeBytes(dir.file("SOUNDS.txt"), "upper\r\n");
   writeBytes(dir.file("Smells.txt"), "exact\r\n");
@@ -178,7 +178,7 @@ TEST(DressingTables, FileNamesMatchWithoutLetterCase) {
 }
 
 TEST(DressingTables, DirectoryNamedLikeAFileIsIgnored) {
-  TempDir dir;
+  ScratchDir dir;
   std::filesystem::create_directory(dir.path() / "Items.txt");
   DressingTables tables;
   EXPECT_TRUE(loadFrom(tables, dir.path().string()).ok());
@@ -186,7 +186,7 @@ TEST(DressingTables, DirectoryNamedLikeAFileIsIgnored) {
 }
 
 TEST(DressingTables, UnusableDirectoryFallsBackToWorkingDirectory) {
-  TempDir work;
+  ScratchDir work;
   writeBytes(work.file("Sounds.txt"), "from the working directory\n");
   writeBytes(work.file("plain-file"), "");
   const testing::WorkingDirGuard guard(work.path());
@@ -203,7 +203,7 @@ TEST(DressingTables, UnusableDirectoryFallsBackToWorkingDirectory) {
 }
 
 TEST(DressingTables, AtMostTenThousandEntriesPerTable) {
-  TempDir dir;
+  ScratchDir dir;
   // 36 built-in descriptions + 9964 lines fill the table exactly; traps get one line more.
   std::string exact;
   for (int i = 0; i < 9964; ++i) exact += testing::numbered("d", i) + "\r\n";
@@ -224,7 +224,7 @@ TEST(DressingTables, AtMostTenThousandEntriesPerTable) {
 }
 
 TEST(DressingTables, UnopenableFileStopsTheLoad) {
-  TempDir dir;
+  ScratchDir dir;
   writeBytes(dir.file("Descriptions.txt"), "kept\r\n");
   std::filesystem::create_symlink(dir.path() / "nowhere", dir.path() / "Smells.txt");
   DressingTables tables;
@@ -239,7 +239,7 @@ TEST(DressingTables, UnopenableFileStopsTheLoad) {
 
 TEST(DressingTables, UnreadableFileStopsTheLoad) {
   if (geteuid() == 0) GTEST_SKIP() << "file permissions do not apply to root";
-  TempDir dir;
+  ScratchDir dir;
   writeBytes(dir.file("Items.txt"), "secret\r\n");
   std::filesystem::permissions(dir.file("Items.txt"), std::filesystem::perms::none);
   DressingTables tables;
@@ -248,7 +248,7 @@ TEST(DressingTables, UnreadableFileStopsTheLoad) {
 }
 
 TEST(DressingTables, ReloadReplacesEverything) {
-  TempDir dir;
+  ScratchDir dir;
   writeBytes(dir.file("Items.txt"), "one\r\n");
   DressingTables tables;
   ASSERT_TRUE(loadFrom(tables, dir.path().string()).ok());

@@ -2,17 +2,16 @@
 
 #include <memory>
 
-#include "dressing/generate.h"
-#include "dressing_test_support.h"
 #include "engine/dead_ends.h"
 #include "tests/support/dressing_invariants.h"
+#include "tests/support/generated_dungeon.h"
+#include "tests/support/recording_canvas.h"
 
 namespace delvora {
 namespace {
 
-using testing::RecordingCanvas;
-
 using testing::checkDressingRecords;
+using testing::RecordingCanvas;
 
 TEST(DungeonSweep, DressingMatchesTheRoomsAcrossSeeds) {
   const CorridorStyle styles[] = {CorridorStyle::Straight, CorridorStyle::Twisty,
@@ -27,23 +26,21 @@ TEST(DungeonSweep, DressingMatchesTheRoomsAcrossSeeds) {
     settings.dressRoll = 1 + static_cast<int>(n % 6);
     settings.useInternalDressing = n % 9 != 0;
     settings.stairs = static_cast<int>(n % 4);
-    settings.dressingDir = "/nonexistent-delvora-dir";
-    auto model = std::make_unique<MapModel>();
-    DressingTables tables;
     RecordingCanvas canvas;
-    const GenerateResult result = generateDungeon(*model, settings, tables, canvas);
-    ASSERT_TRUE(result.generated) << result.load.error;
+    const auto dungeon = testing::makeDungeon(settings, {.canvas = &canvas});
+    const MapModel& model = *dungeon->model;
+    ASSERT_TRUE(dungeon->result.generated) << dungeon->result.load.error;
     SCOPED_TRACE(::testing::Message() << "case " << n);
-    checkDressingRecords(*model, tables, settings);
-    ASSERT_EQ(canvas.texts.size(), model->lstFluff.size());
+    checkDressingRecords(model, dungeon->tables, settings);
+    ASSERT_EQ(canvas.texts.size(), model.lstFluff.size());
 
     // Clean-ups only ever take dressing away, one removed door at a time.
-    const std::size_t doorDress = model->lstDoorDress.size();
-    StepContext ctx{*model, settings, canvas};
+    const std::size_t doorDress = model.lstDoorDress.size();
+    StepContext ctx = dungeon->context();
     CleanDeadEnds(ctx, DeadEndMode::Some);
     CleanDeadEnds(ctx, DeadEndMode::AFew);
-    EXPECT_LE(model->lstDoorDress.size(), doorDress);
-    checkDressingRecords(*model, tables, settings);
+    EXPECT_LE(model.lstDoorDress.size(), doorDress);
+    checkDressingRecords(model, dungeon->tables, settings);
     if (HasFatalFailure()) return;
   }
 }

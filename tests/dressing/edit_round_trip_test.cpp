@@ -2,24 +2,18 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "dressing/report.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
 
-namespace fs = std::filesystem;
-
 struct RoundTrip : ::testing::Test {
   void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("delvora-edit-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
-    path = (dir / kEditingFileName).string();
+    path = dir.file(kEditingFileName);
     for (DressingTable* table : tables.all()) table->entries = {"zero", "one", "two"};
     tables.FluffTreasure.entries = {"None found", "7 gems"};
     // Room 1 gets "one" everywhere but treasure, room 2 nothing but treasure "7 gems".
@@ -32,15 +26,10 @@ struct RoundTrip : ::testing::Test {
         "00000001"};
     model->lstDoorDress.insert("0001EN2001982051422056");
   }
-  void TearDown() override { fs::remove_all(dir); }
-
   std::string write() { return writeTextFile(path, buildEditingFile(*model, tables, settings)); }
-  std::string fileText() {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  std::string fileText() { return testing::readBytes(path); }
 
-  fs::path dir;
+  testing::ScratchDir dir;
   std::string path;
   std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
   DressingTables tables;
@@ -76,12 +65,11 @@ TEST_F(RoundTrip, UnchangedFilePointsEveryRoomAtItsOwnTexts) {
 }
 
 TEST_F(RoundTrip, EditedLinesAreTrimmedAndWrongCaseKeysIgnored) {
-  std::ofstream(path, std::ios::binary)
-      << "Description=first line is skipped\nDescription=kept\n"
-      << "  Description=  A damp cave  \r\n"
-      << "description=lower case is ignored\r"
-      << "Sounds=\r\n"
-      << "Treasure=Gold";
+  std::ofstream(path, std::ios::binary) << "Description=first line is skipped\nDescription=kept\n"
+                                        << "  Description=  A damp cave  \r\n"
+                                        << "description=lower case is ignored\r"
+                                        << "Sounds=\r\n"
+                                        << "Treasure=Gold";
   ASSERT_EQ(ReWriteFluff(*model, tables, path), "");
   // The line is trimmed, the text after the key is not.
   EXPECT_EQ(tables.FluffDesc.entries, (std::vector<std::string>{"kept", "  A damp cave"}));

@@ -4,37 +4,25 @@
 
 #include "dressing_test_support.h"
 #include "engine/dressing_records.h"
+#include "engine/model_dump.h"
+#include "tests/support/generated_dungeon.h"
 
 namespace delvora {
 namespace {
 
+using testing::makeDungeon;
 using testing::RecordingCanvas;
-using testing::TempDir;
-
-struct Generation {
-  std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
-  DressingTables tables;
-  RecordingCanvas canvas;
-  GenerateResult result;
-};
-
-std::unique_ptr<Generation> generate(const Settings& settings, const RunHooks& hooks = {}) {
-  auto g = std::make_unique<Generation>();
-  g->result = generateDungeon(*g->model, settings, g->tables, g->canvas, hooks);
-  return g;
-}
+using testing::ScratchDir;
 
 TEST(Generate, SeedsLoadsThenNumbersAndDressesRooms) {
-  TempDir empty;
+  ScratchDir empty;
   Settings settings;
   settings.dressingDir = empty.path().string();
-  int messages = 0;
-  RunHooks hooks;
-  hooks.processMessages = [&] { ++messages; };
-  const auto g = generate(settings, hooks);
+  RecordingCanvas canvas;
+  const auto g = makeDungeon(settings, {.canvas = &canvas});
   ASSERT_TRUE(g->result.generated);
   EXPECT_TRUE(g->result.load.ok());
-  EXPECT_GE(messages, 3) << "the run's own yields and the numbering's";
+  EXPECT_GE(g->messages, 3) << "the run's own yields and the numbering's";
 
   // The first draw after seeding is the fingerbones quantity.
   RandomSource replay(settings.seed);
@@ -50,33 +38,33 @@ TEST(Generate, SeedsLoadsThenNumbersAndDressesRooms) {
     EXPECT_EQ(g->model->lstFluff[i].size(), 44u);
   }
   int numbers = 0;
-  for (const auto& text : g->canvas.texts) numbers += text.color == colors::kRed;
+  for (const auto& text : canvas.texts) numbers += text.color == colors::kRed;
   EXPECT_EQ(numbers, rooms);
 }
 
 TEST(Generate, SameSeedSameDressing) {
-  TempDir empty;
+  ScratchDir empty;
   Settings settings;
   settings.dressingDir = empty.path().string();
   settings.dressRoll = 4;
-  const auto first = generate(settings);
-  const auto second = generate(settings);
-  EXPECT_EQ(first->model->lstWalls.records(), second->model->lstWalls.records());
-  EXPECT_EQ(first->model->lstFluff, second->model->lstFluff);
-  EXPECT_EQ(first->model->lstDoorDress.records(), second->model->lstDoorDress.records());
+  const auto first = makeDungeon(settings);
+  const auto second = makeDungeon(settings);
+  EXPECT_EQ(toString(*first->model), toString(*second->model));
+  EXPECT_TRUE(first->bitmap() == second->bitmap());
   EXPECT_FALSE(first->model->lstDoorDress.empty());
 }
 
 TEST(Generate, FailedLoadMakesNoRun) {
-  TempDir dir;
+  ScratchDir dir;
   std::filesystem::create_symlink(dir.path() / "nowhere", dir.path() / "Traps.txt");
   Settings settings;
   settings.dressingDir = dir.path().string();
-  const auto g = generate(settings);
+  RecordingCanvas canvas;
+  const auto g = makeDungeon(settings, {.canvas = &canvas});
   EXPECT_FALSE(g->result.generated);
   EXPECT_EQ(g->result.load.error, "Cannot open file " + dir.file("Traps.txt"));
   EXPECT_TRUE(g->model->lstWalls.empty());
-  EXPECT_TRUE(g->canvas.texts.empty());
+  EXPECT_EQ(canvas.rectangles + canvas.lines + static_cast<int>(canvas.texts.size()), 0);
 }
 
 }  // namespace

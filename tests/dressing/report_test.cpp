@@ -8,7 +8,7 @@ namespace delvora {
 namespace {
 
 using testing::readBytes;
-using testing::TempDir;
+using testing::ScratchDir;
 using testing::writeBytes;
 
 DressingTables smallTables() {
@@ -81,7 +81,7 @@ TEST(DressingReport, RoomWithoutDoorsEndsWithDoorLine) {
 }
 
 TEST(TextFile, WritesEveryItemWithCrLf) {
-  TempDir dir;
+  ScratchDir dir;
   const std::string path = dir.file("report.txt");
   writeBytes(path, "old contents that are longer than the new ones");
   EXPECT_EQ(writeTextFile(path, {"first\r\n", "", "last"}), "");
@@ -93,7 +93,7 @@ TEST(TextFile, WritesEveryItemWithCrLf) {
 }
 
 TEST(TextFile, FailureNamesTheFileAndKeepsWhatWasThere) {
-  TempDir dir;
+  ScratchDir dir;
   const std::string missingDir = dir.file("no-such-dir/report.txt");
   EXPECT_EQ(writeTextFile(missingDir, {"x"}), "Cannot create file " + missingDir);
 
@@ -111,7 +111,7 @@ TEST(TextFile, FailureNamesTheFileAndKeepsWhatWasThere) {
 
 TEST(TextFile, UnwritableFolderKeepsTheOldFile) {
   if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not apply to root";
-  TempDir dir;
+  ScratchDir dir;
   const std::string path = dir.file("report.txt");
   writeBytes(path, "old");
   std::filesystem::permissions(

@@ -55,10 +55,10 @@ std::string replayPicks(RandomSource& replay, const DressingTables& tables, cons
 TEST(RoomDressing, NumbersRoomsLeftToRightThenTopToBottom) {
   Fixture f;
   f.settings.dressing = false;
-  UpdateBitMap(f.ctx, 320, 32, 400, 96, kRoom);
-  UpdateBitMap(f.ctx, 96, 160, 192, 224, kRoundRoom);
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-  UpdateBitMap(f.ctx, 192, 176, 320, 192, kHorizontalCorridor);
+  UpdateBitMap(f.ctx, 320, 32, 400, 96, FeatureType::Room);
+  UpdateBitMap(f.ctx, 96, 160, 192, 224, FeatureType::RoundRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+  UpdateBitMap(f.ctx, 192, 176, 320, 192, FeatureType::HorizontalCorridor);
   f.model->random.setState(99);
   f.model->lstFluff.push_back("stale");
   NumberRooms(f.ctx, f.tables);
@@ -78,7 +78,7 @@ TEST(RoomDressing, NumbersRoomsLeftToRightThenTopToBottom) {
 
 TEST(RoomDressing, ProcessesMessagesOnce) {
   Fixture f;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
   int calls = 0;
   NumberRooms(f.ctx, f.tables, [&] { ++calls; });
   EXPECT_EQ(calls, 1);
@@ -115,9 +115,9 @@ TEST(RoomDressing, DrawsMatchReplayForThresholdsAndModes) {
       f.settings.dressRoll = c.dressRoll;
       f.settings.useInternalDressing = c.internal;
       f.tables.FluffDesc = table(36 + c.extraDescriptions, 36);
-      UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-      UpdateBitMap(f.ctx, 96, 160, 192, 224, kRoom);
-      UpdateBitMap(f.ctx, 192, 32, 320, 48, kHorizontalCorridor);
+      UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+      UpdateBitMap(f.ctx, 96, 160, 192, 224, FeatureType::Room);
+      UpdateBitMap(f.ctx, 192, 32, 320, 48, FeatureType::HorizontalCorridor);
       f.model->random.setState(seed);
       NumberRooms(f.ctx, f.tables);
       RandomSource replay(seed);
@@ -137,7 +137,7 @@ TEST(RoomDressing, FileOnlyWithoutFileEntriesMakesSixDrawsAndPicksNothing) {
   Fixture f;
   f.settings.dressRoll = 6;
   f.settings.useInternalDressing = false;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
   f.model->random.setState(4);
   NumberRooms(f.ctx, f.tables);
   ASSERT_EQ(f.model->lstFluff.size(), 1u);
@@ -172,8 +172,8 @@ TEST(RoomDressing, InternalPickNeverReachesLastEntry) {
 
 TEST(RoomDressing, DuplicateFeatureGetsTwoNumbers) {
   Fixture f;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
   NumberRooms(f.ctx, f.tables);
   ASSERT_EQ(f.canvas.texts.size(), 2u);
   EXPECT_EQ(f.canvas.texts[1].text, "2");
@@ -185,8 +185,8 @@ TEST(RoomDressing, DuplicateFeatureGetsTwoNumbers) {
 TEST(RoomDressing, DoorsAreDressedRightAfterTheirRoom) {
   Fixture f;
   f.settings.dressRoll = 6;
-  UpdateBitMap(f.ctx, 96, 16, 192, 80, kRoom);
-  UpdateBitMap(f.ctx, 96, 160, 192, 224, kRoom);
+  UpdateBitMap(f.ctx, 96, 16, 192, 80, FeatureType::Room);
+  UpdateBitMap(f.ctx, 96, 160, 192, 224, FeatureType::Room);
   // One door on the right wall of room 1 and one on the top wall of room 2.
   f.model->lstDoors.insert(doorRecord({189, 40, 196, 54}, 'V', 'N'));
   f.model->lstDoors.insert(doorRecord({120, 157, 134, 164}, 'H', 'N'));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/steps.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace delvora {
 namespace {
@@ -14,8 +14,8 @@ using testing::EngineFixture;
 // A room with a dead-end corridor leaving its right wall through one door.
 struct DeadEndScene : EngineFixture {
   DeadEndScene() {
-    addFeature({100, 100, 200, 200}, kRoom);
-    addFeature({200, 140, 300, 156}, kHorizontalCorridor);
+    addFeature({100, 100, 200, 200}, FeatureType::Room);
+    addFeature({200, 140, 300, 156}, FeatureType::HorizontalCorridor);
     model->lstDoors.insert("0198014202050156VN");
     model->lstDoorDress.insert("0001EN210198142205156");
     model->lstDoorDress.insert("0002WN2101981422051560");  // another key with the same start
@@ -91,7 +91,7 @@ TEST(DeadEnds, StairsAndSecondDoorsKeepACorridor) {
 
 TEST(DeadEnds, LoneCorridorTouchingOneSideIsNoCandidate) {
   EngineFixture f;
-  f.addFeature({400, 400, 416, 480}, kVerticalCorridor);
+  f.addFeature({400, 400, 416, 480}, FeatureType::VerticalCorridor);
   StepContext ctx = f.ctx();
   FindEligable(ctx);
   EXPECT_TRUE(f.model->lstEligable.empty());

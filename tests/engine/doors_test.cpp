@@ -3,7 +3,7 @@
 #include <string>
 
 #include "engine/steps.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace delvora {
 namespace {
@@ -44,12 +44,9 @@ TEST(Doors, KindBandsFollowPercentages) {
 
 TEST(Doors, ForcedCallDrawsAndMakesAnArchway) {
   EngineFixture f;
-  f.model->state.featureType = kRoom;
-  f.model->state.wallOwnerType = kRoom;
-  f.model->state.doorOrientation = 'V';
   f.model->random.setState(5);
   StepContext ctx = f.ctx();
-  AddDoor(ctx, 98, 120, true);
+  AddDoor(ctx, {.x = 98, .y = 120, .orientation = 'V', .forcedArchway = true});
   EXPECT_EQ(drawsBetween(5, f.model->random.state()), 1);
   ASSERT_EQ(f.model->lstDoors.size(), 1u);
   EXPECT_EQ(f.model->lstDoors[0], "0098012001050134VA");
@@ -61,12 +58,9 @@ TEST(Doors, CorridorCrossingRollsAgainAndMostlyOpens) {
   int archways = 0;
   for (std::uint32_t seed = 0; seed < 400; ++seed) {
     EngineFixture f;
-    f.model->state.featureType = kHorizontalCorridor;
-    f.model->state.wallOwnerType = kVerticalCorridor;
-    f.model->state.doorOrientation = 'H';
     f.model->random.setState(seed);
     StepContext ctx = f.ctx();
-    AddDoor(ctx, 100, 62, false);
+    AddDoor(ctx, {.x = 100, .y = 62, .orientation = 'H', .corridorCrossing = true});
     ASSERT_EQ(drawsBetween(seed, f.model->random.state()), 2);
     const DoorRecord door = parseDoor(f.model->lstDoors[0]);
     EXPECT_EQ(door.tile, (Rect{100, 62, 114, 69}));
@@ -76,14 +70,32 @@ TEST(Doors, CorridorCrossingRollsAgainAndMostlyOpens) {
   EXPECT_GE(archways, 360) << "at least 90 % of corridor crossings are archways";
 }
 
-TEST(Doors, RoomOnCorridorMakesOneDrawAndLeavesTheGrid) {
+TEST(Doors, OnlyCorridorsJoiningCrosswiseRollTwice) {
+  const struct {
+    FeatureType built;
+    FeatureType owner;
+    bool crossing;
+  } cases[] = {
+      {FeatureType::VerticalCorridor, FeatureType::HorizontalCorridor, true},
+      {FeatureType::HorizontalCorridor, FeatureType::VerticalCorridor, true},
+      {FeatureType::Room, FeatureType::VerticalCorridor, false},
+      {FeatureType::HorizontalCorridor, FeatureType::HorizontalCorridor, false},
+      {FeatureType::VerticalCorridor, FeatureType::RoundRoom, false},
+  };
+  for (const auto& c : cases) {
+    EngineState state;
+    state.featureType = c.built;
+    state.wallOwnerType = c.owner;
+    EXPECT_EQ(state.lastAttemptJoinsCorridors(), c.crossing)
+        << static_cast<int>(c.built) << " on " << static_cast<int>(c.owner);
+  }
+}
+
+TEST(Doors, PlainDoorMakesOneDrawAndLeavesTheGrid) {
   EngineFixture f;
-  f.model->state.featureType = kRoom;
-  f.model->state.wallOwnerType = kVerticalCorridor;
-  f.model->state.doorOrientation = 'H';
   f.model->random.setState(9);
   StepContext ctx = f.ctx();
-  AddDoor(ctx, 300, 298, false);
+  AddDoor(ctx, {.x = 300, .y = 298, .orientation = 'H'});
   EXPECT_EQ(drawsBetween(9, f.model->random.state()), 1);
   EXPECT_FALSE(f.model->grid.anyCovered(0, 0, 800, 600));
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace delvora {
 namespace {
@@ -11,7 +11,7 @@ using testing::EngineFixture;
 
 TEST(OccupancyGrid, MarksClosedRectangleUpToMapEdge) {
   EngineFixture f;
-  f.addFeature({768, 568, 800, 600}, kRoom);
+  f.addFeature({768, 568, 800, 600}, FeatureType::Room);
   EXPECT_TRUE(f.model->grid.covered(800, 600));
   EXPECT_TRUE(f.model->grid.covered(768, 568));
   EXPECT_FALSE(f.model->grid.covered(767, 600));
@@ -54,7 +54,7 @@ TEST(CheckBitMap, LeavesOutOnlyTheParentSide) {
   };
   for (const Case& c : cases) {
     EngineFixture f;
-    f.addFeature({100, 100, 200, 200}, kRoom);
+    f.addFeature({100, 100, 200, 200}, FeatureType::Room);
     f.model->state.attachDirection = c.direction;
     f.model->state.fits = true;
     StepContext ctx = f.ctx();
@@ -66,9 +66,9 @@ TEST(CheckBitMap, LeavesOutOnlyTheParentSide) {
 
 TEST(UpdateBitMap, CorridorsGoToBothListsRoomsToOne) {
   EngineFixture f;
-  f.addFeature({100, 100, 200, 200}, kRoom);
-  f.addFeature({200, 120, 300, 136}, kHorizontalCorridor);
-  f.addFeature({100, 100, 200, 200}, kRoom);
+  f.addFeature({100, 100, 200, 200}, FeatureType::Room);
+  f.addFeature({200, 120, 300, 136}, FeatureType::HorizontalCorridor);
+  f.addFeature({100, 100, 200, 200}, FeatureType::Room);
   EXPECT_EQ(f.model->lstWalls.size(), 3u);
   EXPECT_EQ(f.model->lstWalls[0], f.model->lstWalls[1]);
   ASSERT_EQ(f.model->lstCorridors.size(), 1u);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/steps.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace delvora {
 namespace {
@@ -11,7 +11,7 @@ using testing::EngineFixture;
 
 TEST(FindWall, SideSelectsOneEdgeOfTheFeature) {
   EngineFixture f;
-  f.addFeature({96, 160, 192, 224}, kRoundRoom);
+  f.addFeature({96, 160, 192, 224}, FeatureType::RoundRoom);
   // With one record the feature draw is Random(1); the side comes from the second draw.
   for (std::uint32_t seed = 0; seed < 40; ++seed) {
     f.model->random.setState(seed);
@@ -23,7 +23,7 @@ TEST(FindWall, SideSelectsOneEdgeOfTheFeature) {
     const Rect expected[] = {
         {96, 160, 96, 224}, {96, 160, 192, 160}, {192, 160, 192, 224}, {96, 224, 192, 224}};
     EXPECT_EQ(f.model->state.wall, expected[side]) << "side " << side;
-    EXPECT_EQ(f.model->state.wallOwnerType, kRoundRoom);
+    EXPECT_EQ(f.model->state.wallOwnerType, FeatureType::RoundRoom);
     EXPECT_EQ(f.model->random.state(), replay.state());
   }
 }
@@ -31,10 +31,9 @@ TEST(FindWall, SideSelectsOneEdgeOfTheFeature) {
 TEST(PlaceFeature, WallAtTheTopEdgeDropsAfterBothDraws) {
   EngineFixture f;
   f.model->state.wall = {96, 5, 192, 5};
-  f.model->state.candidate = {0, 0, 64, 48};
   f.model->random.setState(1234);
   StepContext ctx = f.ctx();
-  PlaceFeature(ctx);
+  PlaceFeature(ctx, 64, 48);
   EXPECT_EQ(f.model->state.candidate.top, -1);
   EXPECT_EQ(drawsBetween(1234, f.model->random.state()), 2);
 }
@@ -55,12 +54,11 @@ TEST(PlaceFeature, NewFeatureGoesAwayFromItsParent) {
   for (const Case& c : cases) {
     for (std::uint32_t seed = 1; seed < 50; ++seed) {
       EngineFixture f;
-      f.addFeature({96, 160, 192, 224}, kRoom);
+      f.addFeature({96, 160, 192, 224}, FeatureType::Room);
       f.model->state.wall = c.wall;
-      f.model->state.candidate = {0, 0, 48, 32};
       f.model->random.setState(seed);
       StepContext ctx = f.ctx();
-      PlaceFeature(ctx);
+      PlaceFeature(ctx, 48, 32);
       const EngineState& s = f.model->state;
       const Rect& r = s.candidate;
       ASSERT_EQ(s.attachDirection, c.direction);
@@ -88,12 +86,11 @@ TEST(PlaceFeature, LongerFeatureCoversTheWholeWall) {
     EngineFixture f;
     f.settings.snapToGrid = false;
     f.model->state.snapStep = 1;
-    f.addFeature({200, 200, 232, 300}, kVerticalCorridor);
+    f.addFeature({200, 200, 232, 300}, FeatureType::VerticalCorridor);
     f.model->state.wall = {200, 300, 232, 300};
-    f.model->state.candidate = {0, 0, 96, 48};
     f.model->random.setState(seed);
     StepContext ctx = f.ctx();
-    PlaceFeature(ctx);
+    PlaceFeature(ctx, 96, 48);
     const Rect& r = f.model->state.candidate;
     EXPECT_GE(r.left, 232 - 96);
     EXPECT_LE(r.left, 199);
@@ -108,7 +105,7 @@ TEST(FirstRoom, SmallRoomOnDefaultMapLiesInTheMiddleHalf) {
     StepContext ctx = f.ctx();
     FirstRoom(ctx);
     const Feature room = parseFeature(f.model->lstWalls[0]);
-    ASSERT_EQ(room.type, kRoom);
+    ASSERT_EQ(room.type, FeatureType::Room);
     const Rect& r = room.rect;
     EXPECT_EQ(r.left % 16, 0);
     EXPECT_EQ(r.top % 16, 0);
@@ -167,7 +164,7 @@ TEST(FirstRoom, LargeRoomsPulledBackStayOnTheMap) {
 
 TEST(BuildFeature, StraightCorridorOnLikeCorridorEndsAfterWallDraws) {
   EngineFixture f;
-  f.addFeature({200, 200, 216, 296}, kVerticalCorridor);
+  f.addFeature({200, 200, 216, 296}, FeatureType::VerticalCorridor);
   f.model->state.corridorStyle = CorridorStyle::Straight;
   const std::uint32_t seed = 77;
   f.model->random.setState(seed);
@@ -175,7 +172,7 @@ TEST(BuildFeature, StraightCorridorOnLikeCorridorEndsAfterWallDraws) {
   BuildVCorr(ctx);
   EXPECT_EQ(drawsBetween(seed, f.model->random.state()), 2);
   EXPECT_EQ(f.model->lstWalls.size(), 1u);
-  EXPECT_EQ(f.model->state.featureType, kVerticalCorridor);
+  EXPECT_EQ(f.model->state.featureType, FeatureType::VerticalCorridor);
 }
 
 }  // namespace

@@ -8,11 +8,11 @@ namespace delvora {
 namespace {
 
 TEST(Records, FeatureRecordIsSeventeenPaddedCharacters) {
-  const std::string record = featureRecord({96, 160, 192, 224}, kRoom);
+  const std::string record = featureRecord({96, 160, 192, 224}, FeatureType::Room);
   EXPECT_EQ(record, "00960160019202241");
   const Feature back = parseFeature(record);
   EXPECT_EQ(back.rect, (Rect{96, 160, 192, 224}));
-  EXPECT_EQ(back.type, 1);
+  EXPECT_EQ(back.type, FeatureType::Room);
 }
 
 TEST(Records, DoorRecordCarriesOrientationAndKind) {
@@ -35,11 +35,11 @@ TEST(Records, ShortOrDamagedRecordsReadAsZeroesAndAnArchway) {
   const struct {
     const char* record;
     Rect rect;
-    int type;
+    FeatureType type;
   } features[] = {
-      {"", {0, 0, 0, 0}, 0},
-      {"00960160019202", {96, 160, 192, 2}, 0},
-      {"0096x160019202241", {96, 0, 192, 224}, 1},
+      {"", {0, 0, 0, 0}, FeatureType{0}},
+      {"00960160019202", {96, 160, 192, 2}, FeatureType{0}},
+      {"0096x160019202241", {96, 0, 192, 224}, FeatureType::Room},
   };
   for (const auto& c : features) {
     const Feature feature = parseFeature(c.record);
@@ -65,10 +65,10 @@ TEST(Records, FieldValueTrimsAndRejectsGarbage) {
 
 TEST(SortedRecordList, OrdersNumericallyAndKeepsDuplicates) {
   SortedRecordList list;
-  list.insert(featureRecord({16, 32, 48, 64}, 1));
-  list.insert(featureRecord({16, 16, 900, 900}, 3));
-  list.insert(featureRecord({0, 500, 32, 532}, 2));
-  list.insert(featureRecord({16, 32, 48, 64}, 1));
+  list.insert(featureRecord({16, 32, 48, 64}, FeatureType::Room));
+  list.insert(featureRecord({16, 16, 900, 900}, FeatureType::VerticalCorridor));
+  list.insert(featureRecord({0, 500, 32, 532}, FeatureType::HorizontalCorridor));
+  list.insert(featureRecord({16, 32, 48, 64}, FeatureType::Room));
   ASSERT_EQ(list.size(), 4u);
   EXPECT_EQ(list[0], "00000500003205322");
   EXPECT_EQ(list[1], "00160016090009003");

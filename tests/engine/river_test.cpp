@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/steps.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace delvora {
 namespace {

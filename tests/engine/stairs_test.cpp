@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/steps.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace delvora {
 namespace {
@@ -11,7 +11,7 @@ using testing::EngineFixture;
 
 TEST(Stairs, NoneWantedMeansNoDrawsAndAnEmptyList) {
   EngineFixture f;
-  f.addFeature({100, 100, 300, 300}, kRoom);
+  f.addFeature({100, 100, 300, 300}, FeatureType::Room);
   f.model->lstStairs.push_back("left over");
   f.settings.stairs = 0;
   f.model->random.setState(3);
@@ -23,8 +23,8 @@ TEST(Stairs, NoneWantedMeansNoDrawsAndAnEmptyList) {
 
 TEST(Stairs, AlternateDownThenUpAndKeepApart) {
   EngineFixture f;
-  f.addFeature({100, 100, 400, 400}, kRoom);
-  f.addFeature({600, 100, 700, 200}, kRoom);  // last record: never chosen
+  f.addFeature({100, 100, 400, 400}, FeatureType::Room);
+  f.addFeature({600, 100, 700, 200}, FeatureType::Room);  // last record: never chosen
   f.settings.stairs = 5;
   StepContext ctx = f.ctx();
   EXPECT_EQ(AddStairs(ctx), 0);
@@ -45,8 +45,8 @@ TEST(Stairs, AlternateDownThenUpAndKeepApart) {
 
 TEST(Stairs, FullMapGivesUpAndReportsTheShortfall) {
   EngineFixture f;
-  f.addFeature({100, 100, 132, 132}, kRoom);  // room for exactly one staircase
-  f.addFeature({600, 100, 700, 200}, kRoom);
+  f.addFeature({100, 100, 132, 132}, FeatureType::Room);  // room for exactly one staircase
+  f.addFeature({600, 100, 700, 200}, FeatureType::Room);
   f.settings.stairs = 3;
   StepContext ctx = f.ctx();
   EXPECT_EQ(AddStairs(ctx), 2);
@@ -55,8 +55,8 @@ TEST(Stairs, FullMapGivesUpAndReportsTheShortfall) {
 
 TEST(Stairs, CorridorsWhenNotAllowedStillCostTheirDraws) {
   EngineFixture f;
-  f.addFeature({100, 100, 300, 116}, kHorizontalCorridor);
-  f.addFeature({600, 100, 700, 200}, kRoom);
+  f.addFeature({100, 100, 300, 116}, FeatureType::HorizontalCorridor);
+  f.addFeature({600, 100, 700, 200}, FeatureType::Room);
   f.settings.stairs = 1;
   f.settings.corridorStairs = false;
   f.model->random.setState(11);
@@ -68,8 +68,8 @@ TEST(Stairs, CorridorsWhenNotAllowedStillCostTheirDraws) {
 
 TEST(Stairs, HorizontalCorridorTakesItsOnlyRow) {
   EngineFixture f;
-  f.addFeature({100, 100, 300, 116}, kHorizontalCorridor);
-  f.addFeature({600, 100, 700, 200}, kRoom);
+  f.addFeature({100, 100, 300, 116}, FeatureType::HorizontalCorridor);
+  f.addFeature({600, 100, 700, 200}, FeatureType::Room);
   f.settings.stairs = 1;
   StepContext ctx = f.ctx();
   EXPECT_EQ(AddStairs(ctx), 0);

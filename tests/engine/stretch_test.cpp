@@ -1,21 +1,23 @@
 #include <gtest/gtest.h>
 
 #include "engine/steps.h"
-#include "engine_fixture.h"
+#include "tests/support/engine_fixture.h"
 
 namespace delvora {
 namespace {
 
+using testing::drawsBetween;
 using testing::EngineFixture;
 
 TEST(StretchCorridor, VerticalCorridorRunsUpToTheFeatureAbove) {
   EngineFixture f;
-  f.addFeature({96, 64, 256, 128}, kRoom);                // the room above
-  f.addFeature({160, 240, 176, 320}, kVerticalCorridor);  // index 0: stretched
+  f.addFeature({96, 64, 256, 128}, FeatureType::Room);                // the room above
+  f.addFeature({160, 240, 176, 320}, FeatureType::VerticalCorridor);  // index 0: stretched
   StepContext ctx = f.ctx();
   StretchCorridor(ctx);
   ASSERT_EQ(f.model->lstCorridors.size(), 2u);
-  EXPECT_EQ(f.model->lstCorridors[1], featureRecord({160, 129, 176, 239}, kVerticalCorridor));
+  EXPECT_EQ(f.model->lstCorridors[1],
+            featureRecord({160, 129, 176, 239}, FeatureType::VerticalCorridor));
   EXPECT_EQ(f.model->lstWalls.size(), 3u);
   ASSERT_EQ(f.model->lstDoors.size(), 2u);
   EXPECT_EQ(f.model->lstDoors[0], "0161012601750133HA");
@@ -25,15 +27,34 @@ TEST(StretchCorridor, VerticalCorridorRunsUpToTheFeatureAbove) {
 
 TEST(StretchCorridor, HorizontalCorridorRunsRightToTheFeature) {
   EngineFixture f;
-  f.addFeature({100, 100, 200, 116}, kHorizontalCorridor);
-  f.addFeature({400, 50, 500, 200}, kRoom);
+  f.addFeature({100, 100, 200, 116}, FeatureType::HorizontalCorridor);
+  f.addFeature({400, 50, 500, 200}, FeatureType::Room);
   StepContext ctx = f.ctx();
   StretchCorridor(ctx);
   ASSERT_EQ(f.model->lstCorridors.size(), 2u);
-  EXPECT_EQ(f.model->lstCorridors[1], featureRecord({201, 100, 399, 116}, kHorizontalCorridor));
+  EXPECT_EQ(f.model->lstCorridors[1],
+            featureRecord({201, 100, 399, 116}, FeatureType::HorizontalCorridor));
   ASSERT_EQ(f.model->lstDoors.size(), 2u);
   EXPECT_EQ(f.model->lstDoors[0], "0199010102060115VA");
   EXPECT_EQ(f.model->lstDoors[1], "0398010104050115VA");
+}
+
+TEST(StretchCorridor, ArchwaysRollForTheCrossingTheLastBuildAttemptLeft) {
+  // The same stretch between a room and a corridor: one draw per archway, or two when the last
+  // build attempt put a vertical corridor against a horizontal one.
+  for (const bool lastWasCrossing : {false, true}) {
+    EngineFixture f;
+    f.addFeature({96, 64, 256, 128}, FeatureType::Room);
+    f.addFeature({160, 240, 176, 320}, FeatureType::VerticalCorridor);
+    f.model->state.featureType = FeatureType::VerticalCorridor;
+    f.model->state.wallOwnerType =
+        lastWasCrossing ? FeatureType::HorizontalCorridor : FeatureType::Room;
+    f.model->random.setState(31);
+    StepContext ctx = f.ctx();
+    StretchCorridor(ctx);
+    ASSERT_EQ(f.model->lstDoors.size(), 2u);
+    EXPECT_EQ(drawsBetween(31, f.model->random.state()), lastWasCrossing ? 4 : 2);
+  }
 }
 
 TEST(StretchCorridor, LeavesCorridorsThatCannotOrMayNotStretch) {
@@ -53,10 +74,11 @@ TEST(StretchCorridor, LeavesCorridorsThatCannotOrMayNotStretch) {
   };
   for (const Case& c : cases) {
     EngineFixture f;
-    if (c.oddPosition) f.addFeature({600, 400, 616, 480}, kVerticalCorridor);
-    f.addFeature(c.obstacle, kRoom);
-    f.addFeature(c.corridor, c.corridor.right - c.corridor.left == 16 ? kVerticalCorridor
-                                                                      : kHorizontalCorridor);
+    if (c.oddPosition) f.addFeature({600, 400, 616, 480}, FeatureType::VerticalCorridor);
+    f.addFeature(c.obstacle, FeatureType::Room);
+    f.addFeature(c.corridor, c.corridor.right - c.corridor.left == 16
+                                 ? FeatureType::VerticalCorridor
+                                 : FeatureType::HorizontalCorridor);
     const std::size_t before = f.model->lstCorridors.size();
     StepContext ctx = f.ctx();
     StretchCorridor(ctx);

@@ -1,74 +1,17 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "dressing/dressing_tables.h"
-#include "dressing/generate.h"
-#include "engine/dead_ends.h"
 #include "engine/map_model.h"
 #include "export/wall_outline.h"
-#include "render/player_canvas.h"
-#include "render/raster_canvas.h"
+#include "tests/support/generated_dungeon.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora::testing {
-
-// A fresh directory under the system's temporary folder, removed with everything in it.
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "delvora-x-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) m_path = pattern;
-  }
-  ~ScratchDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-  ScratchDir(const ScratchDir&) = delete;
-  ScratchDir& operator=(const ScratchDir&) = delete;
-
-  std::string file(const std::string& name) const { return (m_path / name).string(); }
-
- private:
-  std::filesystem::path m_path;
-};
-
-inline std::string readBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
-
-// One generated dungeon, drawn for the game master or for players, with dead ends cleaned.
-struct Dungeon {
-  std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
-  RasterCanvas raster;
-  DressingTables tables;
-  Settings settings;
-};
-
-inline std::unique_ptr<Dungeon> makeDungeon(Settings settings, bool playerMap = false,
-                                            const std::vector<DeadEndMode>& deadEnds = {}) {
-  auto dungeon = std::make_unique<Dungeon>();
-  // An empty dressing directory: no stray dressing files.
-  settings.dressingDir = std::filesystem::temp_directory_path() / "delvora-no-dressing-files";
-  std::filesystem::create_directories(settings.dressingDir);
-  dungeon->settings = settings;
-  PlayerMapCanvas player(dungeon->raster);
-  Canvas& canvas = playerMap ? static_cast<Canvas&>(player) : dungeon->raster;
-  generateDungeon(*dungeon->model, dungeon->settings, dungeon->tables, canvas);
-  StepContext ctx{*dungeon->model, dungeon->settings, canvas};
-  for (const DeadEndMode mode : deadEnds) CleanDeadEnds(ctx, mode);
-  return dungeon;
-}
 
 // A unit edge of the pixel lattice: from (x, y) one pixel right (horizontal) or down.
 struct UnitEdge {

@@ -15,10 +15,10 @@ namespace {
 
 using nlohmann::json;
 
-json exportScene(const testing::Dungeon& dungeon, int pxPerGrid, const testing::ScratchDir& dir) {
+json exportScene(const testing::GeneratedDungeon& dungeon, int pxPerGrid,
+                 const testing::ScratchDir& dir) {
   const std::string path = dir.file("scene.json");
-  EXPECT_EQ(
-      writeFoundryScene(*dungeon.model, dungeon.raster.bitmap(), pxPerGrid, "The Vault", path), "");
+  EXPECT_EQ(writeFoundryScene(*dungeon.model, dungeon.bitmap(), pxPerGrid, "The Vault", path), "");
   return json::parse(testing::readBytes(path));
 }
 
@@ -53,7 +53,7 @@ TEST(FoundryExport, DoorWallsCarryKindAndLock) {
     Settings settings;
     settings.iterations = 1000;
     settings.dressing = dressed;
-    const auto dungeon = testing::makeDungeon(settings, false, {DeadEndMode::Some});
+    const auto dungeon = testing::makeDungeon(settings, {.deadEnds = {DeadEndMode::Some}});
     const testing::ScratchDir dir;
     const json scene = exportScene(*dungeon, 16, dir);
     std::map<std::vector<long>, json> doorWalls;

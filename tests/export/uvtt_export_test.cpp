@@ -15,16 +15,16 @@ namespace {
 using nlohmann::json;
 
 struct Export {
-  std::unique_ptr<testing::Dungeon> dungeon;
+  std::unique_ptr<testing::GeneratedDungeon> dungeon;
   json document;
 };
 
 Export exportUvtt(Settings settings, int pxPerGrid, const std::vector<DeadEndMode>& deadEnds = {}) {
-  Export result{testing::makeDungeon(settings, false, deadEnds), {}};
+  Export result{testing::makeDungeon(settings, {.deadEnds = deadEnds}), {}};
   const testing::ScratchDir dir;
   const std::string path = dir.file("map.dd2vtt");
   const std::string error =
-      writeUvtt(*result.dungeon->model, result.dungeon->raster.bitmap(), pxPerGrid, path);
+      writeUvtt(*result.dungeon->model, result.dungeon->bitmap(), pxPerGrid, path);
   EXPECT_EQ(error, "");
   result.document = json::parse(testing::readBytes(path));
   return result;

@@ -18,7 +18,7 @@ MapModel& smallMap(MapModel& model) {
 
 TEST(WallOutline, LoneRoomIsOneClosedPolylineOfFivePoints) {
   auto model = std::make_unique<MapModel>();
-  smallMap(*model).lstWalls.insert(featureRecord({96, 160, 192, 224}, kRoom));
+  smallMap(*model).lstWalls.insert(featureRecord({96, 160, 192, 224}, FeatureType::Room));
   const std::vector<WallPolyline> walls = traceWalls(*model, {});
   ASSERT_EQ(walls.size(), 1u);
   ASSERT_EQ(walls[0].size(), 5u);
@@ -38,9 +38,9 @@ struct RoomAndCorridor {
   Rect doorTile{129, 222, 143, 229};
 
   explicit RoomAndCorridor(char kind) {
-    smallMap(*model).lstWalls.insert(featureRecord({96, 160, 192, 224}, kRoom));
-    model->lstWalls.insert(featureRecord(corridor, kVerticalCorridor));
-    model->lstCorridors.push_back(featureRecord(corridor, kVerticalCorridor));
+    smallMap(*model).lstWalls.insert(featureRecord({96, 160, 192, 224}, FeatureType::Room));
+    model->lstWalls.insert(featureRecord(corridor, FeatureType::VerticalCorridor));
+    model->lstCorridors.push_back(featureRecord(corridor, FeatureType::VerticalCorridor));
     model->lstDoors.insert(doorRecord(doorTile, 'H', kind));
   }
 };
@@ -65,7 +65,7 @@ TEST(WallOutline, SharedWallLineIsWallExceptAtTheDoorOpening) {
 
 TEST(WallOutline, ErasedCorridorIsRockAndItsDoorIsGone) {
   RoomAndCorridor map('N');
-  map.model->lstErased.push_back(featureRecord(map.corridor, kVerticalCorridor));
+  map.model->lstErased.push_back(featureRecord(map.corridor, FeatureType::VerticalCorridor));
   EXPECT_TRUE(liveDoors(*map.model).empty());
   const std::vector<WallPolyline> walls = traceWalls(*map.model, liveDoors(*map.model));
   ASSERT_EQ(walls.size(), 1u) << "only the room is left";
@@ -76,8 +76,9 @@ TEST(WallOutline, StretchGapIsBridgedWithoutLeaks) {
   // A stretch ends one pixel short of the corridor it extends; the forced archway spans the
   // one-pixel row of rock between them.
   auto model = std::make_unique<MapModel>();
-  smallMap(*model).lstWalls.insert(featureRecord({128, 224, 144, 288}, kVerticalCorridor));
-  model->lstWalls.insert(featureRecord({128, 100, 144, 223}, kVerticalCorridor));
+  smallMap(*model).lstWalls.insert(
+      featureRecord({128, 224, 144, 288}, FeatureType::VerticalCorridor));
+  model->lstWalls.insert(featureRecord({128, 100, 144, 223}, FeatureType::VerticalCorridor));
   model->lstDoors.insert(doorRecord({129, 222, 143, 229}, 'H', 'A'));
   const std::vector<MapDoor> doors = liveDoors(*model);
   ASSERT_EQ(doors.size(), 1u);
@@ -115,7 +116,7 @@ TEST(WallOutline, GeneratedMapsAreEnclosedExceptAtDoors) {
     settings.seed = c.seed;
     settings.iterations = 1000;
     settings.snapToGrid = c.snap;
-    const auto dungeon = testing::makeDungeon(settings, false, c.deadEnds);
+    const auto dungeon = testing::makeDungeon(settings, {.deadEnds = c.deadEnds});
     const MapModel& model = *dungeon->model;
     const std::vector<MapDoor> doors = liveDoors(model);
     const std::vector<WallPolyline> walls = traceWalls(model, doors);

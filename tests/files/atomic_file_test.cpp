@@ -12,6 +12,7 @@
 #include <string>
 
 #include "files/pending_files.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
@@ -20,27 +21,17 @@ namespace fs = std::filesystem;
 
 class AtomicFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("delvora-atomic-" + std::to_string(::getpid()));
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
-  std::string path(const std::string& name) const { return (m_dir / name).string(); }
-  static std::string read(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
+  std::string path(const std::string& name) const { return m_dir.file(name); }
+  static std::string read(const std::string& file) { return testing::readBytes(file); }
   // Every name in the folder, so a left-over temporary file shows.
   std::string listing() const {
     std::string names;
-    for (const auto& entry : fs::directory_iterator(m_dir))
+    for (const auto& entry : fs::directory_iterator(m_dir.path()))
       names += entry.path().filename().string() + " ";
     return names;
   }
 
-  fs::path m_dir;
+  testing::ScratchDir m_dir;
 };
 
 TEST_F(AtomicFile, WritesNewFilesAndReplacesOldOnesKeepingTheirMode) {

@@ -15,16 +15,17 @@
 #include "dressing/dressing_tables.h"
 #include "dressing/generate.h"
 #include "dressing/report.h"
-#include "tests/dressing/dressing_test_support.h"
 #include "tests/hardening/run_watchdog.h"
 #include "tests/hardening/session_resources.h"
+#include "tests/support/recording_canvas.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::readBytes;
-using testing::TempDir;
+using testing::ScratchDir;
 using testing::writeBytes;
 
 LoadResult load(DressingTables& tables, const std::string& dir) {
@@ -57,7 +58,7 @@ TEST(FailingFiles, DressingFileThatCannotBeRead) {
   testing::RunWatchdog watchdog(std::chrono::seconds(60));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TempDir dir;
+    ScratchDir dir;
     writeBytes(dir.file("Descriptions.txt"), "kept\r\n");
     c.make(dir.path() / "Items.txt");
     watchdog.arm(c.what);
@@ -82,10 +83,10 @@ TEST(FailingFiles, DressingFileThatCannotBeRead) {
 }
 
 TEST(FailingFiles, DressingFolderRemovedAfterItWasChosen) {
-  TempDir work;
+  ScratchDir work;
   writeBytes(work.file("Sounds.txt"), "from the working directory\r\n");
   const testing::WorkingDirGuard guard(work.path());
-  TempDir chosen;
+  ScratchDir chosen;
   writeBytes(chosen.file("Sounds.txt"), "from the chosen folder\r\n");
   const std::string dir = chosen.path().string();
   DressingTables tables;
@@ -109,7 +110,7 @@ TEST(FailingFiles, DressingFolderRemovedAfterItWasChosen) {
 // A full disk: the device takes no byte. Root could replace a device node in its folder, so
 // root works on a copy of the device made in a temporary folder.
 TEST(FailingFiles, ReportToAFullDeviceKeepsTheDevice) {
-  TempDir dir;
+  ScratchDir dir;
   std::string full = "/dev/full";
   if (::geteuid() == 0) {
     full = dir.file("full");
@@ -133,7 +134,7 @@ TEST(FailingFiles, ReportToAFullDeviceKeepsTheDevice) {
 }
 
 TEST(FailingFiles, ReportOnAFullDiskKeepsTheOldFile) {
-  TempDir dir;
+  ScratchDir dir;
   const std::string path = dir.file("report.txt");
   writeBytes(path, "the old report");
   const std::vector<std::string> items(100, std::string(100, 'x'));
@@ -160,7 +161,7 @@ TEST(FailingFiles, ReportToAnUnwritableFolderKeepsTheOldFile) {
 
 // A FIFO nobody reads fails at once instead of blocking the program.
 TEST(FailingFiles, ReportToAFifoWithoutReaderFails) {
-  TempDir dir;
+  ScratchDir dir;
   const std::string fifo = dir.file("report.txt");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
   testing::RunWatchdog watchdog(std::chrono::seconds(60));

@@ -9,8 +9,8 @@
 #include "dressing/generate.h"
 #include "engine/dead_ends.h"
 #include "render/raster_canvas.h"
-#include "tests/dressing/dressing_test_support.h"
 #include "tests/hardening/session_resources.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
@@ -33,7 +33,7 @@ Settings optionsFor(int n, const std::string& dressingDir) {
 }
 
 TEST(LongSession, TenThousandGenerationsKeepMemoryFlat) {
-  testing::TempDir dressing;
+  testing::ScratchDir dressing;
   testing::writeBytes(dressing.file("Items.txt"), "A dusty lantern\r\nA broken key\r\n");
   auto model = std::make_unique<MapModel>();
   DressingTables tables;

@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "dressing/edit_round_trip.h"
-#include "dressing/generate.h"
 #include "dressing/hover_text.h"
 #include "engine/dead_ends.h"
-#include "render/raster_canvas.h"
 #include "tests/hardening/run_watchdog.h"
 #include "tests/support/dressing_invariants.h"
 #include "tests/support/engine_invariants.h"
+#include "tests/support/generated_dungeon.h"
 
 namespace delvora {
 namespace {
@@ -175,39 +174,33 @@ void sweepOne(const Settings& settings, testing::RunWatchdog& watchdog) {
   const std::string description = describe(settings);
   SCOPED_TRACE(description);
   watchdog.arm(description);
-  auto model = std::make_unique<MapModel>();
-  DressingTables tables;
-  RasterCanvas canvas;
-  std::vector<std::string> builtWalls;
-  int calls = 0;
-  RunHooks hooks;
-  hooks.processMessages = [&] {
-    if (++calls == 2) builtWalls = model->lstWalls.records();
-  };
-  const GenerateResult result = generateDungeon(*model, settings, tables, canvas, hooks);
+  const auto dungeon = testing::makeDungeon(settings);
+  const MapModel& model = *dungeon->model;
+  const DressingTables& tables = dungeon->tables;
+  const GenerateResult& result = dungeon->result;
   ASSERT_TRUE(result.generated) << result.load.error;
   EXPECT_GE(result.run.stairsShortfall, 0);
   EXPECT_LE(result.run.stairsShortfall, settings.stairs);
-  testing::checkEngineInvariants(*model, settings, builtWalls);
-  if (settings.dressing) testing::checkDressingRecords(*model, tables, settings);
+  testing::checkEngineInvariants(model, settings, dungeon->builtWalls);
+  if (settings.dressing) testing::checkDressingRecords(model, tables, settings);
   if (!settings.numberRooms) {
-    EXPECT_TRUE(model->lstFluff.empty());
+    EXPECT_TRUE(model.lstFluff.empty());
   }
 
-  StepContext ctx{*model, settings, canvas};
+  StepContext ctx = dungeon->context();
   for (const DeadEndMode mode : {DeadEndMode::Some, DeadEndMode::AFew}) {
     CleanDeadEnds(ctx, mode);
-    testing::checkEngineInvariants(*model, settings, {});
-    if (settings.dressing) testing::checkDressingRecords(*model, tables, settings);
+    testing::checkEngineInvariants(model, settings, {});
+    if (settings.dressing) testing::checkDressingRecords(model, tables, settings);
   }
   // The read-outs the map window offers on what is left.
-  for (const std::string& record : model->lstFluff) {
+  for (const std::string& record : model.lstFluff) {
     const Rect r = parseRoomDressing(record).rect;
     EXPECT_TRUE(
-        hoverText(*model, tables, (r.left + r.right) / 2, (r.top + r.bottom) / 2).overFeature)
+        hoverText(model, tables, (r.left + r.right) / 2, (r.top + r.bottom) / 2).overFeature)
         << record;
   }
-  EXPECT_EQ(buildEditingFile(*model, tables, settings).size(), model->lstFluff.size() + 7);
+  EXPECT_EQ(buildEditingFile(model, tables, settings).size(), model.lstFluff.size() + 7);
   watchdog.disarm();
 }
 

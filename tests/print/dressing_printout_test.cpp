@@ -8,6 +8,7 @@
 
 #include "dressing/door_dressing.h"
 #include "dressing/edit_round_trip.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
@@ -93,11 +94,10 @@ TEST(DressingPrintLines, RoundTripFlagIsSetByReWriteFluffAndClearedWithTheMap) {
   auto model = std::make_unique<MapModel>();
   model->lstFluff = {roomRecord("1", "000000000000000000000000")};
   DressingTables tables = smallTables();
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "delvora_printout_round_trip.txt";
-  std::ofstream(path) << "[Dungeon]\r\nRoom=1   \r\nDescription=A dusty hall\r\n";
-  ASSERT_EQ(ReWriteFluff(*model, tables, path.string()), "");
-  std::filesystem::remove(path);
+  const testing::ScratchDir dir;
+  const std::string path = dir.file("round_trip.txt");
+  testing::writeBytes(path, "[Dungeon]\r\nRoom=1   \r\nDescription=A dusty hall\r\n");
+  ASSERT_EQ(ReWriteFluff(*model, tables, path), "");
   EXPECT_TRUE(model->fluffEdited);
   const std::vector<std::string> expected = {
       "C", "", "Room 1   ", "Size (60x30)", "Description", "  A dusty hall", "Door(s):", ""};

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pdf_tools.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -50,15 +51,9 @@ Picture renderPage(const std::string& pdf, int page, const std::string& stem) {
 
 class CliPdf : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("delvora_cli_pdf_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::string path(const std::string& name) const { return dir.file(name); }
 
-  std::string path(const std::string& name) const { return (dir / name).string(); }
-
-  std::filesystem::path dir;
+  delvora::testing::ScratchDir dir;
 };
 
 TEST_F(CliPdf, ThreePrintoutsOfOneRun) {

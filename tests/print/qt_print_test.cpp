@@ -11,11 +11,11 @@
 
 #include "pdf_tools.h"
 
-#include "dressing/generate.h"
 #include "print/qt/print_commands.h"
 #include "print/qt/printer_setup.h"
 #include "render/clip_image.h"
-#include "render/raster_canvas.h"
+#include "tests/support/generated_dungeon.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
@@ -68,32 +68,20 @@ class QtPrint : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     application();
-    model = std::make_unique<MapModel>();
-    settings = std::make_unique<Settings>();
-    settings->mapSizeIndex = 0;
-    tables = std::make_unique<DressingTables>();
-    canvas = std::make_unique<RasterCanvas>();
-    ASSERT_TRUE(generateDungeon(*model, *settings, *tables, *canvas).generated);
+    Settings settings;
+    settings.mapSizeIndex = 0;
+    dungeon = testing::makeDungeon(settings);
+    ASSERT_TRUE(dungeon->result.generated);
   }
-  static void TearDownTestSuite() {
-    canvas.reset();
-    tables.reset();
-    settings.reset();
-    model.reset();
-  }
+  static void TearDownTestSuite() { dungeon.reset(); }
   void SetUp() override {
     unsetenv("DELVORA_PRINT_PDF");
-    dir = std::filesystem::temp_directory_path() /
-          ("delvora_print_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir);
-    session.pdfPath = (dir / "out.pdf").string();
+    session.pdfPath = dir.file("out.pdf");
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
 
   PrintSource source() const {
-    return {*model,    canvas->bitmap(),      *tables,
-            *settings, "Delvora Demo - Test", FooterTime{2024, 3, 7, 9, 5}};
+    return {*dungeon->model,   dungeon->bitmap(),     dungeon->tables,
+            dungeon->settings, "Delvora Demo - Test", FooterTime{2024, 3, 7, 9, 5}};
   }
   // Pages the 25 mm print of the test map needs on an A4 PDF page.
   int expectedPages(bool landscape) const {
@@ -103,17 +91,14 @@ class QtPrint : public ::testing::Test {
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (landscape) printer.setPageOrientation(QPageLayout::Landscape);
     const PageMetrics metrics = *pageMetrics(printerCaps(printer));
-    const Bitmap clip = ClipImage(model->grid, canvas->bitmap());
+    const Bitmap clip = ClipImage(dungeon->model->grid, dungeon->bitmap());
     const PageGrid grid = pageGrid(scaledPrintSize(clip.width(), clip.height(), 600, 600),
                                    metrics.usableWidth, metrics.usableHeight);
     return grid.across * grid.down;
   }
 
-  static inline std::unique_ptr<MapModel> model;
-  static inline std::unique_ptr<Settings> settings;
-  static inline std::unique_ptr<DressingTables> tables;
-  static inline std::unique_ptr<RasterCanvas> canvas;
-  std::filesystem::path dir;
+  static inline std::unique_ptr<testing::GeneratedDungeon> dungeon;
+  testing::ScratchDir dir;
   PrintSession session;
   FakeUi ui;
 };
@@ -177,7 +162,7 @@ TEST_F(QtPrint, NoPrinterAndNoFileNameMeansNotInstalled) {
 }
 
 TEST_F(QtPrint, EnvironmentVariableNamesThePdf) {
-  const std::string path = (dir / "from_env.pdf").string();
+  const std::string path = dir.file("from_env.pdf");
   setenv("DELVORA_PRINT_PDF", path.c_str(), 1);
   session.pdfPath.clear();
   printDressing(session, source(), ui);

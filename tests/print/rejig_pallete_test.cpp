@@ -7,8 +7,8 @@
 #include <set>
 #include <tuple>
 
-#include "dressing/generate.h"
 #include "render/raster_canvas.h"
+#include "tests/support/generated_dungeon.h"
 
 namespace delvora {
 namespace {
@@ -18,14 +18,12 @@ int channelDistance(Rgb a, Rgb b) {
 }
 
 TEST(ReJigPallete, GeneratedMapKeepsItsSizeWithAtMost236Colours) {
-  auto model = std::make_unique<MapModel>();
   Settings settings;
   settings.mapSizeIndex = 0;
   settings.river = true;
-  DressingTables tables;
-  RasterCanvas canvas;
-  ASSERT_TRUE(generateDungeon(*model, settings, tables, canvas).generated);
-  const PaletteResult result = ReJigPallete(canvas.bitmap());
+  const auto dungeon = testing::makeDungeon(settings);
+  ASSERT_TRUE(dungeon->result.generated);
+  const PaletteResult result = ReJigPallete(dungeon->bitmap());
   ASSERT_TRUE(result.ok()) << result.error;
   EXPECT_EQ(result.image.width, 640);
   EXPECT_EQ(result.image.height, 480);

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_dir.h"
+
 namespace delvora {
 namespace {
 
@@ -17,25 +19,16 @@ namespace fs = std::filesystem;
 // A fresh folder per test, removed afterwards.
 class PngWriter : public ::testing::Test {
  protected:
-  void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("delvora_png_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(m_dir);
-    fs::create_directories(m_dir);
-  }
-  void TearDown() override { fs::remove_all(m_dir); }
-
-  std::string path(const std::string& name) const { return (m_dir / name).string(); }
+  std::string path(const std::string& name) const { return m_dir.file(name); }
   std::vector<std::string> files() const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_dir)) {
+    for (const auto& entry : fs::directory_iterator(m_dir.path())) {
       names.push_back(entry.path().filename().string());
     }
     return names;
   }
 
-  fs::path m_dir;
+  testing::ScratchDir m_dir;
 };
 
 Bitmap pattern(int width, int height) {

@@ -31,7 +31,7 @@ inline void checkEngineInvariants(const MapModel& model, const Settings& setting
     ASSERT_EQ(record.size(), 17u) << record;
     ASSERT_TRUE(isDigits(record)) << record;
     const Feature f = parseFeature(record);
-    ASSERT_TRUE(f.type >= 1 && f.type <= 4) << record;
+    ASSERT_TRUE(isRoom(f.type) || isCorridor(f.type)) << record;
     ASSERT_GE(f.rect.left, 0) << record;
     ASSERT_GE(f.rect.top, 0) << record;
     ASSERT_LE(f.rect.right, size.width) << record;

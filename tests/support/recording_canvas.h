@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/canvas.h"
@@ -15,6 +16,12 @@ class RecordingCanvas final : public Canvas {
     int x;
     int y;
   };
+  struct Text {
+    int x;
+    int y;
+    std::string text;
+    Rgb color;
+  };
 
   void reset(int width, int height) override {
     this->width = width;
@@ -26,7 +33,7 @@ class RecordingCanvas final : public Canvas {
   void setPenMode(PenMode mode) override { penMode = mode; }
   void setBrushColor(Rgb) override {}
   void setBrushStyle(BrushStyle) override {}
-  void setFontColor(Rgb) override {}
+  void setFontColor(Rgb color) override { m_fontColor = color; }
   void rectangle(int, int, int, int) override { ++rectangles; }
   void roundRect(int, int, int, int, int, int) override { ++roundRects; }
   void moveTo(int, int) override { ++moves; }
@@ -37,7 +44,9 @@ class RecordingCanvas final : public Canvas {
     widths.push_back(m_penWidth);
   }
   void drawTile(Tile tile, int x, int y) override { tiles.push_back({tile, x, y}); }
-  void textOut(int, int, std::string_view text) override { texts.emplace_back(text); }
+  void textOut(int x, int y, std::string_view text) override {
+    texts.push_back({x, y, std::string(text), m_fontColor});
+  }
 
   int width = 0;
   int height = 0;
@@ -49,12 +58,14 @@ class RecordingCanvas final : public Canvas {
   int lines = 0;
   int lastX = 0;
   int lastY = 0;
+  // The pen width of every line, in order.
   std::vector<int> widths;
   std::vector<TileDraw> tiles;
-  std::vector<std::string> texts;
+  std::vector<Text> texts;
 
  private:
   int m_penWidth = 1;
+  Rgb m_fontColor = colors::kBlack;
 };
 
 }  // namespace delvora::testing

@@ -1,30 +1,34 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "engine/map_model.h"
-#include "fake_canvas.h"
+#include "tests/support/recording_canvas.h"
 
 namespace delvora::testing {
 
-// A model with an 800x600 map area cleared, default settings and a recording canvas.
-struct EngineFixture {
-  EngineFixture() {
-    model->state.mapWidth = 800;
-    model->state.mapHeight = 600;
-    model->grid.clear(800, 600);
-  }
+// An empty 800x600 map (the grid is large: keep it off the stack).
+inline std::unique_ptr<MapModel> emptyModel() {
+  auto model = std::make_unique<MapModel>();
+  model->state.mapWidth = 800;
+  model->state.mapHeight = 600;
+  model->grid.clear(800, 600);
+  return model;
+}
 
+// An empty 800x600 map with default settings and a recording canvas, for calling single steps.
+struct EngineFixture {
   StepContext ctx() { return StepContext{*model, settings, canvas}; }
 
   // Records a feature as a build step would, counting it.
-  void addFeature(const Rect& r, int type) {
+  void addFeature(const Rect& r, FeatureType type) {
     StepContext c = ctx();
     ++model->state.featureCount;
     UpdateBitMap(c, r.left, r.top, r.right, r.bottom, type);
   }
 
-  std::unique_ptr<MapModel> model = std::make_unique<MapModel>();
+  std::unique_ptr<MapModel> model = emptyModel();
   Settings settings;
   RecordingCanvas canvas;
 };

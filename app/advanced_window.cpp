@@ -45,59 +45,56 @@ AdvancedWindow::AdvancedWindow(Dialogs& dialogs, QWidget* parent)
   layout->addWidget(buildEditGroup());
 
   auto* dirRow = new QHBoxLayout;
-  m_edFluffDir = new QLineEdit(QDir::toNativeSeparators(QDir::currentPath()), this);
-  m_edFluffDir->setReadOnly(true);
-  m_butFluffDir = new QToolButton(this);
-  m_butFluffDir->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-  m_butFluffDir->setAccessibleName(tr("Browse"));
-  dirRow->addWidget(m_edFluffDir, 1);
-  dirRow->addWidget(m_butFluffDir);
+  m_dressingDirEdit = new QLineEdit(this);
+  m_dressingDirEdit->setReadOnly(true);
+  m_dressingDirButton = new QToolButton(this);
+  m_dressingDirButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  m_dressingDirButton->setAccessibleName(tr("Browse"));
+  dirRow->addWidget(m_dressingDirEdit, 1);
+  dirRow->addWidget(m_dressingDirButton);
   layout->addWidget(new QLabel(tr("Dressing Files Directory"), this));
   layout->addLayout(dirRow);
 
-  m_butExit = new QPushButton(tr("Exit"), this);
-  m_butExit->setDefault(true);
-  layout->addWidget(m_butExit, 0, Qt::AlignRight);
+  m_exitButton = new QPushButton(tr("Exit"), this);
+  m_exitButton->setDefault(true);
+  layout->addWidget(m_exitButton, 0, Qt::AlignRight);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(m_chkCorrStairs, &QCheckBox::toggled, this, [this](bool on) { m_corrStairs = on; });
-  connect(m_butEdit, &QPushButton::clicked, this, &AdvancedWindow::butEditClick);
-  connect(m_butFluffDir, &QToolButton::clicked, this, &AdvancedWindow::butFluffDirClick);
-  connect(m_butExit, &QPushButton::clicked, this, &QDialog::accept);
+  connect(m_editButton, &QPushButton::clicked, this, &AdvancedWindow::onEditClicked);
+  connect(m_dressingDirButton, &QToolButton::clicked, this, &AdvancedWindow::onDressingDirClicked);
+  connect(m_exitButton, &QPushButton::clicked, this, &QDialog::accept);
+  // The controls start at the defaults of the settings record.
+  setSettings(Settings{});
 }
 
 QWidget* AdvancedWindow::buildMiscGroup() {
   auto* group = new QGroupBox(tr("Misc Options"), this);
   auto* grid = new QGridLayout(group);
-  m_chkCorrStairs = new QCheckBox(tr("Allow Stairs in corridors"), group);
-  m_chkDress = new QCheckBox(tr("Use internal Dressings"), group);
-  m_chkSnapGrid = new QCheckBox(tr("Snap to Grid"), group);
-  m_chkBackGround = new QCheckBox(tr("Show Background"), group);
-  for (QCheckBox* box : {m_chkCorrStairs, m_chkDress, m_chkSnapGrid, m_chkBackGround}) {
-    box->setChecked(true);
-  }
-  m_chkSnapGrid->setEnabled(false);
-  grid->addWidget(m_chkCorrStairs, 0, 0, 1, 2);
-  grid->addWidget(m_chkDress, 1, 0, 1, 2);
-  grid->addWidget(m_chkSnapGrid, 2, 0, 1, 2);
-  grid->addWidget(m_chkBackGround, 3, 0, 1, 2);
+  m_corridorStairsBox = new QCheckBox(tr("Allow Stairs in corridors"), group);
+  m_internalDressingBox = new QCheckBox(tr("Use internal Dressings"), group);
+  m_snapBox = new QCheckBox(tr("Snap to Grid"), group);
+  m_backgroundBox = new QCheckBox(tr("Show Background"), group);
+  m_snapBox->setEnabled(false);
+  grid->addWidget(m_corridorStairsBox, 0, 0, 1, 2);
+  grid->addWidget(m_internalDressingBox, 1, 0, 1, 2);
+  grid->addWidget(m_snapBox, 2, 0, 1, 2);
+  grid->addWidget(m_backgroundBox, 3, 0, 1, 2);
 
   auto* rollRow = new QHBoxLayout;
-  m_edDressRoll = new QComboBox(group);
-  for (int roll = 1; roll <= 6; ++roll) m_edDressRoll->addItem(QString::number(roll));
-  m_edDressRoll->setCurrentIndex(0);
+  m_dressRollList = new QComboBox(group);
+  for (int roll = 1; roll <= 6; ++roll) m_dressRollList->addItem(QString::number(roll));
   rollRow->addWidget(new QLabel(tr("Add dressing on a roll of a"), group));
-  rollRow->addWidget(m_edDressRoll);
+  rollRow->addWidget(m_dressRollList);
   rollRow->addWidget(new QLabel(tr("or below"), group));
   rollRow->addStretch();
   grid->addLayout(rollRow, 4, 0, 1, 2);
 
-  m_edConcdoor = new PercentEdit(13, group);
-  m_edSecDoor = new PercentEdit(3, group);
+  m_concealedEdit = new PercentEdit(group);
+  m_secretEdit = new PercentEdit(group);
   grid->addWidget(new QLabel(tr("%age doors concealed"), group), 5, 0);
-  grid->addWidget(m_edConcdoor, 5, 1);
+  grid->addWidget(m_concealedEdit, 5, 1);
   grid->addWidget(new QLabel(tr("%age doors secret"), group), 6, 0);
-  grid->addWidget(m_edSecDoor, 6, 1);
+  grid->addWidget(m_secretEdit, 6, 1);
   return group;
 }
 
@@ -113,20 +110,37 @@ QWidget* AdvancedWindow::buildEditGroup() {
   for (int slot = 0; slot < 6; ++slot) {
     grid->addWidget(m_fileButtons[screenOrder[slot]], slot % 3, slot / 3);
   }
-  m_butEdit = new QPushButton(tr("Edit"), group);
-  grid->addWidget(m_butEdit, 0, 2);
+  m_editButton = new QPushButton(tr("Edit"), group);
+  grid->addWidget(m_editButton, 0, 2);
   return group;
 }
 
-void AdvancedWindow::writeSettings(Settings& settings) const {
-  settings.corridorStairs = m_corrStairs;
-  settings.useInternalDressing = m_chkDress->isChecked();
-  settings.snapToGrid = m_chkSnapGrid->isChecked();
-  settings.showBackground = m_chkBackGround->isChecked();
-  settings.dressRoll = m_edDressRoll->currentText().toInt();
-  settings.concealedPercent = m_edConcdoor->percent();
-  settings.secretPercent = m_edSecDoor->percent();
-  settings.dressingDir = toFileNameBytes(QDir::fromNativeSeparators(m_edFluffDir->text()));
+Settings AdvancedWindow::settings() const {
+  Settings settings;
+  settings.corridorStairs = m_corridorStairsBox->isChecked();
+  settings.useInternalDressing = m_internalDressingBox->isChecked();
+  settings.snapToGrid = m_snapBox->isChecked();
+  settings.showBackground = m_backgroundBox->isChecked();
+  settings.dressRoll = m_dressRollList->currentText().toInt();
+  settings.concealedPercent = m_concealedEdit->percent();
+  settings.secretPercent = m_secretEdit->percent();
+  settings.dressingDir = toFileNameBytes(QDir::fromNativeSeparators(m_dressingDirEdit->text()));
+  return settings;
+}
+
+void AdvancedWindow::setSettings(const Settings& settings) {
+  m_corridorStairsBox->setChecked(settings.corridorStairs);
+  m_internalDressingBox->setChecked(settings.useInternalDressing);
+  m_snapBox->setChecked(settings.snapToGrid);
+  m_backgroundBox->setChecked(settings.showBackground);
+  const int roll = m_dressRollList->findText(QString::number(settings.dressRoll));
+  if (roll >= 0) m_dressRollList->setCurrentIndex(roll);
+  m_concealedEdit->setValue(QString::number(settings.concealedPercent));
+  m_secretEdit->setValue(QString::number(settings.secretPercent));
+  const QString folder = settings.dressingDir.empty()
+                             ? QDir::currentPath()
+                             : QFile::decodeName(QByteArray::fromStdString(settings.dressingDir));
+  m_dressingDirEdit->setText(QDir::toNativeSeparators(folder));
 }
 
 QString AdvancedWindow::dressingFileToEdit(const QString& folder) const {
@@ -140,25 +154,25 @@ QString AdvancedWindow::dressingFileToEdit(const QString& folder) const {
   return QFile::decodeName(QByteArray::fromStdString(found.filename().string()));
 }
 
-void AdvancedWindow::butEditClick() {
+void AdvancedWindow::onEditClicked() {
   // A dressing directory that cannot be used leaves the editor in the current directory.
-  const QDir dressingDir(QDir::fromNativeSeparators(m_edFluffDir->text()));
+  const QDir dressingDir(QDir::fromNativeSeparators(m_dressingDirEdit->text()));
   const QString folder = dressingDir.exists() ? dressingDir.absolutePath() : QDir::currentPath();
   const QString fileName = dressingFileToEdit(folder);
   QFile file(QDir(folder).filePath(fileName));
   // A missing file is created under the loader's spelling so that the next load reads it.
   if (!file.exists() && file.open(QIODevice::WriteOnly)) file.close();
 
-  m_butEdit->setEnabled(false);
+  m_editButton->setEnabled(false);
   runEditorAndWait(fileName, folder,
                    [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-  m_butEdit->setEnabled(true);
+  m_editButton->setEnabled(true);
 }
 
-void AdvancedWindow::butFluffDirClick() {
+void AdvancedWindow::onDressingDirClicked() {
   const auto folder = m_dialogs.askFolder(this, tr("Select Dressing Path"), QDir::currentPath());
   if (!folder) return;
-  m_edFluffDir->setText(QDir::toNativeSeparators(*folder));
+  m_dressingDirEdit->setText(QDir::toNativeSeparators(*folder));
   emit dressingDirChosen();
 }
 

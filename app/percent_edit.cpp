@@ -11,13 +11,12 @@ bool isPercentKeyAccepted(QChar c) {
   return (c >= u'0' && c <= u'9') || c == QChar(8) || c == QChar(13);
 }
 
-PercentEdit::PercentEdit(int start, QWidget* parent) : QAbstractSpinBox(parent) {
+PercentEdit::PercentEdit(QWidget* parent) : QAbstractSpinBox(parent) {
   lineEdit()->setMaxLength(2);
   setWrapping(false);
   // The text is kept as typed until the field is left; no correction while typing.
   setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
   setKeyboardTracking(true);
-  lineEdit()->setText(QString::number(start));
 }
 
 void PercentEdit::setValue(const QString& text) {

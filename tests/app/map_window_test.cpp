@@ -133,7 +133,7 @@ void MapWindowTest::initTestCase() {
 
 void MapWindowTest::cleanup() {
   map().close();
-  applySettings(*m_program, Settings{});
+  m_program->options().setSettings(Settings{});
 }
 
 void MapWindowTest::generateEqualsTheEngine_data() {
@@ -171,10 +171,10 @@ void MapWindowTest::generateEqualsTheEngine_data() {
 
 void MapWindowTest::generateEqualsTheEngine() {
   QFETCH(Settings, settings);
-  applySettings(*m_program, settings);
+  m_program->options().setSettings(settings);
   Settings expected = settings;
   expected.dressingDir = m_program->options().settings().dressingDir;
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   const auto direct = runDirect(expected);
   compareModels(map().model(), *direct->model);
   QVERIFY(map().bitmap() == direct->canvas.bitmap());
@@ -217,8 +217,8 @@ void MapWindowTest::dressingMenuFollowsDressing() {
   QFETCH(bool, dressing);
   Settings settings;
   settings.dressing = dressing;
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   const MapWindow::Menu& menu = map().menu();
   QCOMPARE(menu.printDressing->isEnabled(), dressing);
   QCOMPARE(menu.saveDressingAs->isEnabled(), dressing);
@@ -238,8 +238,8 @@ void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
     return s;
   };
   const Settings settings = largest();
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   QCOMPARE(states(), QStringLiteral("xe-e-e"));
   map().menu().lots->trigger();
   QCOMPARE(states(), QStringLiteral("xe-e-e"));
@@ -264,12 +264,12 @@ void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
 
   map().close();
   QCOMPARE(states(), QStringLiteral("-e-exe"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   QCOMPARE(states(), QStringLiteral("xe-e-e"));
 }
 
 void MapWindowTest::aFewAloneDisablesAll() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   map().menu().aFew->trigger();
   const MapWindow::Menu& m = map().menu();
   QVERIFY(m.aFew->isChecked() && !m.lots->isChecked() && !m.some->isChecked());
@@ -285,8 +285,8 @@ void MapWindowTest::windowFitsTheScreen() {
   QFETCH(int, mapSize);
   Settings settings;
   settings.mapSizeIndex = mapSize;
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   QCoreApplication::processEvents();
   const MapSize size = mapSizeFor(mapSize);
   const QSize screen = map().screen()->geometry().size();
@@ -304,7 +304,7 @@ void MapWindowTest::windowFitsTheScreen() {
 }
 
 void MapWindowTest::hoverTextOverRoomCorridorAndRock() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   const Probes probes = findProbes(map().model());
   QVERIFY(probes.room.x() >= 0 && probes.corridor.x() >= 0 && probes.rock.x() >= 0);
   MapView* view = map().view();
@@ -329,16 +329,16 @@ void MapWindowTest::hoverTextOverRoomCorridorAndRock() {
 }
 
 void MapWindowTest::hoverIgnoredWithoutDressing() {
-  QVERIFY(map().generate());
-  const Probes probes = findProbes(map().model());
-  MapView* view = map().view();
-  map().Image1MouseMove(probes.room.x(), probes.room.y());
-  const QString shown = view->hint();
-  QVERIFY(!shown.isEmpty());
-  m_program->options().dressingBox()->setChecked(false);
-  map().Image1MouseMove(probes.rock.x(), probes.rock.y());
-  QCOMPARE(view->hint(), shown);
-  QVERIFY(view->hintEnabled());
+  Settings settings;
+  settings.dressing = false;
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
+  // The options window is disabled while the map is shown: a change there does not reach it.
+  m_program->options().dressingBox()->setChecked(true);
+  const Rect first = parseFeature(map().model().lstWalls.records().front()).rect;
+  map().onMapMouseMoved((first.left + first.right) / 2, (first.top + first.bottom) / 2);
+  QVERIFY(map().view()->hint().isEmpty());
+  QVERIFY(!map().view()->hintEnabled());
 }
 
 void MapWindowTest::tooltipShowsDressingAsTyped() {
@@ -357,10 +357,10 @@ void MapWindowTest::speed() {
   {
     // The first "Generate" of a program, whose map window has never been shown.
     Program fresh(m_dialogs);
-    applySettings(fresh, largest());
+    fresh.options().setSettings(largest());
     QSignalSpy painted(fresh.map().view(), &MapView::painted);
     timer.start();
-    QVERIFY(fresh.map().generate());
+    QVERIFY(generateFromOptions(fresh));
     painted.clear();
     while (painted.isEmpty() && timer.elapsed() < 5000) QCoreApplication::processEvents();
     QVERIFY(!painted.isEmpty());
@@ -368,14 +368,14 @@ void MapWindowTest::speed() {
           static_cast<double>(timer.nsecsElapsed()) / 1e6);
     fresh.map().close();
   }
-  applySettings(*m_program, largest());
+  m_program->options().setSettings(largest());
   MapView* view = map().view();
   qint64 best = std::numeric_limits<qint64>::max();
   for (int run = 0; run < 5; ++run) {
     map().close();
     QSignalSpy painted(view, &MapView::painted);
     timer.start();
-    QVERIFY(map().generate());
+    QVERIFY(generateFromOptions(*m_program));
     painted.clear();
     view->repaint();
     QVERIFY(!painted.isEmpty());
@@ -389,7 +389,7 @@ void MapWindowTest::speed() {
   timer.start();
   for (int i = 0; i < kMoves; ++i) {
     const QPoint at = (i % 2 == 0) ? probes.room : probes.corridor;
-    map().Image1MouseMove(at.x(), at.y());
+    map().onMapMouseMoved(at.x(), at.y());
   }
   qInfo("Tooltip rebuild per mouse move: %.2f us",
         static_cast<double>(timer.nsecsElapsed()) / kMoves / 1e3);

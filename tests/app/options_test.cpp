@@ -20,12 +20,17 @@
 
 using namespace delvora;
 
+Q_DECLARE_METATYPE(delvora::Settings)
+
 class OptionsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void initTestCase();
   void defaultsAreTheEngineDefaults();
+  void settingsRoundTrip_data();
+  void settingsRoundTrip();
+  void dressingNeedsNumberedRooms();
   void listsHoldTheirEntries();
   void numberRoomsGovernsDressing();
   void captionFollowsTitle_data();
@@ -55,32 +60,76 @@ void OptionsTest::initTestCase() {
 }
 
 void OptionsTest::defaultsAreTheEngineDefaults() {
-  const Settings shown = m_program->options().settings();
-  const Settings defaults;
-  QCOMPARE(shown.seed, defaults.seed);
-  QCOMPARE(shown.mapSizeIndex, defaults.mapSizeIndex);
-  QCOMPARE(shown.iterations, defaults.iterations);
-  QVERIFY(shown.roomSize == defaults.roomSize);
-  QVERIFY(shown.corridorStyle == defaults.corridorStyle);
-  QCOMPARE(shown.stairs, defaults.stairs);
-  QCOMPARE(shown.numberRooms, defaults.numberRooms);
-  QCOMPARE(shown.dressing, defaults.dressing);
-  QCOMPARE(shown.drawGrid, defaults.drawGrid);
-  QCOMPARE(shown.river, defaults.river);
-  QCOMPARE(shown.chasm, defaults.chasm);
-  QCOMPARE(shown.snapToGrid, defaults.snapToGrid);
-  QCOMPARE(shown.showBackground, defaults.showBackground);
-  QCOMPARE(shown.concealedPercent, defaults.concealedPercent);
-  QCOMPARE(shown.secretPercent, defaults.secretPercent);
-  QCOMPARE(shown.corridorStairs, defaults.corridorStairs);
-  QCOMPARE(shown.dressRoll, defaults.dressRoll);
-  QCOMPARE(shown.useInternalDressing, defaults.useInternalDressing);
+  Settings shown = m_program->options().settings();
   QCOMPARE(QString::fromStdString(shown.dressingDir), QDir::currentPath());
-  QVERIFY(shown.title.empty());
+  shown.dressingDir.clear();
+  QVERIFY(shown == Settings{});
   // The seed is shown masked and cannot be edited; "Snap to Grid" cannot be changed.
   QCOMPARE(m_program->options().seedEdit()->text(), QStringLiteral("########"));
   QVERIFY(!m_program->options().seedEdit()->isEnabled());
   QVERIFY(!m_program->advanced().snapBox()->isEnabled());
+}
+
+void OptionsTest::settingsRoundTrip_data() {
+  QTest::addColumn<Settings>("settings");
+  Settings largest;
+  largest.mapSizeIndex = 3;
+  largest.iterations = 3000;
+  largest.roomSize = RoomSize::Large;
+  largest.corridorStyle = CorridorStyle::VeryTwisty;
+  largest.stairs = 10;
+  largest.river = true;
+  largest.chasm = true;
+  largest.dressRoll = 6;
+  largest.concealedPercent = 20;
+  largest.secretPercent = 0;
+  largest.title = "The Vault";
+  QTest::newRow("largest") << largest;
+  Settings plain;
+  plain.seed = 7;
+  plain.mapSizeIndex = 0;
+  plain.iterations = 100;
+  plain.roomSize = RoomSize::Tiny;
+  plain.corridorStyle = CorridorStyle::Twisty;
+  plain.numberRooms = false;
+  plain.dressing = false;
+  plain.drawGrid = false;
+  plain.showBackground = false;
+  plain.corridorStairs = false;
+  plain.useInternalDressing = false;
+  plain.title = "  ";
+  QTest::newRow("everything off") << plain;
+  Settings medium;
+  medium.seed = 4294967295u;
+  medium.roomSize = RoomSize::Medium;
+  medium.stairs = 4;
+  medium.dressRoll = 3;
+  medium.concealedPercent = 0;
+  medium.secretPercent = 19;
+  medium.title = "Crypt \xc3\xa9";
+  QTest::newRow("medium, largest seed") << medium;
+}
+
+void OptionsTest::settingsRoundTrip() {
+  QFETCH(Settings, settings);
+  settings.dressingDir = QDir::currentPath().toStdString();
+  OptionsWindow& options = m_program->options();
+  options.setSettings(settings);
+  QVERIFY(options.settings() == settings);
+  options.setSettings(Settings{});
+  QVERIFY(options.settings().title.empty());
+}
+
+void OptionsTest::dressingNeedsNumberedRooms() {
+  Settings settings;
+  settings.numberRooms = false;
+  settings.dressing = true;
+  OptionsWindow& options = m_program->options();
+  options.setSettings(settings);
+  QVERIFY(!options.settings().dressing);
+  QVERIFY(!options.dressingBox()->isEnabled());
+  options.setSettings(Settings{});
+  QVERIFY(options.dressingBox()->isEnabled() && options.dressingBox()->isChecked());
 }
 
 void OptionsTest::listsHoldTheirEntries() {
@@ -123,7 +172,7 @@ void OptionsTest::captionFollowsTitle_data() {
 void OptionsTest::captionFollowsTitle() {
   QFETCH(QString, title);
   QFETCH(QString, caption);
-  QCOMPARE(OptionsWindow::mapCaption(title), caption);
+  QCOMPARE(QString::fromStdString(mapCaption(title.toStdString())), caption);
 }
 
 void OptionsTest::percentEditFiltersAndClamps_data() {
@@ -194,7 +243,7 @@ void OptionsTest::folderChoiceReloadsOrChangesNothing() {
   QSignalSpy reloads(&advanced, &AdvancedWindow::dressingDirChosen);
   const QString before = advanced.dressingDirEdit()->text();
   m_dialogs.folderAnswer.reset();
-  advanced.butFluffDirClick();
+  advanced.onDressingDirClicked();
   QCOMPARE(m_dialogs.lastFolderTitle, QStringLiteral("Select Dressing Path"));
   QCOMPARE(m_dialogs.lastFolderRoot, QDir::currentPath());
   QCOMPARE(advanced.dressingDirEdit()->text(), before);
@@ -203,7 +252,7 @@ void OptionsTest::folderChoiceReloadsOrChangesNothing() {
   QVERIFY(QDir(m_work.path()).mkpath(QStringLiteral("tables")));
   const QString chosen = m_work.filePath(QStringLiteral("tables"));
   m_dialogs.folderAnswer = chosen;
-  advanced.butFluffDirClick();
+  advanced.onDressingDirClicked();
   QCOMPARE(QDir::fromNativeSeparators(advanced.dressingDirEdit()->text()), chosen);
   QCOMPARE(reloads.count(), 1);
   QCOMPARE(QString::fromStdString(m_program->options().settings().dressingDir), chosen);
@@ -242,9 +291,9 @@ void OptionsTest::editOpensTheLoadersFile() {
   advanced.dressingDirEdit()->setText(dressDir);
 
   advanced.fileButton(4)->setChecked(true);  // Traps: the existing lower-case file
-  advanced.butEditClick();
+  advanced.onEditClicked();
   advanced.fileButton(1)->setChecked(true);  // Sounds: missing, made under the loader's name
-  advanced.butEditClick();
+  advanced.onEditClicked();
   QVERIFY(advanced.editButton()->isEnabled());
   QCOMPARE(QString::fromUtf8(readFile(log)),
            QStringLiteral("%1|traps.txt\n%1|Sounds.txt\n").arg(dressDir));
@@ -252,7 +301,7 @@ void OptionsTest::editOpensTheLoadersFile() {
 
   // An editor that cannot be started is not reported.
   qputenv("DELVORA_EDITOR", "/nonexistent/editor");
-  advanced.butEditClick();
+  advanced.onEditClicked();
   QVERIFY(advanced.editButton()->isEnabled());
   QVERIFY(m_dialogs.messages.isEmpty());
   qunsetenv("DELVORA_EDITOR");
@@ -264,14 +313,14 @@ void OptionsTest::helpShowsTheGuideOrNamesTheFile() {
   m_dialogs.messages.clear();
   QFile::remove(QStringLiteral("Delvora.HLP"));
   if (findHelpFile().isEmpty()) {
-    m_program->options().helpClick();
+    m_program->options().onHelpTriggered();
     QCOMPARE(m_dialogs.messages,
              QStringList{QStringLiteral("Cannot find the help file Delvora.HLP")});
   }
   QVERIFY(QFile::copy(QStringLiteral(DELVORA_HELP_SOURCE), QStringLiteral("Delvora.HLP")));
   QCOMPARE(findHelpFile(), QDir::current().absoluteFilePath(QStringLiteral("Delvora.HLP")));
   m_dialogs.messages.clear();
-  m_program->options().helpClick();
+  m_program->options().onHelpTriggered();
   QVERIFY(m_dialogs.messages.isEmpty());
   auto* viewer = m_program->options().findChild<HelpViewer*>();
   QVERIFY(viewer != nullptr);

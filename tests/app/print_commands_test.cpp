@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/map_window.h"
+#include "app/options_window.h"
 #include "app/program.h"
 #include "app_test_support.h"
 
@@ -65,7 +66,7 @@ QString PrintCommandsTest::usePdf(const QString& name) {
 
 void PrintCommandsTest::printMapWritesOneLandscapePage() {
   const QString pdf = usePdf(QStringLiteral("map.pdf"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   map().menu().print->trigger();
   QCOMPARE(pdfPages(pdf), 1);
   QVERIFY(m_dialogs.messages.isEmpty());
@@ -73,7 +74,7 @@ void PrintCommandsTest::printMapWritesOneLandscapePage() {
 
 void PrintCommandsTest::print25mmWritesEveryPageAndReportsCompletion() {
   const QString pdf = usePdf(QStringLiteral("map25.pdf"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   map().menu().printMap25mmScale->trigger();
   QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Printing Completed!")});
   QVERIFY(pdfPages(pdf) > 1);
@@ -82,7 +83,7 @@ void PrintCommandsTest::print25mmWritesEveryPageAndReportsCompletion() {
 
 void PrintCommandsTest::printDressingWritesTheDressing() {
   const QString pdf = usePdf(QStringLiteral("dressing.pdf"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   QVERIFY(map().menu().printDressing->isEnabled());
   map().menu().printDressing->trigger();
   QVERIFY(pdfPages(pdf) >= 1);
@@ -92,13 +93,13 @@ void PrintCommandsTest::printDressingWritesTheDressing() {
 void PrintCommandsTest::dressingCommandsFollowTheDressingOption() {
   Settings settings;
   settings.dressing = false;
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   QVERIFY(!map().menu().printDressing->isEnabled());
   QVERIFY(!map().menu().saveDressingAs->isEnabled());
   QVERIFY(map().menu().print->isEnabled());
   map().close();
-  applySettings(*m_program, Settings{});
+  m_program->options().setSettings(Settings{});
 }
 
 QTEST_MAIN(PrintCommandsTest)

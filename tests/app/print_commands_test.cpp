@@ -1,6 +1,7 @@
 // The map window's print menu: each command writes its pages, here as a PDF through
 // $DELVORA_PRINT_PDF, and reports the 25 mm job's outcome.
 #include <QAction>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QtTest>
 
@@ -35,6 +36,8 @@ class PrintCommandsTest : public QObject {
   void printMapWritesOneLandscapePage();
   void print25mmWritesEveryPageAndReportsCompletion();
   void printDressingWritesTheDressing();
+  void cancelledPdfDialogSaysNothing();
+  void pdfThatCannotBeCreatedIsNamed();
   void dressingCommandsFollowTheDressingOption();
 
  private:
@@ -88,6 +91,35 @@ void PrintCommandsTest::printDressingWritesTheDressing() {
   map().menu().printDressing->trigger();
   QVERIFY(pdfPages(pdf) >= 1);
   QVERIFY(m_dialogs.messages.isEmpty());
+}
+
+void PrintCommandsTest::cancelledPdfDialogSaysNothing() {
+  if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this system has a printer");
+  QVERIFY(generateFromOptions(*m_program));
+  const QStringList before = QDir(m_work.path()).entryList(QDir::Files);
+  m_dialogs.saveAnswer.reset();
+  m_dialogs.saveAsked = 0;
+  map().menu().print->trigger();
+  map().menu().printMap25mmScale->trigger();
+  map().menu().printDressing->trigger();
+  QCOMPARE(m_dialogs.saveAsked, 3);
+  QCOMPARE(m_dialogs.lastSaveRequest.defaultSuffix, QStringLiteral("pdf"));
+  QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.join(u'\n')));
+  QCOMPARE(QDir(m_work.path()).entryList(QDir::Files), before);
+  QVERIFY(map().isEnabled());
+}
+
+void PrintCommandsTest::pdfThatCannotBeCreatedIsNamed() {
+  if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this system has a printer");
+  QVERIFY(generateFromOptions(*m_program));
+  const QString target = m_work.filePath(QStringLiteral("missing/map.pdf"));
+  m_dialogs.saveAnswer = target;
+  map().menu().print->trigger();
+  map().menu().printMap25mmScale->trigger();
+  map().menu().printDressing->trigger();
+  const QString cannot = QStringLiteral("Cannot create file ") + target;
+  QCOMPARE(m_dialogs.messages, (QStringList{cannot, cannot, cannot}));
+  m_dialogs.saveAnswer.reset();
 }
 
 void PrintCommandsTest::dressingCommandsFollowTheDressingOption() {

@@ -17,7 +17,6 @@
 #include "app/options_window.h"
 #include "app/program.h"
 #include "dressing/report.h"
-#include "print/qt/print_commands.h"
 #include "tests/app/app_test_support.h"
 #include "tests/hardening/session_resources.h"
 
@@ -216,10 +215,10 @@ void WindowSessionTest::reportToAFullDeviceOrUnwritableFolder() {
 
 void WindowSessionTest::pdfThatCannotBeWritten() {
   QVERIFY(generateFromOptions(*m_program));
-  const QString message = QString::fromLatin1(kPrinterMissingMessage);
   for (const QString& target :
        {QStringLiteral("/proc/delvora.pdf"), m_work.filePath(QStringLiteral("missing/map.pdf"))}) {
     qputenv("DELVORA_PRINT_PDF", target.toLocal8Bit());
+    const QString message = QStringLiteral("Cannot create file ") + target;
     m_dialogs.messages.clear();
     map().onPrintMap25mmTriggered();
     QCOMPARE(m_dialogs.messages, QStringList{message});
@@ -238,11 +237,11 @@ void WindowSessionTest::pdfOnAFullDiskOrADevice() {
   QTemporaryDir devices;
   const QString full = fullDevice(devices);
   qputenv("DELVORA_PRINT_PDF", full.toLocal8Bit());
-  const QString missing = QString::fromLatin1(kPrinterMissingMessage);
+  const QString refused = QStringLiteral("Cannot create file ") + full;
   map().onPrintMap25mmTriggered();
   map().onPrintMapTriggered();
   map().onPrintDressingTriggered();
-  QCOMPARE(m_dialogs.messages, (QStringList{missing, missing, missing}));
+  QCOMPARE(m_dialogs.messages, (QStringList{refused, refused, refused}));
   QVERIFY2(isCharacterDevice(full), "the device was replaced or removed");
 
   // A disk that fills up during the job: the PDF is cut short, which is reported, not

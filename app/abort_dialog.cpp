@@ -4,15 +4,29 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+#include "print/print_layout.h"
 
 namespace delvora {
+
+int AbortDialog::widthForCaptions(const QWidget& dialog) {
+  QFont bold = dialog.font();
+  bold.setBold(true);
+  const QString widest = QString::fromStdString(pageProgressText(99, 99, 100));
+  // Title bars draw the caption in a bold face between the window icon and the buttons.
+  const int decorations = 4 * dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  return QFontMetrics(bold).horizontalAdvance(widest) + decorations;
+}
 
 AbortDialog::AbortDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowStaysOnTopHint) {
   setWindowTitle(tr("Printing"));
   const double scale = logicalDpiX() / 96.0;
-  const QSize client(qRound(kClientWidth * scale), qRound(kClientHeight * scale));
+  const QSize client(std::max(qRound(kClientWidth * scale), widthForCaptions(*this)),
+                     qRound(kClientHeight * scale));
   setFixedSize(client);
   m_cancelButton = new QPushButton(tr("&Cancel"), this);
   m_cancelButton->setDefault(true);

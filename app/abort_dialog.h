@@ -7,7 +7,8 @@ class QPushButton;
 namespace delvora {
 
 // The print progress window: caption "Printing" (the progress text while a job prints), a
-// "&Cancel" default button, always on top, centred on the screen, without a close button.
+// "&Cancel" default button, always on top, centred on the screen, without title-bar buttons,
+// wide enough for the whole caption of any page.
 class AbortDialog : public QDialog {
   Q_OBJECT
 
@@ -17,6 +18,9 @@ class AbortDialog : public QDialog {
   static constexpr int kClientHeight = 98;
 
   explicit AbortDialog(QWidget* parent = nullptr);
+
+  // The width that shows the longest progress caption in the title bar of dialog's style.
+  static int widthForCaptions(const QWidget& dialog);
 
   // 0 until Cancel is pressed, then -1.
   int cancelFlag() const { return m_cancelFlag; }

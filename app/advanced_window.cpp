@@ -5,17 +5,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
 
+#include "app/design_layout.h"
 #include "app/dialogs.h"
 #include "app/editor_launcher.h"
 #include "app/percent_edit.h"
@@ -39,26 +37,23 @@ AdvancedWindow::AdvancedWindow(Dialogs& dialogs, QWidget* parent)
       m_dialogs(dialogs) {
   setWindowTitle(tr("Advanced Options"));
   move(94, 62);
+  const DesignLayout design(*this);
+  buildMiscGroup(design);
+  buildEditGroup(design);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(buildMiscGroup());
-  layout->addWidget(buildEditGroup());
-
-  auto* dirRow = new QHBoxLayout;
+  design.place(new QLabel(tr("Dressing Files Directory"), this), 8, 286, 290, 16);
   m_dressingDirEdit = new QLineEdit(this);
   m_dressingDirEdit->setReadOnly(true);
+  design.place(m_dressingDirEdit, 8, 304, 290, 24);
   m_dressingDirButton = new QToolButton(this);
   m_dressingDirButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
   m_dressingDirButton->setAccessibleName(tr("Browse"));
-  dirRow->addWidget(m_dressingDirEdit, 1);
-  dirRow->addWidget(m_dressingDirButton);
-  layout->addWidget(new QLabel(tr("Dressing Files Directory"), this));
-  layout->addLayout(dirRow);
-
+  design.place(m_dressingDirButton, 302, 303, 30, 26);
   m_exitButton = new QPushButton(tr("Exit"), this);
   m_exitButton->setDefault(true);
-  layout->addWidget(m_exitButton, 0, Qt::AlignRight);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  design.place(m_exitButton, 339, 302, 80, 28);
+  setFixedSize(design.size(kClientWidth, kClientHeight));
+  fitFont(*this);
 
   connect(m_editButton, &QPushButton::clicked, this, &AdvancedWindow::onEditClicked);
   connect(m_dressingDirButton, &QToolButton::clicked, this, &AdvancedWindow::onDressingDirClicked);
@@ -67,40 +62,36 @@ AdvancedWindow::AdvancedWindow(Dialogs& dialogs, QWidget* parent)
   setSettings(Settings{});
 }
 
-QWidget* AdvancedWindow::buildMiscGroup() {
+void AdvancedWindow::buildMiscGroup(const DesignLayout& design) {
   auto* group = new QGroupBox(tr("Misc Options"), this);
-  auto* grid = new QGridLayout(group);
+  design.place(group, 8, 4, 411, 168);
   m_corridorStairsBox = new QCheckBox(tr("Allow Stairs in corridors"), group);
   m_internalDressingBox = new QCheckBox(tr("Use internal Dressings"), group);
   m_snapBox = new QCheckBox(tr("Snap to Grid"), group);
   m_backgroundBox = new QCheckBox(tr("Show Background"), group);
   m_snapBox->setEnabled(false);
-  grid->addWidget(m_corridorStairsBox, 0, 0, 1, 2);
-  grid->addWidget(m_internalDressingBox, 1, 0, 1, 2);
-  grid->addWidget(m_snapBox, 2, 0, 1, 2);
-  grid->addWidget(m_backgroundBox, 3, 0, 1, 2);
+  design.place(m_corridorStairsBox, 10, 24, 200, 20);
+  design.place(m_internalDressingBox, 10, 48, 200, 20);
+  design.place(m_snapBox, 216, 24, 185, 20);
+  design.place(m_backgroundBox, 216, 48, 185, 20);
 
-  auto* rollRow = new QHBoxLayout;
   m_dressRollList = new QComboBox(group);
   for (int roll = 1; roll <= 6; ++roll) m_dressRollList->addItem(QString::number(roll));
-  rollRow->addWidget(new QLabel(tr("Add dressing on a roll of a"), group));
-  rollRow->addWidget(m_dressRollList);
-  rollRow->addWidget(new QLabel(tr("or below"), group));
-  rollRow->addStretch();
-  grid->addLayout(rollRow, 4, 0, 1, 2);
+  design.place(new QLabel(tr("Add dressing on a roll of a"), group), 10, 80, 180, 16);
+  design.place(m_dressRollList, 194, 76, 50, 24);
+  design.place(new QLabel(tr("or below"), group), 250, 80, 100, 16);
 
   m_concealedEdit = new PercentEdit(group);
   m_secretEdit = new PercentEdit(group);
-  grid->addWidget(new QLabel(tr("%age doors concealed"), group), 5, 0);
-  grid->addWidget(m_concealedEdit, 5, 1);
-  grid->addWidget(new QLabel(tr("%age doors secret"), group), 6, 0);
-  grid->addWidget(m_secretEdit, 6, 1);
-  return group;
+  design.place(new QLabel(tr("%age doors concealed"), group), 10, 112, 180, 16);
+  design.place(m_concealedEdit, 194, 108, 50, 24);
+  design.place(new QLabel(tr("%age doors secret"), group), 10, 140, 180, 16);
+  design.place(m_secretEdit, 194, 136, 50, 24);
 }
 
-QWidget* AdvancedWindow::buildEditGroup() {
+void AdvancedWindow::buildEditGroup(const DesignLayout& design) {
   auto* group = new QGroupBox(tr("Edit Dungeon Dressing"), this);
-  auto* grid = new QGridLayout(group);
+  design.place(group, 8, 178, 411, 100);
   for (std::size_t i = 0; i < m_fileButtons.size(); ++i) {
     m_fileButtons[i] = new QRadioButton(QString::fromLatin1(kFileCaptions[i]), group);
   }
@@ -108,11 +99,11 @@ QWidget* AdvancedWindow::buildEditGroup() {
   // On screen: Descriptions, Items, Sounds in the first column; Smells, Traps, Treasure next.
   const std::array<int, 6> screenOrder = {0, 3, 1, 2, 4, 5};
   for (int slot = 0; slot < 6; ++slot) {
-    grid->addWidget(m_fileButtons[screenOrder[slot]], slot % 3, slot / 3);
+    design.place(m_fileButtons[screenOrder[slot]], 10 + (slot / 3) * 140, 24 + (slot % 3) * 24, 130,
+                 20);
   }
   m_editButton = new QPushButton(tr("Edit"), group);
-  grid->addWidget(m_editButton, 0, 2);
-  return group;
+  design.place(m_editButton, 300, 42, 95, 30);
 }
 
 Settings AdvancedWindow::settings() const {
@@ -143,6 +134,12 @@ void AdvancedWindow::setSettings(const Settings& settings) {
   m_dressingDirEdit->setText(QDir::toNativeSeparators(folder));
 }
 
+void AdvancedWindow::done(int result) {
+  m_concealedEdit->clampText();
+  m_secretEdit->clampText();
+  QDialog::done(result);
+}
+
 QString AdvancedWindow::dressingFileToEdit(const QString& folder) const {
   std::size_t table = m_fileButtons.size() - 1;  // Treasure when none of the others is checked
   for (std::size_t i = 0; i + 1 < m_fileButtons.size(); ++i) {
@@ -164,9 +161,11 @@ void AdvancedWindow::onEditClicked() {
   if (!file.exists() && file.open(QIODevice::WriteOnly)) file.close();
 
   m_editButton->setEnabled(false);
-  runEditorAndWait(fileName, folder,
-                   [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  const bool edited = runEditorAndWait(fileName, folder, [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  });
   m_editButton->setEnabled(true);
+  if (!edited) m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
 }
 
 void AdvancedWindow::onDressingDirClicked() {

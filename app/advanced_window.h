@@ -14,6 +14,7 @@ class QToolButton;
 
 namespace delvora {
 
+class DesignLayout;
 class Dialogs;
 class PercentEdit;
 
@@ -23,6 +24,10 @@ class AdvancedWindow : public QDialog {
   Q_OBJECT
 
  public:
+  // The client area in design pixels (DesignLayout).
+  static constexpr int kClientWidth = 427;
+  static constexpr int kClientHeight = 342;
+
   explicit AdvancedWindow(Dialogs& dialogs, QWidget* parent = nullptr);
 
   // This window's half of the generation settings as the controls stand; the other fields keep
@@ -58,9 +63,14 @@ class AdvancedWindow : public QDialog {
   // The user chose a new dressing directory: the tables are to be reloaded at once.
   void dressingDirChosen();
 
+ protected:
+  // However the window closes (Exit, Enter, Escape, the title bar), the percentage edits show
+  // the values the generation will use.
+  void done(int result) override;
+
  private:
-  QWidget* buildMiscGroup();
-  QWidget* buildEditGroup();
+  void buildMiscGroup(const DesignLayout& design);
+  void buildEditGroup(const DesignLayout& design);
 
   Dialogs& m_dialogs;
   QCheckBox* m_corridorStairsBox = nullptr;

@@ -53,9 +53,13 @@ void MapWindow::onEditTriggered() {
     m_dialogs.showMessage(this, fromDressingBytes(writeError));
     return;
   }
-  // An editor that cannot be started is not reported: the file is read back unchanged.
-  runEditorAndWait(fileName, QDir::currentPath(),
-                   [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  if (!runEditorAndWait(fileName, QDir::currentPath(), [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      })) {
+    // Nothing was edited, so the dressing stays as it is.
+    m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
+    return;
+  }
   const std::string readError = ReWriteFluff(*m_model, m_tables, kEditingFileName);
   if (!readError.empty()) m_dialogs.showMessage(this, fromDressingBytes(readError));
 }

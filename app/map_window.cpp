@@ -5,7 +5,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/dialogs.h"
@@ -17,6 +19,12 @@
 #include "print/qt/print_commands.h"
 
 namespace delvora {
+namespace {
+
+// Where the top-left corner of the window's frame opens on the screen.
+constexpr QPoint kFramePosition{2, 1};
+
+}  // namespace
 
 MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
@@ -26,13 +34,14 @@ MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
       m_printUi(std::make_unique<WindowPrintUi>(*this, dialogs)) {
   setWindowTitle(QStringLiteral("Delvora"));
   setWindowModality(Qt::ApplicationModal);
-  move(2, 1);
+  move(kFramePosition);
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(new LegendStrip(central));
+  m_legend = new LegendStrip(central);
+  layout->addWidget(m_legend);
   m_scrollArea = new QScrollArea(central);
   m_scrollArea->setFrameShape(QFrame::NoFrame);
   m_scrollArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -51,10 +60,7 @@ MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
     }
     m_generateTimer.invalidate();
   });
-  // The window system's window is made now, at start-up, so that the first "Generate" does not
-  // wait for it.
   ensurePolished();
-  winId();
 }
 
 MapWindow::~MapWindow() = default;
@@ -119,9 +125,18 @@ void MapWindow::showModal(const Settings& settings) {
 }
 
 void MapWindow::prepareShowing() {
+  // The window system's window is made anew for every showing: the position given before it
+  // exists is that of the frame, title bar included.
+  if (!isVisible() && testAttribute(Qt::WA_WState_Created)) destroy();
+  move(kFramePosition);
   // Auto-size on and the normal window state: the window grows to fit the new picture.
   setMinimumSize(0, 0);
-  if (isMaximized()) showNormal();
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setWindowState(windowState() & ~Qt::WindowMaximized);
+  // Nothing of an earlier map is left: no hover text, no scroll position.
+  m_view->switchHintOff();
+  m_scrollArea->horizontalScrollBar()->setValue(0);
+  m_scrollArea->verticalScrollBar()->setValue(0);
   m_menu.lots->setChecked(true);
   m_menu.some->setChecked(false);
   m_menu.aFew->setChecked(false);
@@ -149,17 +164,23 @@ void MapWindow::showPicture() {
 
 void MapWindow::fitWindow() {
   const QSize picture = m_view->size();
+  // The window that shows the whole map under the legend strip; it never grows beyond that,
+  // so no grey shows around the map.
+  const int width = std::max(picture.width(), m_legend->minimumWidth());
+  const QSize fitted(width,
+                     menuBar()->heightForWidth(width) + LegendStrip::kHeight + picture.height());
   const QSize screenSize = screen()->geometry().size();
   if (picture.width() >= screenSize.width() || picture.height() >= screenSize.height()) {
     // Auto-size off: the view fills the client area below the legend strip.
     m_scrollArea->setMinimumSize(0, 0);
+    setMinimumSize(0, 0);
+    setMaximumSize(fitted);
     showMaximized();
     return;
   }
+  // A single fixed border: the user cannot resize the window.
   m_scrollArea->setMinimumSize(picture);
-  layout()->invalidate();
-  layout()->activate();
-  resize(minimumSizeHint());
+  setFixedSize(fitted);
   show();
 }
 

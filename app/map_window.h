@@ -15,6 +15,7 @@ class QScrollArea;
 namespace delvora {
 
 class Dialogs;
+class LegendStrip;
 class MapView;
 class WindowPrintUi;
 struct PrintSession;
@@ -110,6 +111,7 @@ class MapWindow : public QMainWindow {
   std::unique_ptr<PrintSession> m_printSession;
   std::unique_ptr<WindowPrintUi> m_printUi;
   Menu m_menu;
+  LegendStrip* m_legend = nullptr;
   MapView* m_view = nullptr;
   QScrollArea* m_scrollArea = nullptr;
   // True while a build or a clean-up runs: the window may repaint but not be closed.

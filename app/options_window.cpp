@@ -5,19 +5,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <array>
 
 #include "app/about_window.h"
 #include "app/advanced_window.h"
+#include "app/design_layout.h"
 #include "app/dialogs.h"
 #include "app/help_viewer.h"
 #include "app/map_window.h"
@@ -32,6 +31,21 @@ const QStringList kIterations = {
     QStringLiteral("2000"), QStringLiteral("2500"), QStringLiteral("3000")};
 const QStringList kMapSizes = {QStringLiteral("640x480"), QStringLiteral("800x600"),
                                QStringLiteral("1024x768"), QStringLiteral("1280x1024")};
+
+const QStringList kStairs = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                             QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                             QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
+                             QStringLiteral("9"), QStringLiteral("10")};
+
+// The buttons of a group box one below the other, 22 design pixels apart.
+void placeInColumn(const DesignLayout& design, std::initializer_list<QAbstractButton*> buttons,
+                   int width) {
+  int top = 24;
+  for (QAbstractButton* button : buttons) {
+    design.place(button, 10, top, width, 20);
+    top += 22;
+  }
+}
 
 QComboBox* fixedList(const QStringList& entries, QWidget* parent) {
   auto* list = new QComboBox(parent);
@@ -53,55 +67,19 @@ OptionsWindow::OptionsWindow(Dialogs& dialogs, QWidget* parent)
       m_dialogs(dialogs) {
   setWindowTitle(QStringLiteral("Delvora Demo"));
   move(45, 36);
-
-  m_iterationsList = fixedList(kIterations, this);
-  m_mapSizeList = fixedList(kMapSizes, this);
-  QStringList stairs;
-  for (int n = 0; n <= 10; ++n) stairs << QString::number(n);
-  m_stairsList = fixedList(stairs, this);
-  m_seedEdit = new QLineEdit(this);
-  m_seedEdit->setMaxLength(8);
-  m_seedEdit->setReadOnly(true);
-  m_seedEdit->setEnabled(false);
-  m_titleEdit = new QLineEdit(this);
-  m_generateButton = new QPushButton(tr("Generate"), this);
-  m_reseedButton = new QPushButton(tr("Reseed"), this);
-  m_reseedButton->setEnabled(false);
-  m_advancedButton = new QPushButton(tr("Advanced"), this);
-  m_exitButton = new QPushButton(tr("Exit"), this);
-  // Enter on a focused button presses it; anywhere else it presses "Generate" (keyPressEvent).
-  for (QPushButton* button : {m_generateButton, m_reseedButton, m_advancedButton, m_exitButton}) {
-    button->setAutoDefault(true);
-  }
-  m_generateButton->setDefault(true);
-
   auto* central = new QWidget(this);
-  auto* grid = new QGridLayout(central);
-  grid->addWidget(buildRoomSizeGroup(), 0, 0, 2, 1);
-  grid->addWidget(buildCorridorGroup(), 2, 0, 2, 1);
-  grid->addWidget(buildMiscGroup(), 0, 1, 4, 1);
-  auto* fields = new QGridLayout;
-  const std::array<std::pair<const char*, QWidget*>, 5> rows = {{
-      {"Map Size", m_mapSizeList},
-      {"Iterations", m_iterationsList},
-      {"No of Staircases", m_stairsList},
-      {"Random Seed", m_seedEdit},
-      {"Title", m_titleEdit},
-  }};
-  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-    fields->addWidget(new QLabel(tr(rows[row].first), central), row, 0);
-    fields->addWidget(rows[row].second, row, 1);
-  }
-  fields->addWidget(m_reseedButton, 3, 2);
-  grid->addLayout(fields, 0, 2, 3, 1);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {m_generateButton, m_advancedButton, m_exitButton}) {
-    buttons->addWidget(button);
-  }
-  grid->addLayout(buttons, 3, 2);
   setCentralWidget(central);
   buildMenu();
+  const DesignLayout design(*this);
+  buildRoomSizeGroup(central, design);
+  buildCorridorGroup(central, design);
+  buildMiscGroup(central, design);
+  buildFields(central, design);
+  buildButtons(central, design);
   applyTabOrder();
+  // The client area below the menu bar has the design size.
+  central->setFixedSize(design.size(kClientWidth, kClientHeight));
+  fitFont(*this);
 
   connect(m_numberRoomsBox, &QCheckBox::toggled, this, &OptionsWindow::onNumberRoomsToggled);
   connect(m_generateButton, &QPushButton::clicked, this, &OptionsWindow::onGenerateClicked);
@@ -116,43 +94,82 @@ OptionsWindow::~OptionsWindow() {
   QFile::remove(QStringLiteral("DVTemp.txt"));
 }
 
-QWidget* OptionsWindow::buildRoomSizeGroup() {
-  auto* group = new QGroupBox(tr("Room Size"), this);
-  auto* layout = new QVBoxLayout(group);
+void OptionsWindow::buildRoomSizeGroup(QWidget* central, const DesignLayout& design) {
+  auto* group = new QGroupBox(tr("Room Size"), central);
+  design.place(group, 8, 4, 112, 120);
   m_tinyButton = new QRadioButton(tr("Tiny"), group);
   m_smallButton = new QRadioButton(tr("Small"), group);
   m_mediumButton = new QRadioButton(tr("Medium"), group);
   m_largeButton = new QRadioButton(tr("Large"), group);
-  for (QRadioButton* button : {m_tinyButton, m_smallButton, m_mediumButton, m_largeButton}) {
-    layout->addWidget(button);
-  }
-  return group;
+  placeInColumn(design, {m_tinyButton, m_smallButton, m_mediumButton, m_largeButton}, 96);
 }
 
-QWidget* OptionsWindow::buildCorridorGroup() {
-  auto* group = new QGroupBox(tr("Corridors"), this);
-  auto* layout = new QVBoxLayout(group);
+void OptionsWindow::buildCorridorGroup(QWidget* central, const DesignLayout& design) {
+  auto* group = new QGroupBox(tr("Corridors"), central);
+  design.place(group, 8, 130, 112, 96);
   m_straightButton = new QRadioButton(tr("Straight"), group);
   m_twistyButton = new QRadioButton(tr("Twisty"), group);
   m_veryTwistyButton = new QRadioButton(tr("Very Twisty"), group);
-  for (QRadioButton* button : {m_straightButton, m_twistyButton, m_veryTwistyButton}) {
-    layout->addWidget(button);
-  }
-  return group;
+  placeInColumn(design, {m_straightButton, m_twistyButton, m_veryTwistyButton}, 96);
 }
 
-QWidget* OptionsWindow::buildMiscGroup() {
-  auto* group = new QGroupBox(tr("Misc Options"), this);
-  auto* layout = new QVBoxLayout(group);
+void OptionsWindow::buildMiscGroup(QWidget* central, const DesignLayout& design) {
+  auto* group = new QGroupBox(tr("Misc Options"), central);
+  design.place(group, 128, 4, 132, 142);
   m_numberRoomsBox = new QCheckBox(tr("Number Rooms"), group);
   m_dressingBox = new QCheckBox(tr("Dressing"), group);
   m_gridBox = new QCheckBox(tr("Show Grid"), group);
   m_riverBox = new QCheckBox(tr("River"), group);
   m_chasmBox = new QCheckBox(tr("Chasm"), group);
-  for (QCheckBox* box : {m_numberRoomsBox, m_dressingBox, m_gridBox, m_riverBox, m_chasmBox}) {
-    layout->addWidget(box);
+  placeInColumn(design, {m_numberRoomsBox, m_dressingBox, m_gridBox, m_riverBox, m_chasmBox}, 116);
+}
+
+void OptionsWindow::buildFields(QWidget* central, const DesignLayout& design) {
+  m_stairsList = fixedList(kStairs, central);
+  design.place(new QLabel(tr("No of Staircases"), central), 128, 154, 132, 16);
+  design.place(m_stairsList, 128, 172, 64, 24);
+
+  m_mapSizeList = fixedList(kMapSizes, central);
+  m_iterationsList = fixedList(kIterations, central);
+  m_seedEdit = new QLineEdit(central);
+  m_seedEdit->setMaxLength(8);
+  m_seedEdit->setReadOnly(true);
+  m_seedEdit->setEnabled(false);
+  m_titleEdit = new QLineEdit(central);
+  m_reseedButton = new QPushButton(tr("Reseed"), central);
+  m_reseedButton->setEnabled(false);
+  // Each caption above its field, in the right-hand column.
+  struct Field {
+    const char* caption;
+    QWidget* field;
+    int width;
+  };
+  const std::array<Field, 4> fields = {{
+      {"Map Size", m_mapSizeList, 120},
+      {"Iterations", m_iterationsList, 120},
+      {"Random Seed", m_seedEdit, 90},
+      {"Title", m_titleEdit, 173},
+  }};
+  for (std::size_t row = 0; row < fields.size(); ++row) {
+    const int top = 4 + static_cast<int>(row) * 46;
+    design.place(new QLabel(tr(fields[row].caption), central), 270, top, 173, 16);
+    design.place(fields[row].field, 270, top + 16, fields[row].width, 24);
   }
-  return group;
+  design.place(m_reseedButton, 368, 112, 75, 24);
+}
+
+void OptionsWindow::buildButtons(QWidget* central, const DesignLayout& design) {
+  m_generateButton = new QPushButton(tr("Generate"), central);
+  m_advancedButton = new QPushButton(tr("Advanced"), central);
+  m_exitButton = new QPushButton(tr("Exit"), central);
+  design.place(m_generateButton, 128, 244, 100, 32);
+  design.place(m_advancedButton, 236, 244, 100, 32);
+  design.place(m_exitButton, 343, 244, 100, 32);
+  // Enter on a focused button presses it; anywhere else it presses "Generate" (keyPressEvent).
+  for (QPushButton* button : {m_generateButton, m_reseedButton, m_advancedButton, m_exitButton}) {
+    button->setAutoDefault(true);
+  }
+  m_generateButton->setDefault(true);
 }
 
 void OptionsWindow::buildMenu() {

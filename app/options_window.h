@@ -15,6 +15,7 @@ namespace delvora {
 
 class AboutWindow;
 class AdvancedWindow;
+class DesignLayout;
 class Dialogs;
 class HelpViewer;
 class MapWindow;
@@ -25,6 +26,10 @@ class OptionsWindow : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The client area below the menu bar in design pixels (DesignLayout).
+  static constexpr int kClientWidth = 451;
+  static constexpr int kClientHeight = 286;
+
   explicit OptionsWindow(Dialogs& dialogs, QWidget* parent = nullptr);
   // Deletes the editing file "DVTemp.txt" of the working directory (a missing file is fine).
   ~OptionsWindow() override;
@@ -67,9 +72,11 @@ class OptionsWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QWidget* buildRoomSizeGroup();
-  QWidget* buildCorridorGroup();
-  QWidget* buildMiscGroup();
+  void buildRoomSizeGroup(QWidget* central, const DesignLayout& design);
+  void buildCorridorGroup(QWidget* central, const DesignLayout& design);
+  void buildMiscGroup(QWidget* central, const DesignLayout& design);
+  void buildFields(QWidget* central, const DesignLayout& design);
+  void buildButtons(QWidget* central, const DesignLayout& design);
   void buildMenu();
   void applyTabOrder();
 

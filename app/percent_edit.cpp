@@ -58,9 +58,10 @@ QAbstractSpinBox::StepEnabled PercentEdit::stepEnabled() const {
 
 void PercentEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
-  // Keys that type nothing (arrows, Delete, Home ...) are not characters and pass; every typed
-  // character, control characters such as Ctrl+V included, goes through the filter.
-  if (typed.size() == 1 && !isPercentKeyAccepted(typed.front())) {
+  // Keys that type nothing (arrows, Delete, Home ...) are not characters and pass, and so does
+  // Escape, which closes the window; every typed character, control characters such as Ctrl+V
+  // included, goes through the filter.
+  if (typed.size() == 1 && event->key() != Qt::Key_Escape && !isPercentKeyAccepted(typed.front())) {
     QApplication::beep();
     event->accept();
     return;

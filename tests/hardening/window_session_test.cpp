@@ -146,10 +146,11 @@ void WindowSessionTest::editorThatCrashesKeepsTheDressing() {
   map().onEditTriggered();
   QVERIFY(m_dialogs.messages.isEmpty());
   QCOMPARE(report(), before);
-  // An editor that cannot be started at all reads the file back unchanged too.
+  // An editor that cannot be started at all is reported and changes nothing.
   qputenv("DELVORA_EDITOR", "/nonexistent-delvora/editor");
   map().onEditTriggered();
-  QVERIFY(m_dialogs.messages.isEmpty());
+  QCOMPARE(m_dialogs.messages.size(), 1);
+  QVERIFY(m_dialogs.messages.front().contains(QStringLiteral("DELVORA_EDITOR")));
   QCOMPARE(report(), before);
 }
 

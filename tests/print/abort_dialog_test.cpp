@@ -40,9 +40,17 @@ TEST(AbortDialog, CaptionSizeButtonAndCancelFlag) {
   AbortDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), "Printing");
   const double scale = dialog.logicalDpiX() / 96.0;
-  EXPECT_EQ(dialog.size(), QSize(qRound(174 * scale), qRound(98 * scale)));
+  EXPECT_EQ(dialog.height(), qRound(98 * scale));
+  // At least the design width, and wide enough for the longest page caption in the title bar.
+  EXPECT_EQ(dialog.width(), std::max(qRound(174 * scale), AbortDialog::widthForCaptions(dialog)));
+  QFont bold = dialog.font();
+  bold.setBold(true);
+  EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance("Printing Page 12:10 - 100%"));
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+  for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                      Qt::WindowMaximizeButtonHint, Qt::WindowSystemMenuHint}) {
+    EXPECT_FALSE(dialog.windowFlags() & button);
+  }
   ASSERT_NE(dialog.cancelButton(), nullptr);
   EXPECT_EQ(dialog.cancelButton()->text(), "&Cancel");
   EXPECT_TRUE(dialog.cancelButton()->isDefault());

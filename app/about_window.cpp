@@ -1,5 +1,6 @@
 #include "app/about_window.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -42,6 +43,10 @@ AboutWindow::AboutWindow(QWidget* parent)
   ok->setGeometry(158, 186, 73, 33);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
 }
 
 }  // namespace delvora

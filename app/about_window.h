@@ -11,6 +11,11 @@ class AboutWindow : public QDialog {
 
  public:
   explicit AboutWindow(QWidget* parent = nullptr);
+
+ protected:
+  // The window has no title-bar buttons: a close request from the window system is refused,
+  // so "OK" (or Escape) is the way out.
+  void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace delvora

@@ -5,17 +5,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
 
+#include "app/design_layout.h"
 #include "app/dialogs.h"
 #include "app/editor_launcher.h"
 #include "app/percent_edit.h"
@@ -39,71 +37,61 @@ AdvancedWindow::AdvancedWindow(Dialogs& dialogs, QWidget* parent)
       m_dialogs(dialogs) {
   setWindowTitle(tr("Advanced Options"));
   move(94, 62);
+  const DesignLayout design(*this);
+  buildMiscGroup(design);
+  buildEditGroup(design);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(buildMiscGroup());
-  layout->addWidget(buildEditGroup());
+  design.place(new QLabel(tr("Dressing Files Directory"), this), 8, 286, 290, 16);
+  m_dressingDirEdit = new QLineEdit(this);
+  m_dressingDirEdit->setReadOnly(true);
+  design.place(m_dressingDirEdit, 8, 304, 290, 24);
+  m_dressingDirButton = new QToolButton(this);
+  m_dressingDirButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  m_dressingDirButton->setAccessibleName(tr("Browse"));
+  design.place(m_dressingDirButton, 302, 303, 30, 26);
+  m_exitButton = new QPushButton(tr("Exit"), this);
+  m_exitButton->setDefault(true);
+  design.place(m_exitButton, 339, 302, 80, 28);
+  setFixedSize(design.size(kClientWidth, kClientHeight));
+  fitFont(*this);
 
-  auto* dirRow = new QHBoxLayout;
-  m_edFluffDir = new QLineEdit(QDir::toNativeSeparators(QDir::currentPath()), this);
-  m_edFluffDir->setReadOnly(true);
-  m_butFluffDir = new QToolButton(this);
-  m_butFluffDir->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-  m_butFluffDir->setAccessibleName(tr("Browse"));
-  dirRow->addWidget(m_edFluffDir, 1);
-  dirRow->addWidget(m_butFluffDir);
-  layout->addWidget(new QLabel(tr("Dressing Files Directory"), this));
-  layout->addLayout(dirRow);
-
-  m_butExit = new QPushButton(tr("Exit"), this);
-  m_butExit->setDefault(true);
-  layout->addWidget(m_butExit, 0, Qt::AlignRight);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
-
-  connect(m_chkCorrStairs, &QCheckBox::toggled, this, [this](bool on) { m_corrStairs = on; });
-  connect(m_butEdit, &QPushButton::clicked, this, &AdvancedWindow::butEditClick);
-  connect(m_butFluffDir, &QToolButton::clicked, this, &AdvancedWindow::butFluffDirClick);
-  connect(m_butExit, &QPushButton::clicked, this, &QDialog::accept);
+  connect(m_editButton, &QPushButton::clicked, this, &AdvancedWindow::onEditClicked);
+  connect(m_dressingDirButton, &QToolButton::clicked, this, &AdvancedWindow::onDressingDirClicked);
+  connect(m_exitButton, &QPushButton::clicked, this, &QDialog::accept);
+  // The controls start at the defaults of the settings record.
+  setSettings(Settings{});
 }
 
-QWidget* AdvancedWindow::buildMiscGroup() {
+void AdvancedWindow::buildMiscGroup(const DesignLayout& design) {
   auto* group = new QGroupBox(tr("Misc Options"), this);
-  auto* grid = new QGridLayout(group);
-  m_chkCorrStairs = new QCheckBox(tr("Allow Stairs in corridors"), group);
-  m_chkDress = new QCheckBox(tr("Use internal Dressings"), group);
-  m_chkSnapGrid = new QCheckBox(tr("Snap to Grid"), group);
-  m_chkBackGround = new QCheckBox(tr("Show Background"), group);
-  for (QCheckBox* box : {m_chkCorrStairs, m_chkDress, m_chkSnapGrid, m_chkBackGround}) {
-    box->setChecked(true);
-  }
-  m_chkSnapGrid->setEnabled(false);
-  grid->addWidget(m_chkCorrStairs, 0, 0, 1, 2);
-  grid->addWidget(m_chkDress, 1, 0, 1, 2);
-  grid->addWidget(m_chkSnapGrid, 2, 0, 1, 2);
-  grid->addWidget(m_chkBackGround, 3, 0, 1, 2);
+  design.place(group, 8, 4, 411, 168);
+  m_corridorStairsBox = new QCheckBox(tr("Allow Stairs in corridors"), group);
+  m_internalDressingBox = new QCheckBox(tr("Use internal Dressings"), group);
+  m_snapBox = new QCheckBox(tr("Snap to Grid"), group);
+  m_backgroundBox = new QCheckBox(tr("Show Background"), group);
+  m_snapBox->setEnabled(false);
+  design.place(m_corridorStairsBox, 10, 24, 200, 20);
+  design.place(m_internalDressingBox, 10, 48, 200, 20);
+  design.place(m_snapBox, 216, 24, 185, 20);
+  design.place(m_backgroundBox, 216, 48, 185, 20);
 
-  auto* rollRow = new QHBoxLayout;
-  m_edDressRoll = new QComboBox(group);
-  for (int roll = 1; roll <= 6; ++roll) m_edDressRoll->addItem(QString::number(roll));
-  m_edDressRoll->setCurrentIndex(0);
-  rollRow->addWidget(new QLabel(tr("Add dressing on a roll of a"), group));
-  rollRow->addWidget(m_edDressRoll);
-  rollRow->addWidget(new QLabel(tr("or below"), group));
-  rollRow->addStretch();
-  grid->addLayout(rollRow, 4, 0, 1, 2);
+  m_dressRollList = new QComboBox(group);
+  for (int roll = 1; roll <= 6; ++roll) m_dressRollList->addItem(QString::number(roll));
+  design.place(new QLabel(tr("Add dressing on a roll of a"), group), 10, 80, 180, 16);
+  design.place(m_dressRollList, 194, 76, 50, 24);
+  design.place(new QLabel(tr("or below"), group), 250, 80, 100, 16);
 
-  m_edConcdoor = new PercentEdit(13, group);
-  m_edSecDoor = new PercentEdit(3, group);
-  grid->addWidget(new QLabel(tr("%age doors concealed"), group), 5, 0);
-  grid->addWidget(m_edConcdoor, 5, 1);
-  grid->addWidget(new QLabel(tr("%age doors secret"), group), 6, 0);
-  grid->addWidget(m_edSecDoor, 6, 1);
-  return group;
+  m_concealedEdit = new PercentEdit(group);
+  m_secretEdit = new PercentEdit(group);
+  design.place(new QLabel(tr("%age doors concealed"), group), 10, 112, 180, 16);
+  design.place(m_concealedEdit, 194, 108, 50, 24);
+  design.place(new QLabel(tr("%age doors secret"), group), 10, 140, 180, 16);
+  design.place(m_secretEdit, 194, 136, 50, 24);
 }
 
-QWidget* AdvancedWindow::buildEditGroup() {
+void AdvancedWindow::buildEditGroup(const DesignLayout& design) {
   auto* group = new QGroupBox(tr("Edit Dungeon Dressing"), this);
-  auto* grid = new QGridLayout(group);
+  design.place(group, 8, 178, 411, 100);
   for (std::size_t i = 0; i < m_fileButtons.size(); ++i) {
     m_fileButtons[i] = new QRadioButton(latin1(kDressingCategories[i].caption), group);
   }
@@ -111,22 +99,45 @@ QWidget* AdvancedWindow::buildEditGroup() {
   // On screen: Descriptions, Items, Sounds in the first column; Smells, Traps, Treasure next.
   const std::array<int, 6> screenOrder = {0, 3, 1, 2, 4, 5};
   for (int slot = 0; slot < 6; ++slot) {
-    grid->addWidget(m_fileButtons[screenOrder[slot]], slot % 3, slot / 3);
+    design.place(m_fileButtons[screenOrder[slot]], 10 + (slot / 3) * 140, 24 + (slot % 3) * 24, 130,
+                 20);
   }
-  m_butEdit = new QPushButton(tr("Edit"), group);
-  grid->addWidget(m_butEdit, 0, 2);
-  return group;
+  m_editButton = new QPushButton(tr("Edit"), group);
+  design.place(m_editButton, 300, 42, 95, 30);
 }
 
-void AdvancedWindow::writeSettings(Settings& settings) const {
-  settings.corridorStairs = m_corrStairs;
-  settings.useInternalDressing = m_chkDress->isChecked();
-  settings.snapToGrid = m_chkSnapGrid->isChecked();
-  settings.showBackground = m_chkBackGround->isChecked();
-  settings.dressRoll = m_edDressRoll->currentText().toInt();
-  settings.concealedPercent = m_edConcdoor->percent();
-  settings.secretPercent = m_edSecDoor->percent();
-  settings.dressingDir = toFileNameBytes(QDir::fromNativeSeparators(m_edFluffDir->text()));
+Settings AdvancedWindow::settings() const {
+  Settings settings;
+  settings.corridorStairs = m_corridorStairsBox->isChecked();
+  settings.useInternalDressing = m_internalDressingBox->isChecked();
+  settings.snapToGrid = m_snapBox->isChecked();
+  settings.showBackground = m_backgroundBox->isChecked();
+  settings.dressRoll = m_dressRollList->currentText().toInt();
+  settings.concealedPercent = m_concealedEdit->percent();
+  settings.secretPercent = m_secretEdit->percent();
+  settings.dressingDir = toFileNameBytes(QDir::fromNativeSeparators(m_dressingDirEdit->text()));
+  return settings;
+}
+
+void AdvancedWindow::setSettings(const Settings& settings) {
+  m_corridorStairsBox->setChecked(settings.corridorStairs);
+  m_internalDressingBox->setChecked(settings.useInternalDressing);
+  m_snapBox->setChecked(settings.snapToGrid);
+  m_backgroundBox->setChecked(settings.showBackground);
+  const int roll = m_dressRollList->findText(QString::number(settings.dressRoll));
+  if (roll >= 0) m_dressRollList->setCurrentIndex(roll);
+  m_concealedEdit->setValue(QString::number(settings.concealedPercent));
+  m_secretEdit->setValue(QString::number(settings.secretPercent));
+  const QString folder = settings.dressingDir.empty()
+                             ? QDir::currentPath()
+                             : QFile::decodeName(QByteArray::fromStdString(settings.dressingDir));
+  m_dressingDirEdit->setText(QDir::toNativeSeparators(folder));
+}
+
+void AdvancedWindow::done(int result) {
+  m_concealedEdit->clampText();
+  m_secretEdit->clampText();
+  QDialog::done(result);
 }
 
 QString AdvancedWindow::dressingFileToEdit(const QString& folder) const {
@@ -140,25 +151,27 @@ QString AdvancedWindow::dressingFileToEdit(const QString& folder) const {
   return QFile::decodeName(QByteArray::fromStdString(found.filename().string()));
 }
 
-void AdvancedWindow::butEditClick() {
+void AdvancedWindow::onEditClicked() {
   // A dressing directory that cannot be used leaves the editor in the current directory.
-  const QDir dressingDir(QDir::fromNativeSeparators(m_edFluffDir->text()));
+  const QDir dressingDir(QDir::fromNativeSeparators(m_dressingDirEdit->text()));
   const QString folder = dressingDir.exists() ? dressingDir.absolutePath() : QDir::currentPath();
   const QString fileName = dressingFileToEdit(folder);
   QFile file(QDir(folder).filePath(fileName));
   // A missing file is created under the loader's spelling so that the next load reads it.
   if (!file.exists() && file.open(QIODevice::WriteOnly)) file.close();
 
-  m_butEdit->setEnabled(false);
-  runEditorAndWait(fileName, folder,
-                   [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
-  m_butEdit->setEnabled(true);
+  m_editButton->setEnabled(false);
+  const bool edited = runEditorAndWait(fileName, folder, [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  });
+  m_editButton->setEnabled(true);
+  if (!edited) m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
 }
 
-void AdvancedWindow::butFluffDirClick() {
+void AdvancedWindow::onDressingDirClicked() {
   const auto folder = m_dialogs.askFolder(this, tr("Select Dressing Path"), QDir::currentPath());
   if (!folder) return;
-  m_edFluffDir->setText(QDir::toNativeSeparators(*folder));
+  m_dressingDirEdit->setText(QDir::toNativeSeparators(*folder));
   emit dressingDirChosen();
 }
 

@@ -5,9 +5,29 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace delvora {
+namespace {
+
+// Qt's own file dialog writes its history to the user's settings file "QtProject.conf". Settings
+// of the user scope go instead to a folder of the program's own, removed when the program ends;
+// the program itself keeps no settings.
+void keepToolkitSettingsPrivate() {
+  static const QTemporaryDir folder;
+  if (!folder.isValid()) return;
+  for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope, folder.path());
+  }
+}
+
+}  // namespace
+
+Dialogs::Dialogs() {
+  keepToolkitSettingsPrivate();
+}
 
 void Dialogs::showMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,

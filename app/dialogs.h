@@ -19,6 +19,9 @@ struct SaveFileRequest {
 // driving real dialogs; the windows never open these dialogs any other way.
 class Dialogs {
  public:
+  // Keeps what Qt's file dialogs remember (their history) out of the user's configuration: the
+  // program writes no settings file.
+  Dialogs();
   virtual ~Dialogs() = default;
 
   // A message box with an OK button; the text is always shown as plain text.

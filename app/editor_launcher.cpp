@@ -1,5 +1,8 @@
 #include "app/editor_launcher.h"
 
+#include <unistd.h>
+
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <array>
@@ -23,6 +26,13 @@ constexpr std::array<KnownEditor, 6> kDesktopEditors = {{
     {"leafpad", nullptr},
 }};
 
+// Editors that need a terminal; "sensible-editor" runs the system's choice, which is a terminal
+// editor unless the user set it otherwise.
+constexpr std::array<const char*, 21> kTerminalEditors = {
+    "vi",     "vim", "vim.basic", "vim.tiny", "nvim", "view", "nano",
+    "pico",   "ed",  "ex",        "joe",      "jed",  "mg",   "micro",
+    "mcedit", "ne",  "kak",       "hx",       "nvi",  "zile", "sensible-editor"};
+
 EditorCommand commandFromText(const QString& text) {
   QStringList parts = QProcess::splitCommand(text);
   if (parts.isEmpty()) return {};
@@ -32,21 +42,62 @@ EditorCommand commandFromText(const QString& text) {
   return command;
 }
 
+// The command as it can run here, or an empty command when it cannot.
+EditorCommand runnable(const EditorCommand& command, const EditorEnvironment& environment) {
+  if (!command.found()) return {};
+  const QString path = environment.findExecutable(command.program);
+  if (path.isEmpty()) return {};
+  if (!isTerminalEditor(command) || environment.hasTerminal) {
+    return {path, command.arguments};
+  }
+  const QString terminal = environment.findExecutable(QStringLiteral("x-terminal-emulator"));
+  if (terminal.isEmpty()) return {};
+  return {terminal, QStringList{QStringLiteral("-e"), path} + command.arguments};
+}
+
 }  // namespace
 
-EditorCommand findEditor() {
-  const QString chosen = qEnvironmentVariable("DELVORA_EDITOR");
-  if (!chosen.trimmed().isEmpty()) return commandFromText(chosen);
+EditorEnvironment processEditorEnvironment() {
+  EditorEnvironment environment;
+  environment.variable = [](const char* name) { return qEnvironmentVariable(name); };
+  environment.findExecutable = [](const QString& program) {
+    if (program.contains(u'/')) {
+      const QFileInfo file(program);
+      return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
+    }
+    return QStandardPaths::findExecutable(program);
+  };
+  environment.hasTerminal = isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1;
+  return environment;
+}
+
+bool isTerminalEditor(const EditorCommand& command) {
+  const QString name = QFileInfo(command.program).fileName();
+  for (const char* editor : kTerminalEditors) {
+    if (name == QLatin1String(editor)) return true;
+  }
+  // Emacs opens a window of its own unless told to stay in the terminal.
+  return name.startsWith(QLatin1String("emacs")) &&
+         (command.arguments.contains(QStringLiteral("-nw")) ||
+          command.arguments.contains(QStringLiteral("--no-window-system")));
+}
+
+EditorCommand findEditor(const EditorEnvironment& environment) {
+  // The user's own choice is the only one when it is set.
+  const QString chosen = environment.variable("DELVORA_EDITOR");
+  if (!chosen.trimmed().isEmpty()) return runnable(commandFromText(chosen), environment);
   for (const KnownEditor& editor : kDesktopEditors) {
-    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(editor.program));
-    if (path.isEmpty()) continue;
-    EditorCommand command{path, {}};
+    EditorCommand command{QString::fromLatin1(editor.program), {}};
     if (editor.waitOption != nullptr) command.arguments << QString::fromLatin1(editor.waitOption);
-    return command;
+    if (const EditorCommand found = runnable(command, environment); found.found()) return found;
   }
   for (const char* variable : {"VISUAL", "EDITOR"}) {
-    const QString text = qEnvironmentVariable(variable);
-    if (!text.trimmed().isEmpty()) return commandFromText(text);
+    const QString text = environment.variable(variable);
+    if (text.trimmed().isEmpty()) continue;
+    if (const EditorCommand command = runnable(commandFromText(text), environment);
+        command.found()) {
+      return command;
+    }
   }
   return {};
 }
@@ -58,7 +109,7 @@ bool runEditorAndWait(const QString& fileName, const QString& workingDir,
   bool started = false;
   if (editor.found()) {
     process.setWorkingDirectory(workingDir);
-    // A terminal editor from $EDITOR needs the terminal the program was started from.
+    // A terminal editor needs the terminal the program was started from.
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
     process.start(editor.program, QStringList(editor.arguments) << fileName);

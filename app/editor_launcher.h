@@ -13,9 +13,31 @@ struct EditorCommand {
   bool found() const { return !program.isEmpty(); }
 };
 
-// The editor to start: $DELVORA_EDITOR when set, else the first desktop text editor of a fixed
-// list found on PATH, else $VISUAL or $EDITOR. Empty when there is none.
-EditorCommand findEditor();
+// What the choice of editor depends on: environment variables, the programs on PATH and
+// whether the program runs in a terminal.
+struct EditorEnvironment {
+  std::function<QString(const char* name)> variable;
+  // The full path of a program name (or of a path), empty when there is no such program.
+  std::function<QString(const QString& program)> findExecutable;
+  bool hasTerminal = false;
+};
+
+// The environment of this process: stdin and stdout on a terminal count as a terminal.
+EditorEnvironment processEditorEnvironment();
+
+// True for editors that run only inside a terminal (vi, nano, ...).
+bool isTerminalEditor(const EditorCommand& command);
+
+// The editor to start: $DELVORA_EDITOR when set (and then only that one), else the first
+// desktop text editor of a fixed list found on PATH, else $VISUAL or $EDITOR. A terminal-only
+// editor runs where there is a terminal, else inside x-terminal-emulator when there is one,
+// else it is skipped. Empty when no editor can run.
+EditorCommand findEditor(const EditorEnvironment& environment = processEditorEnvironment());
+
+// The message shown when no editor can be started.
+inline constexpr char kNoEditorMessage[] =
+    "No text editor could be started. Set DELVORA_EDITOR to the text editor to use, "
+    "for example DELVORA_EDITOR=gedit.";
 
 // Starts the editor on fileName (relative to workingDir) in workingDir, calls afterStart once
 // (the window repaints there), then waits for the editor to end without a time limit. Returns

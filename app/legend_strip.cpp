@@ -5,30 +5,32 @@
 #include <QPixmap>
 #include <array>
 
+#include "app/design_layout.h"
 #include "render/tiles.h"
 
 namespace delvora {
 namespace {
 
-// Positions at the design resolution of 120 pixels per inch.
-constexpr double kDesignDpi = 120.0;
+// Positions in design pixels (DesignLayout).
 constexpr std::array<int, kLegendItemCount> kCaptionX = {204, 284, 373, 533};
 constexpr std::array<int, kLegendItemCount> kSwatchX = {236, 316, 476, 613};
 constexpr int kSwatchY = 2;
 constexpr int kGap = 4;
 
-QPixmap swatchPixmap(const TileImage& tile) {
-  QImage image(tile.width, tile.height, QImage::Format_RGB888);
-  for (int y = 0; y < tile.height; ++y) {
-    std::copy_n(tile.row(y), static_cast<std::size_t>(tile.width) * 3, image.scanLine(y));
-  }
-  return QPixmap::fromImage(image);
-}
-
 }  // namespace
 
+QImage swatchImage(const TileImage& tile) {
+  // A one-pixel outline around the colour, so that the white arch swatch stands out.
+  QImage image(tile.width + 2, tile.height + 2, QImage::Format_RGB888);
+  image.fill(kSwatchOutline);
+  for (int y = 0; y < tile.height; ++y) {
+    std::copy_n(tile.row(y), static_cast<std::size_t>(tile.width) * 3, image.scanLine(y + 1) + 3);
+  }
+  return image;
+}
+
 LegendStrip::LegendStrip(QWidget* parent) : QWidget(parent) {
-  const double scale = logicalDpiX() / kDesignDpi;
+  const double scale = DesignLayout(*this).scale();
   int nextFree = 0;
   for (int i = 0; i < kLegendItemCount; ++i) {
     const auto item = static_cast<LegendItem>(i);
@@ -38,11 +40,12 @@ LegendStrip::LegendStrip(QWidget* parent) : QWidget(parent) {
     const int captionX = std::max(static_cast<int>(kCaptionX[i] * scale), nextFree);
     caption->move(captionX, 0);
     auto* swatch = new QLabel(this);
-    swatch->setPixmap(swatchPixmap(legendSwatch(item)));
+    swatch->setPixmap(QPixmap::fromImage(swatchImage(legendSwatch(item))));
     swatch->setFixedSize(swatch->pixmap().size());
     const int swatchX =
         std::max(static_cast<int>(kSwatchX[i] * scale), captionX + caption->width() + kGap);
-    swatch->move(swatchX, kSwatchY);
+    // The colour stands at the design position, the outline around it.
+    swatch->move(swatchX - 1, kSwatchY - 1);
     nextFree = swatchX + swatch->width() + 2 * kGap;
   }
   setFixedHeight(kHeight);

@@ -1,8 +1,18 @@
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QWidget>
 
 namespace delvora {
+
+struct TileImage;
+
+// The colour of the outline around each swatch.
+inline const QColor kSwatchOutline{64, 64, 64};
+
+// A swatch as the strip shows it: the tile's colours inside a one-pixel outline.
+QImage swatchImage(const TileImage& tile);
 
 // The 30-pixel strip above the map: "Arch", "Door", "Concealed Door" and "Secret Door", each
 // followed by its 25 x 10 colour swatch. It is part of the window, never of the map picture.

@@ -15,14 +15,13 @@
 
 namespace delvora {
 
-void MapWindow::reloadDressing() {
-  const Settings settings = m_readSettings();
+void MapWindow::reloadDressing(const Settings& settings) {
   const LoadResult result = AddFluff(m_tables, m_model->random, settings.dressingDir);
   if (!result.ok()) m_dialogs.showMessage(this, fromDressingBytes(result.error));
 }
 
-void MapWindow::Image1MouseMove(int x, int y) {
-  if (!m_readSettings().dressing) return;
+void MapWindow::onMapMouseMoved(int x, int y) {
+  if (!m_settings.dressing) return;
   const HoverText hover = hoverText(*m_model, m_tables, x, y);
   if (!hover.overFeature) {
     m_view->switchHintOff();
@@ -31,10 +30,9 @@ void MapWindow::Image1MouseMove(int x, int y) {
   m_view->setHint(fromDressingBytes(hover.text));
 }
 
-void MapWindow::SaveDressingAs1Click() {
-  const Settings settings = m_readSettings();
+void MapWindow::onSaveDressingAsTriggered() {
   // The report is made before the dialog opens, whatever the dialog's outcome.
-  const std::vector<std::string> report = buildDressingReport(*m_model, m_tables, settings.title);
+  const std::vector<std::string> report = buildDressingReport(*m_model, m_tables, m_settings.title);
   SaveFileRequest request;
   request.defaultSuffix = QStringLiteral("txt");
   request.initialName = QStringLiteral("Delvora");
@@ -46,9 +44,8 @@ void MapWindow::SaveDressingAs1Click() {
   if (!error.empty()) m_dialogs.showMessage(this, fromDressingBytes(error));
 }
 
-void MapWindow::Edit1Click() {
-  const Settings settings = m_readSettings();
-  const std::vector<std::string> items = buildEditingFile(*m_model, m_tables, settings);
+void MapWindow::onEditTriggered() {
+  const std::vector<std::string> items = buildEditingFile(*m_model, m_tables, m_settings);
   const QString fileName = QString::fromLatin1(kEditingFileName);
   QFile::remove(fileName);
   const std::string writeError = writeTextFile(kEditingFileName, items);
@@ -56,9 +53,13 @@ void MapWindow::Edit1Click() {
     m_dialogs.showMessage(this, fromDressingBytes(writeError));
     return;
   }
-  // An editor that cannot be started is not reported: the file is read back unchanged.
-  runEditorAndWait(fileName, QDir::currentPath(),
-                   [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  if (!runEditorAndWait(fileName, QDir::currentPath(), [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      })) {
+    // Nothing was edited, so the dressing stays as it is.
+    m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
+    return;
+  }
   const std::string readError = ReWriteFluff(*m_model, m_tables, kEditingFileName);
   if (!readError.empty()) m_dialogs.showMessage(this, fromDressingBytes(readError));
 }

@@ -5,24 +5,22 @@
 
 namespace delvora {
 
-void MapWindow::Print1Click() {
-  const Settings settings = m_readSettings();
-  printMap(*m_printSession, printSource(settings), *m_printUi);
+void MapWindow::onPrintMapTriggered() {
+  printMap(*m_printSession, printSource(), *m_printUi);
 }
 
-void MapWindow::PrintMap25mmScale1Click() {
-  const Settings settings = m_readSettings();
-  printMap25mm(*m_printSession, printSource(settings), *m_printUi);
+void MapWindow::onPrintMap25mmTriggered() {
+  printMap25mm(*m_printSession, printSource(), *m_printUi);
 }
 
-void MapWindow::PrintDressing1Click() {
-  const Settings settings = m_readSettings();
-  printDressing(*m_printSession, printSource(settings), *m_printUi);
+void MapWindow::onPrintDressingTriggered() {
+  printDressing(*m_printSession, printSource(), *m_printUi);
 }
 
-PrintSource MapWindow::printSource(const Settings& settings) const {
-  return PrintSource{*m_model, m_canvas.bitmap(),           m_tables,
-                     settings, windowTitle().toStdString(), std::nullopt};
+PrintSource MapWindow::printSource() const {
+  return PrintSource{
+      *m_model,    m_canvas.bitmap(), m_tables, m_settings, mapCaption(m_settings.title),
+      std::nullopt};
 }
 
 }  // namespace delvora

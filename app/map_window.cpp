@@ -5,7 +5,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/dialogs.h"
@@ -17,33 +19,39 @@
 #include "print/qt/print_commands.h"
 
 namespace delvora {
+namespace {
 
-MapWindow::MapWindow(Dialogs& dialogs, std::function<Settings()> readSettings, QWidget* parent)
+// Where the top-left corner of the window's frame opens on the screen.
+constexpr QPoint kFramePosition{2, 1};
+
+}  // namespace
+
+MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       m_dialogs(dialogs),
-      m_readSettings(std::move(readSettings)),
       m_model(std::make_unique<MapModel>()),
       m_printSession(std::make_unique<PrintSession>()),
       m_printUi(std::make_unique<WindowPrintUi>(*this, dialogs)) {
   setWindowTitle(QStringLiteral("Delvora"));
   setWindowModality(Qt::ApplicationModal);
-  move(2, 1);
+  move(kFramePosition);
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(new LegendStrip(central));
-  m_scrollBox = new QScrollArea(central);
-  m_scrollBox->setFrameShape(QFrame::NoFrame);
-  m_scrollBox->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  m_legend = new LegendStrip(central);
+  layout->addWidget(m_legend);
+  m_scrollArea = new QScrollArea(central);
+  m_scrollArea->setFrameShape(QFrame::NoFrame);
+  m_scrollArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   m_view = new MapView;
-  m_scrollBox->setWidget(m_view);
-  layout->addWidget(m_scrollBox, 1);
+  m_scrollArea->setWidget(m_view);
+  layout->addWidget(m_scrollArea, 1);
   setCentralWidget(central);
   buildMenus();
 
-  m_view->setMouseMoveHandler([this](int x, int y) { Image1MouseMove(x, y); });
+  m_view->setMouseMoveHandler([this](int x, int y) { onMapMouseMoved(x, y); });
   connect(m_view, &MapView::painted, this, [this] {
     if (!m_generateTimer.isValid() || m_busy) return;
     if (qEnvironmentVariableIsSet("DELVORA_TIMING")) {
@@ -52,11 +60,7 @@ MapWindow::MapWindow(Dialogs& dialogs, std::function<Settings()> readSettings, Q
     }
     m_generateTimer.invalidate();
   });
-  reloadDressing();
-  // The window system's window is made now, at start-up, so that the first "Generate" does not
-  // wait for it.
   ensurePolished();
-  winId();
 }
 
 MapWindow::~MapWindow() = default;
@@ -80,27 +84,27 @@ void MapWindow::buildMenus() {
   m_menu.lots->setChecked(true);
   m_menu.exit = menuBar()->addAction(tr("Exit"));
 
-  connect(m_menu.print, &QAction::triggered, this, &MapWindow::Print1Click);
-  connect(m_menu.printMap25mmScale, &QAction::triggered, this, &MapWindow::PrintMap25mmScale1Click);
-  connect(m_menu.printDressing, &QAction::triggered, this, &MapWindow::PrintDressing1Click);
-  connect(m_menu.saveDressingAs, &QAction::triggered, this, &MapWindow::SaveDressingAs1Click);
-  connect(m_menu.edit, &QAction::triggered, this, &MapWindow::Edit1Click);
-  // "Lots" has no action; choosing it must not take its check mark away.
-  connect(m_menu.lots, &QAction::triggered, this, [this] { m_menu.lots->setChecked(true); });
-  connect(m_menu.some, &QAction::triggered, this, &MapWindow::Some1Click);
-  connect(m_menu.aFew, &QAction::triggered, this, &MapWindow::AFew1Click);
-  connect(m_menu.exit, &QAction::triggered, this, &MapWindow::Exit1Click);
+  connect(m_menu.print, &QAction::triggered, this, &MapWindow::onPrintMapTriggered);
+  connect(m_menu.printMap25mmScale, &QAction::triggered, this, &MapWindow::onPrintMap25mmTriggered);
+  connect(m_menu.printDressing, &QAction::triggered, this, &MapWindow::onPrintDressingTriggered);
+  connect(m_menu.saveDressingAs, &QAction::triggered, this, &MapWindow::onSaveDressingAsTriggered);
+  connect(m_menu.edit, &QAction::triggered, this, &MapWindow::onEditTriggered);
+  connect(m_menu.lots, &QAction::triggered, this, &MapWindow::onLotsTriggered);
+  connect(m_menu.some, &QAction::triggered, this, &MapWindow::onSomeTriggered);
+  connect(m_menu.aFew, &QAction::triggered, this, &MapWindow::onAFewTriggered);
+  connect(m_menu.exit, &QAction::triggered, this, &MapWindow::onExitTriggered);
 }
 
-bool MapWindow::generate() {
+bool MapWindow::generate(const Settings& settings) {
   m_generateTimer.start();
-  const Settings settings = m_readSettings();
-  prepareShowing(settings);
+  m_settings = settings;
+  setWindowTitle(QString::fromStdString(mapCaption(m_settings.title)));
+  prepareShowing();
   m_model->clearMapLists();
   RunHooks hooks;
   hooks.processMessages = [this] { processMessages(); };
   m_busy = true;
-  const GenerateResult result = generateDungeon(*m_model, settings, m_tables, m_canvas, hooks);
+  const GenerateResult result = generateDungeon(*m_model, m_settings, m_tables, m_canvas, hooks);
   m_busy = false;
   if (!result.generated) {
     m_generateTimer.invalidate();
@@ -113,22 +117,31 @@ bool MapWindow::generate() {
   return true;
 }
 
-void MapWindow::showModal() {
-  if (!generate()) return;
+void MapWindow::showModal(const Settings& settings) {
+  if (!generate(settings)) return;
   QEventLoop loop;
   connect(this, &MapWindow::closed, &loop, &QEventLoop::quit);
   loop.exec();
 }
 
-void MapWindow::prepareShowing(const Settings& settings) {
+void MapWindow::prepareShowing() {
+  // The window system's window is made anew for every showing: the position given before it
+  // exists is that of the frame, title bar included.
+  if (!isVisible() && testAttribute(Qt::WA_WState_Created)) destroy();
+  move(kFramePosition);
   // Auto-size on and the normal window state: the window grows to fit the new picture.
   setMinimumSize(0, 0);
-  if (isMaximized()) showNormal();
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setWindowState(windowState() & ~Qt::WindowMaximized);
+  // Nothing of an earlier map is left: no hover text, no scroll position.
+  m_view->switchHintOff();
+  m_scrollArea->horizontalScrollBar()->setValue(0);
+  m_scrollArea->verticalScrollBar()->setValue(0);
   m_menu.lots->setChecked(true);
   m_menu.some->setChecked(false);
   m_menu.aFew->setChecked(false);
-  m_menu.printDressing->setEnabled(settings.dressing);
-  m_menu.saveDressingAs->setEnabled(settings.dressing);
+  m_menu.printDressing->setEnabled(m_settings.dressing);
+  m_menu.saveDressingAs->setEnabled(m_settings.dressing);
 }
 
 void MapWindow::processMessages() {
@@ -151,21 +164,32 @@ void MapWindow::showPicture() {
 
 void MapWindow::fitWindow() {
   const QSize picture = m_view->size();
+  // The window that shows the whole map under the legend strip; it never grows beyond that,
+  // so no grey shows around the map.
+  const int width = std::max(picture.width(), m_legend->minimumWidth());
+  const QSize fitted(width,
+                     menuBar()->heightForWidth(width) + LegendStrip::kHeight + picture.height());
   const QSize screenSize = screen()->geometry().size();
   if (picture.width() >= screenSize.width() || picture.height() >= screenSize.height()) {
     // Auto-size off: the view fills the client area below the legend strip.
-    m_scrollBox->setMinimumSize(0, 0);
+    m_scrollArea->setMinimumSize(0, 0);
+    setMinimumSize(0, 0);
+    setMaximumSize(fitted);
     showMaximized();
     return;
   }
-  m_scrollBox->setMinimumSize(picture);
-  layout()->invalidate();
-  layout()->activate();
-  resize(minimumSizeHint());
+  // A single fixed border: the user cannot resize the window.
+  m_scrollArea->setMinimumSize(picture);
+  setFixedSize(fitted);
   show();
 }
 
-void MapWindow::Some1Click() {
+void MapWindow::onLotsTriggered() {
+  // "Lots" has no action; choosing it must not take its check mark away.
+  m_menu.lots->setChecked(true);
+}
+
+void MapWindow::onSomeTriggered() {
   m_menu.some->setChecked(true);
   m_menu.lots->setChecked(false);
   m_menu.aFew->setChecked(false);
@@ -174,7 +198,7 @@ void MapWindow::Some1Click() {
   runDeadEnds(m_menu.aFew->isChecked() ? DeadEndMode::AFew : DeadEndMode::Some);
 }
 
-void MapWindow::AFew1Click() {
+void MapWindow::onAFewTriggered() {
   // The tick is set first: it is what tells the clean-up its mode.
   m_menu.aFew->setChecked(true);
   m_menu.lots->setChecked(false);
@@ -184,8 +208,7 @@ void MapWindow::AFew1Click() {
 }
 
 void MapWindow::runDeadEnds(DeadEndMode mode) {
-  const Settings settings = m_readSettings();
-  StepContext ctx{*m_model, settings, m_canvas};
+  StepContext ctx{*m_model, m_settings, m_canvas};
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_busy = true;
   CleanDeadEnds(ctx, mode,
@@ -195,7 +218,7 @@ void MapWindow::runDeadEnds(DeadEndMode mode) {
   showPicture();
 }
 
-void MapWindow::Exit1Click() {
+void MapWindow::onExitTriggered() {
   if (m_busy) return;
   emptyListsAndMenus();
   close();

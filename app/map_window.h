@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <functional>
 #include <memory>
 
 #include "dressing/dressing_tables.h"
@@ -16,6 +15,7 @@ class QScrollArea;
 namespace delvora {
 
 class Dialogs;
+class LegendStrip;
 class MapView;
 class WindowPrintUi;
 struct PrintSession;
@@ -43,40 +43,46 @@ class MapWindow : public QMainWindow {
     QAction* exit = nullptr;
   };
 
-  // readSettings gives the generation settings as the option windows show them; it is asked
-  // again at every step that reads them. Loads the dressing tables.
-  MapWindow(Dialogs& dialogs, std::function<Settings()> readSettings, QWidget* parent = nullptr);
+  explicit MapWindow(Dialogs& dialogs, QWidget* parent = nullptr);
   ~MapWindow() override;
 
-  // One generation: seeds, reloads the dressing, opens the window (modal) and runs the build.
-  // False when the dressing load failed: its message was shown and the window did not open.
-  bool generate();
+  // One generation for settings, which the window keeps for this showing (the options window is
+  // disabled meanwhile): sets the caption, seeds, reloads the dressing, opens the window (modal)
+  // and runs the build. False when the dressing load failed: its message was shown and the
+  // window did not open.
+  bool generate(const Settings& settings);
   // generate(), then waits until the user closes the window.
-  void showModal();
+  void showModal(const Settings& settings);
 
-  // Reloads the dressing tables from the dressing directory; a failure is shown as a message.
-  void reloadDressing();
+  // Reloads the dressing tables from the settings' dressing directory; a failure is shown as a
+  // message.
+  void reloadDressing(const Settings& settings);
+
+  // The settings of the current (or last) showing.
+  const Settings& settings() const { return m_settings; }
 
   const MapModel& model() const { return *m_model; }
   const DressingTables& tables() const { return m_tables; }
   const Bitmap& bitmap() const { return m_canvas.bitmap(); }
   MapView* view() const { return m_view; }
-  QScrollArea* scrollArea() const { return m_scrollBox; }
+  QScrollArea* scrollArea() const { return m_scrollArea; }
   const Menu& menu() const { return m_menu; }
   // True while a build or a clean-up runs.
   bool busy() const { return m_busy; }
 
-  // Menu handlers.
-  void Print1Click();
-  void PrintMap25mmScale1Click();
-  void PrintDressing1Click();
-  void SaveDressingAs1Click();
-  void Edit1Click();
-  void Some1Click();
-  void AFew1Click();
-  void Exit1Click();
-  // The mouse-move handler of the map picture (map pixels).
-  void Image1MouseMove(int x, int y);
+ public slots:
+  // The menu commands.
+  void onPrintMapTriggered();
+  void onPrintMap25mmTriggered();
+  void onPrintDressingTriggered();
+  void onSaveDressingAsTriggered();
+  void onEditTriggered();
+  void onLotsTriggered();
+  void onSomeTriggered();
+  void onAFewTriggered();
+  void onExitTriggered();
+  // The pointer moved to map pixel (x, y): the hover read-out follows it.
+  void onMapMouseMoved(int x, int y);
 
  signals:
   // The window was closed and its lists emptied; a modal showing ends here.
@@ -87,17 +93,17 @@ class MapWindow : public QMainWindow {
 
  private:
   void buildMenus();
-  void prepareShowing(const Settings& settings);
+  void prepareShowing();
   void showPicture();
   void fitWindow();
   void runDeadEnds(DeadEndMode mode);
   void emptyListsAndMenus();
   void processMessages();
   // The map, dressing and caption as the print commands read them.
-  PrintSource printSource(const Settings& settings) const;
+  PrintSource printSource() const;
 
   Dialogs& m_dialogs;
-  std::function<Settings()> m_readSettings;
+  Settings m_settings;
   std::unique_ptr<MapModel> m_model;
   DressingTables m_tables;
   RasterCanvas m_canvas;
@@ -105,8 +111,9 @@ class MapWindow : public QMainWindow {
   std::unique_ptr<PrintSession> m_printSession;
   std::unique_ptr<WindowPrintUi> m_printUi;
   Menu m_menu;
+  LegendStrip* m_legend = nullptr;
   MapView* m_view = nullptr;
-  QScrollArea* m_scrollBox = nullptr;
+  QScrollArea* m_scrollArea = nullptr;
   // True while a build or a clean-up runs: the window may repaint but not be closed.
   bool m_busy = false;
   // Times "Generate" to the first paint of the finished map when DELVORA_TIMING is set.

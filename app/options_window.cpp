@@ -5,19 +5,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <array>
 
 #include "app/about_window.h"
 #include "app/advanced_window.h"
+#include "app/design_layout.h"
 #include "app/dialogs.h"
 #include "app/help_viewer.h"
 #include "app/map_window.h"
@@ -33,11 +32,30 @@ const QStringList kIterations = {
 const QStringList kMapSizes = {QStringLiteral("640x480"), QStringLiteral("800x600"),
                                QStringLiteral("1024x768"), QStringLiteral("1280x1024")};
 
-QComboBox* fixedList(const QStringList& entries, int selected, QWidget* parent) {
+const QStringList kStairs = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                             QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                             QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
+                             QStringLiteral("9"), QStringLiteral("10")};
+
+// The buttons of a group box one below the other, 22 design pixels apart.
+void placeInColumn(const DesignLayout& design, std::initializer_list<QAbstractButton*> buttons,
+                   int width) {
+  int top = 24;
+  for (QAbstractButton* button : buttons) {
+    design.place(button, 10, top, width, 20);
+    top += 22;
+  }
+}
+
+QComboBox* fixedList(const QStringList& entries, QWidget* parent) {
   auto* list = new QComboBox(parent);
   list->addItems(entries);
-  list->setCurrentIndex(selected);
   return list;
+}
+
+// Selects index when the list has it; any other value leaves the list as it is.
+void selectIndex(QComboBox* list, int index) {
+  if (index >= 0 && index < list->count()) list->setCurrentIndex(index);
 }
 
 }  // namespace
@@ -49,60 +67,26 @@ OptionsWindow::OptionsWindow(Dialogs& dialogs, QWidget* parent)
       m_dialogs(dialogs) {
   setWindowTitle(QStringLiteral("Delvora Demo"));
   move(45, 36);
-
-  m_lstIterations = fixedList(kIterations, 1, this);
-  m_lstMapSize = fixedList(kMapSizes, 1, this);
-  QStringList stairs;
-  for (int n = 0; n <= 10; ++n) stairs << QString::number(n);
-  m_lstStairs = fixedList(stairs, 0, this);
-  m_edRandSeed = new QLineEdit(QString(m_seedText.size(), u'#'), this);
-  m_edRandSeed->setMaxLength(8);
-  m_edRandSeed->setReadOnly(true);
-  m_edRandSeed->setEnabled(false);
-  m_edTitle = new QLineEdit(this);
-  m_butGenerate = new QPushButton(tr("Generate"), this);
-  m_butReSeed = new QPushButton(tr("Reseed"), this);
-  m_butReSeed->setEnabled(false);
-  m_butAdv = new QPushButton(tr("Advanced"), this);
-  m_butExit = new QPushButton(tr("Exit"), this);
-  // Enter on a focused button presses it; anywhere else it presses "Generate" (keyPressEvent).
-  for (QPushButton* button : {m_butGenerate, m_butReSeed, m_butAdv, m_butExit}) {
-    button->setAutoDefault(true);
-  }
-  m_butGenerate->setDefault(true);
-
   auto* central = new QWidget(this);
-  auto* grid = new QGridLayout(central);
-  grid->addWidget(buildRoomSizeGroup(), 0, 0, 2, 1);
-  grid->addWidget(buildCorridorGroup(), 2, 0, 2, 1);
-  grid->addWidget(buildMiscGroup(), 0, 1, 4, 1);
-  auto* fields = new QGridLayout;
-  const std::array<std::pair<const char*, QWidget*>, 5> rows = {{
-      {"Map Size", m_lstMapSize},
-      {"Iterations", m_lstIterations},
-      {"No of Staircases", m_lstStairs},
-      {"Random Seed", m_edRandSeed},
-      {"Title", m_edTitle},
-  }};
-  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-    fields->addWidget(new QLabel(tr(rows[row].first), central), row, 0);
-    fields->addWidget(rows[row].second, row, 1);
-  }
-  fields->addWidget(m_butReSeed, 3, 2);
-  grid->addLayout(fields, 0, 2, 3, 1);
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* button : {m_butGenerate, m_butAdv, m_butExit}) buttons->addWidget(button);
-  grid->addLayout(buttons, 3, 2);
   setCentralWidget(central);
   buildMenu();
+  const DesignLayout design(*this);
+  buildRoomSizeGroup(central, design);
+  buildCorridorGroup(central, design);
+  buildMiscGroup(central, design);
+  buildFields(central, design);
+  buildButtons(central, design);
   applyTabOrder();
+  // The client area below the menu bar has the design size.
+  central->setFixedSize(design.size(kClientWidth, kClientHeight));
+  fitFont(*this);
 
-  connect(m_NumberRooms, &QCheckBox::toggled, this, &OptionsWindow::NumberRoomsClick);
-  connect(m_butGenerate, &QPushButton::clicked, this, &OptionsWindow::butGenerateClick);
-  connect(m_butAdv, &QPushButton::clicked, this, [this] {
-    if (m_advanced != nullptr) m_advanced->exec();
-  });
-  connect(m_butExit, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+  connect(m_numberRoomsBox, &QCheckBox::toggled, this, &OptionsWindow::onNumberRoomsToggled);
+  connect(m_generateButton, &QPushButton::clicked, this, &OptionsWindow::onGenerateClicked);
+  connect(m_advancedButton, &QPushButton::clicked, this, &OptionsWindow::onAdvancedClicked);
+  connect(m_exitButton, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+  // The controls start at the defaults of the settings record.
+  setSettings(Settings{});
   setFixedSize(sizeHint());
 }
 
@@ -110,62 +94,98 @@ OptionsWindow::~OptionsWindow() {
   QFile::remove(QStringLiteral("DVTemp.txt"));
 }
 
-QWidget* OptionsWindow::buildRoomSizeGroup() {
-  auto* group = new QGroupBox(tr("Room Size"), this);
-  auto* layout = new QVBoxLayout(group);
-  m_radTiny = new QRadioButton(tr("Tiny"), group);
-  m_radSmall = new QRadioButton(tr("Small"), group);
-  m_radMedium = new QRadioButton(tr("Medium"), group);
-  m_radLarge = new QRadioButton(tr("Large"), group);
-  for (QRadioButton* button : {m_radTiny, m_radSmall, m_radMedium, m_radLarge}) {
-    layout->addWidget(button);
-  }
-  m_radSmall->setChecked(true);
-  return group;
+void OptionsWindow::buildRoomSizeGroup(QWidget* central, const DesignLayout& design) {
+  auto* group = new QGroupBox(tr("Room Size"), central);
+  design.place(group, 8, 4, 112, 120);
+  m_tinyButton = new QRadioButton(tr("Tiny"), group);
+  m_smallButton = new QRadioButton(tr("Small"), group);
+  m_mediumButton = new QRadioButton(tr("Medium"), group);
+  m_largeButton = new QRadioButton(tr("Large"), group);
+  placeInColumn(design, {m_tinyButton, m_smallButton, m_mediumButton, m_largeButton}, 96);
 }
 
-QWidget* OptionsWindow::buildCorridorGroup() {
-  auto* group = new QGroupBox(tr("Corridors"), this);
-  auto* layout = new QVBoxLayout(group);
-  m_butStraight = new QRadioButton(tr("Straight"), group);
-  m_butTwisty = new QRadioButton(tr("Twisty"), group);
-  m_butVTwisty = new QRadioButton(tr("Very Twisty"), group);
-  for (QRadioButton* button : {m_butStraight, m_butTwisty, m_butVTwisty}) {
-    layout->addWidget(button);
-  }
-  m_butStraight->setChecked(true);
-  return group;
+void OptionsWindow::buildCorridorGroup(QWidget* central, const DesignLayout& design) {
+  auto* group = new QGroupBox(tr("Corridors"), central);
+  design.place(group, 8, 130, 112, 96);
+  m_straightButton = new QRadioButton(tr("Straight"), group);
+  m_twistyButton = new QRadioButton(tr("Twisty"), group);
+  m_veryTwistyButton = new QRadioButton(tr("Very Twisty"), group);
+  placeInColumn(design, {m_straightButton, m_twistyButton, m_veryTwistyButton}, 96);
 }
 
-QWidget* OptionsWindow::buildMiscGroup() {
-  auto* group = new QGroupBox(tr("Misc Options"), this);
-  auto* layout = new QVBoxLayout(group);
-  m_NumberRooms = new QCheckBox(tr("Number Rooms"), group);
-  m_Fluff = new QCheckBox(tr("Dressing"), group);
-  m_DrawGrid = new QCheckBox(tr("Show Grid"), group);
-  m_River = new QCheckBox(tr("River"), group);
-  m_Chasm = new QCheckBox(tr("Chasm"), group);
-  for (QCheckBox* box : {m_NumberRooms, m_Fluff, m_DrawGrid, m_River, m_Chasm}) {
-    layout->addWidget(box);
+void OptionsWindow::buildMiscGroup(QWidget* central, const DesignLayout& design) {
+  auto* group = new QGroupBox(tr("Misc Options"), central);
+  design.place(group, 128, 4, 132, 142);
+  m_numberRoomsBox = new QCheckBox(tr("Number Rooms"), group);
+  m_dressingBox = new QCheckBox(tr("Dressing"), group);
+  m_gridBox = new QCheckBox(tr("Show Grid"), group);
+  m_riverBox = new QCheckBox(tr("River"), group);
+  m_chasmBox = new QCheckBox(tr("Chasm"), group);
+  placeInColumn(design, {m_numberRoomsBox, m_dressingBox, m_gridBox, m_riverBox, m_chasmBox}, 116);
+}
+
+void OptionsWindow::buildFields(QWidget* central, const DesignLayout& design) {
+  m_stairsList = fixedList(kStairs, central);
+  design.place(new QLabel(tr("No of Staircases"), central), 128, 154, 132, 16);
+  design.place(m_stairsList, 128, 172, 64, 24);
+
+  m_mapSizeList = fixedList(kMapSizes, central);
+  m_iterationsList = fixedList(kIterations, central);
+  m_seedEdit = new QLineEdit(central);
+  m_seedEdit->setMaxLength(8);
+  m_seedEdit->setReadOnly(true);
+  m_seedEdit->setEnabled(false);
+  m_titleEdit = new QLineEdit(central);
+  m_reseedButton = new QPushButton(tr("Reseed"), central);
+  m_reseedButton->setEnabled(false);
+  // Each caption above its field, in the right-hand column.
+  struct Field {
+    const char* caption;
+    QWidget* field;
+    int width;
+  };
+  const std::array<Field, 4> fields = {{
+      {"Map Size", m_mapSizeList, 120},
+      {"Iterations", m_iterationsList, 120},
+      {"Random Seed", m_seedEdit, 90},
+      {"Title", m_titleEdit, 173},
+  }};
+  for (std::size_t row = 0; row < fields.size(); ++row) {
+    const int top = 4 + static_cast<int>(row) * 46;
+    design.place(new QLabel(tr(fields[row].caption), central), 270, top, 173, 16);
+    design.place(fields[row].field, 270, top + 16, fields[row].width, 24);
   }
-  for (QCheckBox* box : {m_NumberRooms, m_Fluff, m_DrawGrid}) box->setChecked(true);
-  return group;
+  design.place(m_reseedButton, 368, 112, 75, 24);
+}
+
+void OptionsWindow::buildButtons(QWidget* central, const DesignLayout& design) {
+  m_generateButton = new QPushButton(tr("Generate"), central);
+  m_advancedButton = new QPushButton(tr("Advanced"), central);
+  m_exitButton = new QPushButton(tr("Exit"), central);
+  design.place(m_generateButton, 128, 244, 100, 32);
+  design.place(m_advancedButton, 236, 244, 100, 32);
+  design.place(m_exitButton, 343, 244, 100, 32);
+  // Enter on a focused button presses it; anywhere else it presses "Generate" (keyPressEvent).
+  for (QPushButton* button : {m_generateButton, m_reseedButton, m_advancedButton, m_exitButton}) {
+    button->setAutoDefault(true);
+  }
+  m_generateButton->setDefault(true);
 }
 
 void OptionsWindow::buildMenu() {
   QMenu* help = menuBar()->addMenu(tr("Help"));
-  connect(help->addAction(tr("Help")), &QAction::triggered, this, &OptionsWindow::helpClick);
-  connect(help->addAction(tr("About")), &QAction::triggered, this, [this] {
-    if (m_about != nullptr) m_about->exec();
-  });
+  connect(help->addAction(tr("Help")), &QAction::triggered, this, &OptionsWindow::onHelpTriggered);
+  connect(help->addAction(tr("About")), &QAction::triggered, this,
+          &OptionsWindow::onAboutTriggered);
 }
 
 void OptionsWindow::applyTabOrder() {
   const std::array<QWidget*, 22> order = {
-      m_butGenerate, m_butExit,   m_edRandSeed, m_butReSeed,  m_lstIterations, m_lstMapSize,
-      m_edTitle,     m_radSmall,  m_radMedium,  m_radLarge,   m_radTiny,       m_NumberRooms,
-      m_DrawGrid,    m_Fluff,     m_River,      m_Chasm,      m_butStraight,   m_butTwisty,
-      m_butVTwisty,  m_lstStairs, m_butAdv,     m_butGenerate};
+      m_generateButton, m_exitButton,     m_seedEdit,     m_reseedButton,     m_iterationsList,
+      m_mapSizeList,    m_titleEdit,      m_smallButton,  m_mediumButton,     m_largeButton,
+      m_tinyButton,     m_numberRoomsBox, m_gridBox,      m_dressingBox,      m_riverBox,
+      m_chasmBox,       m_straightButton, m_twistyButton, m_veryTwistyButton, m_stairsList,
+      m_advancedButton, m_generateButton};
   for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
@@ -176,71 +196,88 @@ void OptionsWindow::attach(AdvancedWindow* advanced, MapWindow* map, AboutWindow
 }
 
 Settings OptionsWindow::settings() const {
-  Settings settings;
-  settings.seed = m_seedText.toUInt();
-  settings.mapSizeIndex = m_lstMapSize->currentIndex();
-  settings.iterations = m_lstIterations->currentText().toInt();
+  Settings settings = m_advanced != nullptr ? m_advanced->settings() : Settings{};
+  settings.seed = m_seed;
+  settings.mapSizeIndex = m_mapSizeList->currentIndex();
+  settings.iterations = m_iterationsList->currentText().toInt();
   // Tested in the order Small, Medium, Large; none of them means Tiny.
-  settings.roomSize = m_radSmall->isChecked()    ? RoomSize::Small
-                      : m_radMedium->isChecked() ? RoomSize::Medium
-                      : m_radLarge->isChecked()  ? RoomSize::Large
-                                                 : RoomSize::Tiny;
-  settings.corridorStyle = m_butVTwisty->isChecked()  ? CorridorStyle::VeryTwisty
-                           : m_butTwisty->isChecked() ? CorridorStyle::Twisty
-                                                      : CorridorStyle::Straight;
-  settings.stairs = m_lstStairs->currentIndex();
-  settings.numberRooms = m_NumberRooms->isChecked();
-  settings.dressing = m_Fluff->isChecked();
-  settings.drawGrid = m_DrawGrid->isChecked();
-  settings.river = m_River->isChecked();
-  settings.chasm = m_Chasm->isChecked();
-  settings.title = m_edTitle->text().toStdString();
-  if (m_advanced != nullptr) m_advanced->writeSettings(settings);
+  settings.roomSize = m_smallButton->isChecked()    ? RoomSize::Small
+                      : m_mediumButton->isChecked() ? RoomSize::Medium
+                      : m_largeButton->isChecked()  ? RoomSize::Large
+                                                    : RoomSize::Tiny;
+  settings.corridorStyle = m_veryTwistyButton->isChecked() ? CorridorStyle::VeryTwisty
+                           : m_twistyButton->isChecked()   ? CorridorStyle::Twisty
+                                                           : CorridorStyle::Straight;
+  settings.stairs = m_stairsList->currentIndex();
+  settings.numberRooms = m_numberRoomsBox->isChecked();
+  settings.dressing = m_dressingBox->isChecked();
+  settings.drawGrid = m_gridBox->isChecked();
+  settings.river = m_riverBox->isChecked();
+  settings.chasm = m_chasmBox->isChecked();
+  settings.title = m_titleEdit->text().toStdString();
   return settings;
 }
 
-QString OptionsWindow::mapCaption(const QString& title) {
-  return QStringLiteral("Delvora Demo - ") + (title.isEmpty() ? QStringLiteral("Untitled") : title);
+void OptionsWindow::setSettings(const Settings& settings) {
+  m_seed = settings.seed;
+  const QString seedText = QString::number(m_seed);
+  m_seedEdit->setText(QString(seedText.size(), u'#'));
+  selectIndex(m_mapSizeList, settings.mapSizeIndex);
+  selectIndex(m_iterationsList, m_iterationsList->findText(QString::number(settings.iterations)));
+  roomSizeButton(settings.roomSize)->setChecked(true);
+  corridorButton(settings.corridorStyle)->setChecked(true);
+  selectIndex(m_stairsList, settings.stairs);
+  // "Number Rooms" first: its rule decides whether "Dressing" may be checked.
+  m_numberRoomsBox->setChecked(settings.numberRooms);
+  onNumberRoomsToggled(settings.numberRooms);
+  m_dressingBox->setChecked(settings.numberRooms && settings.dressing);
+  m_gridBox->setChecked(settings.drawGrid);
+  m_riverBox->setChecked(settings.river);
+  m_chasmBox->setChecked(settings.chasm);
+  m_titleEdit->setText(QString::fromStdString(settings.title));
+  if (m_advanced != nullptr) m_advanced->setSettings(settings);
 }
 
 QRadioButton* OptionsWindow::roomSizeButton(RoomSize size) const {
   switch (size) {
     case RoomSize::Tiny:
-      return m_radTiny;
+      return m_tinyButton;
     case RoomSize::Small:
-      return m_radSmall;
+      return m_smallButton;
     case RoomSize::Medium:
-      return m_radMedium;
+      return m_mediumButton;
     case RoomSize::Large:
-      return m_radLarge;
+      return m_largeButton;
   }
-  return m_radSmall;
+  return m_smallButton;
 }
 
 QRadioButton* OptionsWindow::corridorButton(CorridorStyle style) const {
   switch (style) {
     case CorridorStyle::Straight:
-      return m_butStraight;
+      return m_straightButton;
     case CorridorStyle::Twisty:
-      return m_butTwisty;
+      return m_twistyButton;
     case CorridorStyle::VeryTwisty:
-      return m_butVTwisty;
+      return m_veryTwistyButton;
   }
-  return m_butStraight;
+  return m_straightButton;
 }
 
-void OptionsWindow::butGenerateClick() {
-  if (m_map == nullptr) return;
-  m_map->setWindowTitle(mapCaption(m_edTitle->text()));
-  m_map->showModal();
+void OptionsWindow::onGenerateClicked() {
+  if (m_map != nullptr) m_map->showModal(settings());
 }
 
-void OptionsWindow::NumberRoomsClick(bool checked) {
-  if (!checked) m_Fluff->setChecked(false);
-  m_Fluff->setEnabled(checked);
+void OptionsWindow::onNumberRoomsToggled(bool checked) {
+  if (!checked) m_dressingBox->setChecked(false);
+  m_dressingBox->setEnabled(checked);
 }
 
-void OptionsWindow::helpClick() {
+void OptionsWindow::onAdvancedClicked() {
+  if (m_advanced != nullptr) m_advanced->exec();
+}
+
+void OptionsWindow::onHelpTriggered() {
   const QString path = findHelpFile();
   if (path.isEmpty()) {
     m_dialogs.showMessage(this, tr("Cannot find the help file %1").arg(kHelpFileName));
@@ -250,9 +287,13 @@ void OptionsWindow::helpClick() {
   m_help->showFile(path);
 }
 
+void OptionsWindow::onAboutTriggered() {
+  if (m_about != nullptr) m_about->exec();
+}
+
 void OptionsWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    m_butGenerate->click();
+    m_generateButton->click();
     return;
   }
   QMainWindow::keyPressEvent(event);

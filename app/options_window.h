@@ -15,6 +15,7 @@ namespace delvora {
 
 class AboutWindow;
 class AdvancedWindow;
+class DesignLayout;
 class Dialogs;
 class HelpViewer;
 class MapWindow;
@@ -25,6 +26,10 @@ class OptionsWindow : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The client area below the menu bar in design pixels (DesignLayout).
+  static constexpr int kClientWidth = 451;
+  static constexpr int kClientHeight = 286;
+
   explicit OptionsWindow(Dialogs& dialogs, QWidget* parent = nullptr);
   // Deletes the editing file "DVTemp.txt" of the working directory (a missing file is fine).
   ~OptionsWindow() override;
@@ -34,37 +39,44 @@ class OptionsWindow : public QMainWindow {
 
   // The generation settings as the two option windows show them now.
   Settings settings() const;
-
-  // The map window's caption for the title text.
-  static QString mapCaption(const QString& title);
+  // Shows settings in the controls of both option windows (the advanced window's half only
+  // when it is attached).
+  void setSettings(const Settings& settings);
 
   // Controls, for the program's tests.
-  QCheckBox* numberRoomsBox() const { return m_NumberRooms; }
-  QCheckBox* dressingBox() const { return m_Fluff; }
-  QComboBox* mapSizeList() const { return m_lstMapSize; }
-  QComboBox* iterationsList() const { return m_lstIterations; }
-  QComboBox* stairsList() const { return m_lstStairs; }
-  QLineEdit* titleEdit() const { return m_edTitle; }
-  QLineEdit* seedEdit() const { return m_edRandSeed; }
-  QPushButton* generateButton() const { return m_butGenerate; }
-  QCheckBox* riverBox() const { return m_River; }
-  QCheckBox* chasmBox() const { return m_Chasm; }
-  QCheckBox* gridBox() const { return m_DrawGrid; }
+  QCheckBox* numberRoomsBox() const { return m_numberRoomsBox; }
+  QCheckBox* dressingBox() const { return m_dressingBox; }
+  QComboBox* mapSizeList() const { return m_mapSizeList; }
+  QComboBox* iterationsList() const { return m_iterationsList; }
+  QComboBox* stairsList() const { return m_stairsList; }
+  QLineEdit* titleEdit() const { return m_titleEdit; }
+  QLineEdit* seedEdit() const { return m_seedEdit; }
+  QPushButton* generateButton() const { return m_generateButton; }
+  QCheckBox* riverBox() const { return m_riverBox; }
+  QCheckBox* chasmBox() const { return m_chasmBox; }
+  QCheckBox* gridBox() const { return m_gridBox; }
   QRadioButton* roomSizeButton(RoomSize size) const;
   QRadioButton* corridorButton(CorridorStyle style) const;
 
-  void butGenerateClick();
-  void NumberRoomsClick(bool checked);
-  void helpClick();
+ public slots:
+  // "Generate": shows the map window for the settings on screen until it is closed.
+  void onGenerateClicked();
+  // Keeps "Dressing" unchecked and disabled while "Number Rooms" is unchecked.
+  void onNumberRoomsToggled(bool checked);
+  void onAdvancedClicked();
+  void onHelpTriggered();
+  void onAboutTriggered();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QWidget* buildRoomSizeGroup();
-  QWidget* buildCorridorGroup();
-  QWidget* buildMiscGroup();
+  void buildRoomSizeGroup(QWidget* central, const DesignLayout& design);
+  void buildCorridorGroup(QWidget* central, const DesignLayout& design);
+  void buildMiscGroup(QWidget* central, const DesignLayout& design);
+  void buildFields(QWidget* central, const DesignLayout& design);
+  void buildButtons(QWidget* central, const DesignLayout& design);
   void buildMenu();
   void applyTabOrder();
 
@@ -73,30 +85,30 @@ class OptionsWindow : public QMainWindow {
   MapWindow* m_map = nullptr;
   AboutWindow* m_about = nullptr;
   HelpViewer* m_help = nullptr;
-  // The seed as typed; the edit shows it masked.
-  QString m_seedText = QStringLiteral("66205318");
+  // The seed; the edit shows it masked.
+  std::uint32_t m_seed = 0;
 
-  QRadioButton* m_radTiny = nullptr;
-  QRadioButton* m_radSmall = nullptr;
-  QRadioButton* m_radMedium = nullptr;
-  QRadioButton* m_radLarge = nullptr;
-  QRadioButton* m_butStraight = nullptr;
-  QRadioButton* m_butTwisty = nullptr;
-  QRadioButton* m_butVTwisty = nullptr;
-  QCheckBox* m_NumberRooms = nullptr;
-  QCheckBox* m_Fluff = nullptr;
-  QCheckBox* m_DrawGrid = nullptr;
-  QCheckBox* m_River = nullptr;
-  QCheckBox* m_Chasm = nullptr;
-  QComboBox* m_lstMapSize = nullptr;
-  QComboBox* m_lstIterations = nullptr;
-  QComboBox* m_lstStairs = nullptr;
-  QLineEdit* m_edRandSeed = nullptr;
-  QLineEdit* m_edTitle = nullptr;
-  QPushButton* m_butGenerate = nullptr;
-  QPushButton* m_butReSeed = nullptr;
-  QPushButton* m_butAdv = nullptr;
-  QPushButton* m_butExit = nullptr;
+  QRadioButton* m_tinyButton = nullptr;
+  QRadioButton* m_smallButton = nullptr;
+  QRadioButton* m_mediumButton = nullptr;
+  QRadioButton* m_largeButton = nullptr;
+  QRadioButton* m_straightButton = nullptr;
+  QRadioButton* m_twistyButton = nullptr;
+  QRadioButton* m_veryTwistyButton = nullptr;
+  QCheckBox* m_numberRoomsBox = nullptr;
+  QCheckBox* m_dressingBox = nullptr;
+  QCheckBox* m_gridBox = nullptr;
+  QCheckBox* m_riverBox = nullptr;
+  QCheckBox* m_chasmBox = nullptr;
+  QComboBox* m_mapSizeList = nullptr;
+  QComboBox* m_iterationsList = nullptr;
+  QComboBox* m_stairsList = nullptr;
+  QLineEdit* m_seedEdit = nullptr;
+  QLineEdit* m_titleEdit = nullptr;
+  QPushButton* m_generateButton = nullptr;
+  QPushButton* m_reseedButton = nullptr;
+  QPushButton* m_advancedButton = nullptr;
+  QPushButton* m_exitButton = nullptr;
 };
 
 }  // namespace delvora

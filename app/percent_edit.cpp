@@ -11,13 +11,12 @@ bool isPercentKeyAccepted(QChar c) {
   return (c >= u'0' && c <= u'9') || c == QChar(8) || c == QChar(13);
 }
 
-PercentEdit::PercentEdit(int start, QWidget* parent) : QAbstractSpinBox(parent) {
+PercentEdit::PercentEdit(QWidget* parent) : QAbstractSpinBox(parent) {
   lineEdit()->setMaxLength(2);
   setWrapping(false);
   // The text is kept as typed until the field is left; no correction while typing.
   setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
   setKeyboardTracking(true);
-  lineEdit()->setText(QString::number(start));
 }
 
 void PercentEdit::setValue(const QString& text) {
@@ -59,9 +58,10 @@ QAbstractSpinBox::StepEnabled PercentEdit::stepEnabled() const {
 
 void PercentEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
-  // Keys that type nothing (arrows, Delete, Home ...) are not characters and pass; every typed
-  // character, control characters such as Ctrl+V included, goes through the filter.
-  if (typed.size() == 1 && !isPercentKeyAccepted(typed.front())) {
+  // Keys that type nothing (arrows, Delete, Home ...) are not characters and pass, and so does
+  // Escape, which closes the window; every typed character, control characters such as Ctrl+V
+  // included, goes through the filter.
+  if (typed.size() == 1 && event->key() != Qt::Key_Escape && !isPercentKeyAccepted(typed.front())) {
     QApplication::beep();
     event->accept();
     return;

@@ -13,7 +13,7 @@ class PercentEdit : public QAbstractSpinBox {
  public:
   static constexpr int kMaximum = 20;
 
-  explicit PercentEdit(int start, QWidget* parent = nullptr);
+  explicit PercentEdit(QWidget* parent = nullptr);
 
   QString value() const { return text(); }
   void setValue(const QString& text);

@@ -22,12 +22,13 @@ Program::Program(Dialogs& dialogs) {
   m_options = std::make_unique<OptionsWindow>(dialogs);
   m_advanced = std::make_unique<AdvancedWindow>(dialogs, m_options.get());
   m_options->attach(m_advanced.get(), nullptr, nullptr);
-  OptionsWindow* options = m_options.get();
-  m_map = std::make_unique<MapWindow>(dialogs, [options] { return options->settings(); });
+  m_map = std::make_unique<MapWindow>(dialogs);
+  // The dressing tables are loaded once the advanced window, which names their folder, exists.
+  m_map->reloadDressing(m_options->settings());
   m_about = std::make_unique<AboutWindow>(m_options.get());
   m_options->attach(m_advanced.get(), m_map.get(), m_about.get());
   QObject::connect(m_advanced.get(), &AdvancedWindow::dressingDirChosen, m_map.get(),
-                   &MapWindow::reloadDressing);
+                   [this] { m_map->reloadDressing(m_options->settings()); });
 }
 
 Program::~Program() = default;

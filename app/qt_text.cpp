@@ -20,11 +20,35 @@ std::string toFileNameBytes(const QString& fileName) {
   return QFile::encodeName(fileName).toStdString();
 }
 
+QStringList wrapHoverLine(const QString& line, int width) {
+  qsizetype indentLength = 0;
+  while (indentLength < line.size() && line[indentLength] == u' ') ++indentLength;
+  // An indent that leaves no room for text is not repeated.
+  const QString indent = indentLength < width / 2 ? line.left(indentLength) : QString();
+  QStringList pieces;
+  QString rest = line;
+  while (rest.size() > width) {
+    qsizetype cut = rest.lastIndexOf(u' ', width);
+    // Only blanks after the indent may end a piece; a word longer than the line is cut hard.
+    const qsizetype firstText = pieces.isEmpty() ? indentLength : indent.size();
+    if (cut <= firstText) cut = width;
+    pieces << rest.left(cut);
+    qsizetype next = cut;
+    while (next < rest.size() && rest[next] == u' ') ++next;
+    rest = indent + rest.mid(next);
+    if (rest.size() == indent.size()) return pieces;
+  }
+  pieces << rest;
+  return pieces;
+}
+
 QString hoverTooltipHtml(const QString& hoverText) {
   const QStringList lines = hoverText.split(QLatin1Char('\r'));
   QStringList escaped;
   escaped.reserve(lines.size());
-  for (const QString& line : lines) escaped << line.toHtmlEscaped();
+  for (const QString& line : lines) {
+    for (const QString& piece : wrapHoverLine(line)) escaped << piece.toHtmlEscaped();
+  }
   return QStringLiteral("<p style=\"white-space:pre\">") + escaped.join(QStringLiteral("<br>")) +
          QStringLiteral("</p>");
 }

@@ -23,7 +23,7 @@ std::string WindowPrintUi::askPdfFileName() {
 bool WindowPrintUi::createAbortDialog() {
   // Without a parent, so that the dialog's life is this object's alone; Qt does not disable
   // it with the map window.
-  m_abortDialog = std::make_unique<TAbortDialog>();
+  m_abortDialog = std::make_unique<AbortDialog>();
   m_abortDialog->show();
   return true;
 }

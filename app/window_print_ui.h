@@ -30,12 +30,12 @@ class WindowPrintUi final : public PrintUi {
   void setWindowEnabled(bool enabled) override;
 
   // The open abort dialog, or nullptr.
-  TAbortDialog* abortDialog() const { return m_abortDialog.get(); }
+  AbortDialog* abortDialog() const { return m_abortDialog.get(); }
 
  private:
   QWidget& m_window;
   Dialogs& m_dialogs;
-  std::unique_ptr<TAbortDialog> m_abortDialog;
+  std::unique_ptr<AbortDialog> m_abortDialog;
 };
 
 }  // namespace delvora

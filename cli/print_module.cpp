@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/print_outputs.h"
+#include "engine/settings.h"
 #include "print/qt/headless_print_ui.h"
 
 namespace delvora {
@@ -50,8 +51,7 @@ void writeAll(const PrintJob& job) {
   if (!job.paths.any()) return;
   const GuiApplication app;
   const PrintSource source{
-      job.model,   job.map, job.tables, job.settings, "Delvora Demo - " + job.settings.title,
-      std::nullopt};
+      job.model, job.map, job.tables, job.settings, mapCaption(job.settings.title), std::nullopt};
   runCommand(printMap, job.paths.map, source, "", job.errors);
   runCommand(printMap25mm, job.paths.map25mm, source, "Printing Completed!", job.errors);
   runCommand(printDressing, job.paths.dressing, source, "", job.errors);

@@ -38,6 +38,10 @@ int corridorLengthRange(RoomSize size) {
   return 250;
 }
 
+std::string mapCaption(const std::string& title) {
+  return "Delvora Demo - " + (title.empty() ? std::string("Untitled") : title);
+}
+
 std::string mapSizeText(int index) {
   const MapSize size = mapSizeFor(index);
   return std::to_string(size.width) + "x" + std::to_string(size.height);

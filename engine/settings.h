@@ -49,6 +49,8 @@ struct Settings {
   std::string dressingDir;
   // "Title" of the map.
   std::string title;
+
+  friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 struct MapSize {
@@ -64,6 +66,10 @@ int roomSizeRange(RoomSize size);
 
 // Corridor length range before division by the corridor style: 250, 250, 350 or 450.
 int corridorLengthRange(RoomSize size);
+
+// The map's caption, shown as the map window's title and printed as the printouts' heading:
+// "Delvora Demo - " and the title, or "Untitled" for an empty title (blanks count as a title).
+std::string mapCaption(const std::string& title);
 
 // The captions the options window shows: "640x480" ..., "Tiny" ..., "Straight" ...
 std::string mapSizeText(int index);

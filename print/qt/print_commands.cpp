@@ -131,11 +131,12 @@ std::string printPages(const PageJob& page, JobGuard& guard) {
 void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui) {
   const PaletteResult palette = ReJigPallete(source.map);
   BusyCursor busy(ui);
-  const std::unique_ptr<PrintJob> job = beginPrintJob(session, ui, PageOrientation::Landscape);
-  if (!job) {
-    ui.showMessage(kPrinterMissingMessage);
+  const JobStart start = beginPrintJob(session, ui, PageOrientation::Landscape);
+  if (!start.job) {
+    if (!start.failure.empty()) ui.showMessage(start.failure);
     return;
   }
+  PrintJob* const job = start.job.get();
   QPainter& painter = job->painter;
   const int pageWidth = painter.device()->width();
   painter.setFont(printerFont(kTitlePoints));
@@ -164,9 +165,10 @@ void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui)
   std::string message;
   {
     JobGuard guard(session, ui);
-    const std::unique_ptr<PrintJob> job = beginPrintJob(session, ui, std::nullopt);
+    const JobStart start = beginPrintJob(session, ui, std::nullopt);
+    PrintJob* const job = start.job.get();
     if (!job) {
-      message = kPrinterMissingMessage;
+      message = start.failure;
     } else {
       session.tiler.tileMode = TileMode::ExactFit;
       const std::optional<PageMetrics> metrics = pageMetrics(printerCaps(*job->printer));

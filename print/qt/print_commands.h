@@ -57,7 +57,7 @@ struct PrintSource {
   const DressingTables& tables;
   // The options as they stand; the footer reads them.
   const Settings& settings;
-  // The map window's caption ("Delvora Demo - " and the title).
+  // The map caption (mapCaption).
   std::string caption;
   // The footer's date and time; the local time now when unset.
   std::optional<FooterTime> time;

@@ -37,11 +37,12 @@ class PrinterMeasure {
 }  // namespace
 
 void printDressing(PrintSession& session, const PrintSource& source, PrintUi& ui) {
-  const std::unique_ptr<PrintJob> job = beginPrintJob(session, ui, PageOrientation::Portrait);
-  if (!job) {
-    ui.showMessage(kPrinterMissingMessage);
+  const JobStart start = beginPrintJob(session, ui, PageOrientation::Portrait);
+  if (!start.job) {
+    if (!start.failure.empty()) ui.showMessage(start.failure);
     return;
   }
+  PrintJob* const job = start.job.get();
   QPainter& painter = job->painter;
   const int pageWidth = painter.device()->width();
   const int pageHeight = painter.device()->height();

@@ -91,8 +91,9 @@ void PrintJob::abort() {
   }
 }
 
-std::unique_ptr<PrintJob> beginPrintJob(PrintSession& session, PrintUi& ui,
-                                        std::optional<PageOrientation> orientation) {
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
+                       std::optional<PageOrientation> orientation) {
+  JobStart start;
   auto job = std::make_unique<PrintJob>();
   job->pdfPath = pdfPathFor(session);
   if (job->pdfPath.empty()) {
@@ -101,11 +102,17 @@ std::unique_ptr<PrintJob> beginPrintJob(PrintSession& session, PrintUi& ui,
       job->printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     } else {
       job->pdfPath = ui.askPdfFileName();
-      if (job->pdfPath.empty()) return nullptr;
+      // Cancelling the dialog means the user changed their mind: nothing to report.
+      if (job->pdfPath.empty()) return start;
     }
   }
+  const std::string failure =
+      job->pdfPath.empty() ? kPrinterMissingMessage : "Cannot create file " + job->pdfPath;
   if (!job->printer) {
-    if (!usablePdfTarget(job->pdfPath)) return nullptr;
+    if (!usablePdfTarget(job->pdfPath)) {
+      start.failure = failure;
+      return start;
+    }
     job->printer = pdfPrinter(job->pdfPath);
   }
   job->printer->setCreator(QStringLiteral("Delvora"));
@@ -115,8 +122,12 @@ std::unique_ptr<PrintJob> beginPrintJob(PrintSession& session, PrintUi& ui,
                                          ? QPageLayout::Landscape
                                          : QPageLayout::Portrait);
   }
-  if (!job->painter.begin(job->printer.get())) return nullptr;
-  return job;
+  if (!job->painter.begin(job->printer.get())) {
+    start.failure = failure;
+    return start;
+  }
+  start.job = std::move(job);
+  return start;
 }
 
 DeviceCaps printerCaps(const QPrinter& printer) {

@@ -30,12 +30,20 @@ struct PrintJob {
   void abort();
 };
 
+// A job that has begun, or why none has.
+struct JobStart {
+  std::unique_ptr<PrintJob> job;
+  // Without a job: the message to show, empty when the user cancelled the PDF file dialog.
+  std::string failure;
+};
+
 // Begins a job on the printer the commands use: session.pdfPath or $DELVORA_PRINT_PDF when set,
 // else the system's default printer, else a PDF whose name ui asks for. A PDF is A4 (Letter
 // when the locale's paper is Letter) at 600 dots per inch. An orientation given (else the last
-// set) is applied and remembered. nullptr when there is no printer or the job cannot begin.
-std::unique_ptr<PrintJob> beginPrintJob(PrintSession& session, PrintUi& ui,
-                                        std::optional<PageOrientation> orientation);
+// set) is applied and remembered. A PDF that cannot be written fails with "Cannot create file"
+// and its name, a printer that cannot begin with kPrinterMissingMessage.
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
+                       std::optional<PageOrientation> orientation);
 
 // The page values of the printer's paper and printable area at its resolution.
 DeviceCaps printerCaps(const QPrinter& printer);

@@ -30,8 +30,8 @@ class FakeDialogs : public Dialogs {
   int saveAsked = 0;
 };
 
-// Sets the option windows' controls to the settings (dressingDir and seed excepted).
-void applySettings(Program& program, const Settings& settings);
+// "Generate" without the modal wait: the map window shows the settings on screen.
+bool generateFromOptions(Program& program);
 
 // Writes an executable shell script and returns its path.
 QString writeScript(const QTemporaryDir& dir, const QString& name, const QString& body);

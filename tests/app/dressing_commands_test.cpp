@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
+#include "app/editor_launcher.h"
 #include "app/map_view.h"
 #include "app/map_window.h"
 #include "app/options_window.h"
@@ -46,7 +47,7 @@ class DressingCommandsTest : public QObject {
   void editRoundTripReadsTheEditedTexts();
   void editWithoutChangeKeepsEveryText();
   void editFileGoneAtReadBackKeepsTheDressing();
-  void editorThatCannotStartReadsTheFileBack();
+  void editorThatCannotStartIsReported();
   void unwritableWorkingDirectoryStopsBeforeTheEditor();
 
  private:
@@ -68,7 +69,7 @@ void DressingCommandsTest::initTestCase() {
 
 void DressingCommandsTest::init() {
   m_dialogs.messages.clear();
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   QVERIFY(!map().model().lstFluff.empty());
 }
 
@@ -105,7 +106,7 @@ void DressingCommandsTest::saveDressingAsWritesTheReport() {
 void DressingCommandsTest::saveDressingAsCancelledWritesNothing() {
   m_dialogs.saveAnswer.reset();
   const QStringList before = QDir(m_work.path()).entryList(QDir::Files);
-  map().SaveDressingAs1Click();
+  map().onSaveDressingAsTriggered();
   QCOMPARE(QDir(m_work.path()).entryList(QDir::Files), before);
   QVERIFY(m_dialogs.messages.isEmpty());
 }
@@ -113,7 +114,7 @@ void DressingCommandsTest::saveDressingAsCancelledWritesNothing() {
 void DressingCommandsTest::saveDressingAsReportsAFileThatCannotBeCreated() {
   const QString target = m_work.filePath(QStringLiteral("missing/report.txt"));
   m_dialogs.saveAnswer = target;
-  map().SaveDressingAs1Click();
+  map().onSaveDressingAsTriggered();
   QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Cannot create file ") + target});
   QVERIFY(map().isVisible());
 }
@@ -122,7 +123,7 @@ void DressingCommandsTest::editRoundTripReadsTheEditedTexts() {
   useEditor(QStringLiteral("[ \"$(pwd)\" = '%1' ] || exit 1\n").arg(m_work.path()) +
             editFirstDescription(QStringLiteral("<b>Edited</b> \\& <img src=x>")));
   const std::size_t rooms = map().model().lstFluff.size();
-  map().Edit1Click();
+  map().onEditTriggered();
   QVERIFY(m_dialogs.messages.isEmpty());
   const DressingTables& tables = map().tables();
   QCOMPARE(tables.FluffDesc.entries.size(), rooms);
@@ -136,7 +137,7 @@ void DressingCommandsTest::editRoundTripReadsTheEditedTexts() {
   const Rect room = parseRoomDressing(map().model().lstFluff.front()).rect;
   const int x = room.left + 2;
   const int y = room.top + 2;
-  map().Image1MouseMove(x, y);
+  map().onMapMouseMoved(x, y);
   QVERIFY(map().view()->hint().contains(
       QStringLiteral("\rDescription\r  <b>Edited</b> & <img src=x>\r")));
   QVERIFY(map().view()->toolTip().contains(QStringLiteral("&lt;b&gt;Edited&lt;/b&gt;")));
@@ -146,8 +147,8 @@ void DressingCommandsTest::editWithoutChangeKeepsEveryText() {
   useEditor(QStringLiteral("exit 0\n"));
   const std::vector<std::string> before =
       buildDressingReport(map().model(), map().tables(), "The Crypt");
-  map().Edit1Click();
-  map().Edit1Click();
+  map().onEditTriggered();
+  map().onEditTriggered();
   QVERIFY(m_dialogs.messages.isEmpty());
   QCOMPARE(buildDressingReport(map().model(), map().tables(), "The Crypt"), before);
 }
@@ -156,20 +157,21 @@ void DressingCommandsTest::editFileGoneAtReadBackKeepsTheDressing() {
   useEditor(QStringLiteral("rm -f \"$1\"\n"));
   const auto tablesBefore = tableEntries(map().tables());
   const RecordList fluffBefore = map().model().lstFluff;
-  map().Edit1Click();
+  map().onEditTriggered();
   QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Cannot open file DVTemp.txt")});
   QCOMPARE(tableEntries(map().tables()), tablesBefore);
   QCOMPARE(map().model().lstFluff, fluffBefore);
 }
 
-void DressingCommandsTest::editorThatCannotStartReadsTheFileBack() {
+void DressingCommandsTest::editorThatCannotStartIsReported() {
   qputenv("DELVORA_EDITOR", "/nonexistent/editor");
-  const std::vector<std::string> before =
-      buildDressingReport(map().model(), map().tables(), "The Crypt");
-  map().Edit1Click();
-  QVERIFY(m_dialogs.messages.isEmpty());
-  QCOMPARE(map().tables().FluffDesc.entries.size(), map().model().lstFluff.size());
-  QCOMPARE(buildDressingReport(map().model(), map().tables(), "The Crypt"), before);
+  const auto tablesBefore = tableEntries(map().tables());
+  const RecordList fluffBefore = map().model().lstFluff;
+  map().onEditTriggered();
+  QCOMPARE(m_dialogs.messages, QStringList{QString::fromLatin1(kNoEditorMessage)});
+  // Nothing was edited: the dressing stays exactly as it was.
+  QCOMPARE(tableEntries(map().tables()), tablesBefore);
+  QCOMPARE(map().model().lstFluff, fluffBefore);
 }
 
 void DressingCommandsTest::unwritableWorkingDirectoryStopsBeforeTheEditor() {
@@ -185,7 +187,7 @@ void DressingCommandsTest::unwritableWorkingDirectoryStopsBeforeTheEditor() {
   QVERIFY(QDir::setCurrent(folder));
   const auto tablesBefore = tableEntries(map().tables());
   const RecordList fluffBefore = map().model().lstFluff;
-  map().Edit1Click();
+  map().onEditTriggered();
   QDir::setCurrent(m_work.path());
   QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Cannot create file DVTemp.txt")});

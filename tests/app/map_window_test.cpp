@@ -4,13 +4,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
+#include "app/legend_strip.h"
 #include "app/map_view.h"
 #include "app/map_window.h"
 #include "app/options_window.h"
@@ -21,6 +26,7 @@
 #include "engine/model_dump.h"
 #include "tests/support/generated_dungeon.h"
 #include "tests/support/largest_settings.h"
+#include "render/tiles.h"
 
 using namespace delvora;
 
@@ -86,8 +92,12 @@ class MapWindowTest : public QObject {
   void aFewAloneDisablesAll();
   void windowFitsTheScreen_data();
   void windowFitsTheScreen();
+  void newMapLeavesNothingOfTheLast();
+  void swatchesHaveAnOutline();
   void hoverTextOverRoomCorridorAndRock();
   void hoverIgnoredWithoutDressing();
+  void longHoverLinesWrap_data();
+  void longHoverLinesWrap();
   void tooltipShowsDressingAsTyped();
   void speed();
 
@@ -107,7 +117,7 @@ void MapWindowTest::initTestCase() {
 
 void MapWindowTest::cleanup() {
   map().close();
-  applySettings(*m_program, Settings{});
+  m_program->options().setSettings(Settings{});
 }
 
 void MapWindowTest::generateEqualsTheEngine_data() {
@@ -145,10 +155,10 @@ void MapWindowTest::generateEqualsTheEngine_data() {
 
 void MapWindowTest::generateEqualsTheEngine() {
   QFETCH(Settings, settings);
-  applySettings(*m_program, settings);
+  m_program->options().setSettings(settings);
   Settings expected = settings;
   expected.dressingDir = m_program->options().settings().dressingDir;
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   const auto direct = runDirect(expected);
   compareModels(map().model(), *direct->model);
   QVERIFY(map().bitmap() == direct->bitmap());
@@ -191,8 +201,8 @@ void MapWindowTest::dressingMenuFollowsDressing() {
   QFETCH(bool, dressing);
   Settings settings;
   settings.dressing = dressing;
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   const MapWindow::Menu& menu = map().menu();
   QCOMPARE(menu.printDressing->isEnabled(), dressing);
   QCOMPARE(menu.saveDressingAs->isEnabled(), dressing);
@@ -212,8 +222,8 @@ void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
     return s;
   };
   const Settings settings = testing::largestSettings();
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   QCOMPARE(states(), QStringLiteral("xe-e-e"));
   map().menu().lots->trigger();
   QCOMPARE(states(), QStringLiteral("xe-e-e"));
@@ -238,12 +248,12 @@ void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
 
   map().close();
   QCOMPARE(states(), QStringLiteral("-e-exe"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   QCOMPARE(states(), QStringLiteral("xe-e-e"));
 }
 
 void MapWindowTest::aFewAloneDisablesAll() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   map().menu().aFew->trigger();
   const MapWindow::Menu& m = map().menu();
   QVERIFY(m.aFew->isChecked() && !m.lots->isChecked() && !m.some->isChecked());
@@ -259,8 +269,8 @@ void MapWindowTest::windowFitsTheScreen() {
   QFETCH(int, mapSize);
   Settings settings;
   settings.mapSizeIndex = mapSize;
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   QCoreApplication::processEvents();
   const MapSize size = mapSizeFor(mapSize);
   const QSize screen = map().screen()->geometry().size();
@@ -268,17 +278,79 @@ void MapWindowTest::windowFitsTheScreen() {
   QCOMPARE(map().isMaximized(), tooBig);
   QCOMPARE(map().view()->size(), QSize(size.width, size.height));
   const QWidget* client = map().centralWidget();
+  // The window never grows beyond the map and the legend strip.
+  const int menuHeight = map().menuBar()->height();
+  QVERIFY(map().maximumWidth() <= size.width);
+  QVERIFY(map().maximumHeight() <= size.height + 30 + menuHeight);
   // A window system applies new window sizes a little later.
   if (tooBig) {
     QTRY_COMPARE(map().scrollArea()->size(), QSize(client->width(), client->height() - 30));
   } else {
     QTRY_COMPARE(map().scrollArea()->size(), QSize(size.width, size.height));
     QCOMPARE(map().scrollArea()->y(), 30);
+    // A single fixed border, and the frame, title bar included, at (2, 1).
+    QCOMPARE(map().minimumSize(), map().maximumSize());
+    QCOMPARE(map().size(), map().minimumSize());
+    QTRY_COMPARE(map().frameGeometry().topLeft(), QPoint(2, 1));
   }
 }
 
+void MapWindowTest::newMapLeavesNothingOfTheLast() {
+  Settings large;
+  large.mapSizeIndex = 3;
+  m_program->options().setSettings(large);
+  QVERIFY(generateFromOptions(*m_program));
+  MapView* view = map().view();
+  const Probes probes = findProbes(map().model());
+  map().onMapMouseMoved(probes.room.x(), probes.room.y());
+  QVERIFY(!view->hint().isEmpty());
+  QScrollArea* scroll = map().scrollArea();
+  QTRY_VERIFY(scroll->horizontalScrollBar()->maximum() > 0);
+  scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+  scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+  map().close();
+
+  // The next map has no dressing: nothing may describe the rooms of the last one.
+  large.dressing = false;
+  m_program->options().setSettings(large);
+  QVERIFY(generateFromOptions(*m_program));
+  QVERIFY(view->hint().isEmpty());
+  QVERIFY(!view->hintEnabled());
+  QVERIFY(view->toolTip().isEmpty());
+  map().onMapMouseMoved(probes.room.x(), probes.room.y());
+  QHelpEvent help(QEvent::ToolTip, probes.room, view->mapToGlobal(probes.room));
+  QCoreApplication::sendEvent(view, &help);
+  QVERIFY(!QToolTip::isVisible() || QToolTip::text().isEmpty());
+  QCOMPARE(scroll->horizontalScrollBar()->value(), 0);
+  QCOMPARE(scroll->verticalScrollBar()->value(), 0);
+}
+
+void MapWindowTest::swatchesHaveAnOutline() {
+  for (int i = 0; i < kLegendItemCount; ++i) {
+    const TileImage& tile = legendSwatch(static_cast<LegendItem>(i));
+    const QImage swatch = swatchImage(tile);
+    QCOMPARE(swatch.size(), QSize(tile.width + 2, tile.height + 2));
+    for (int x = 0; x < swatch.width(); ++x) {
+      QCOMPARE(QColor(swatch.pixel(x, 0)), kSwatchOutline);
+      QCOMPARE(QColor(swatch.pixel(x, swatch.height() - 1)), kSwatchOutline);
+    }
+    for (int y = 0; y < swatch.height(); ++y) {
+      QCOMPARE(QColor(swatch.pixel(0, y)), kSwatchOutline);
+      QCOMPARE(QColor(swatch.pixel(swatch.width() - 1, y)), kSwatchOutline);
+    }
+    const unsigned char* inner = tile.row(tile.height / 2) + (tile.width / 2) * 3;
+    QCOMPARE(QColor(swatch.pixel(tile.width / 2 + 1, tile.height / 2 + 1)),
+             QColor(inner[0], inner[1], inner[2]));
+  }
+  // The arch's white swatch stands out from the strip's background.
+  const QColor arch = QColor(swatchImage(legendSwatch(LegendItem::Arch)).pixel(5, 5));
+  QCOMPARE(arch, QColor(Qt::white));
+  QVERIFY(qAbs(kSwatchOutline.lightness() - arch.lightness()) > 128);
+  QCOMPARE(map().findChild<LegendStrip*>()->findChildren<QLabel*>().size(), 2 * kLegendItemCount);
+}
+
 void MapWindowTest::hoverTextOverRoomCorridorAndRock() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   const Probes probes = findProbes(map().model());
   QVERIFY(probes.room.x() >= 0 && probes.corridor.x() >= 0 && probes.rock.x() >= 0);
   MapView* view = map().view();
@@ -303,16 +375,50 @@ void MapWindowTest::hoverTextOverRoomCorridorAndRock() {
 }
 
 void MapWindowTest::hoverIgnoredWithoutDressing() {
-  QVERIFY(map().generate());
-  const Probes probes = findProbes(map().model());
-  MapView* view = map().view();
-  map().Image1MouseMove(probes.room.x(), probes.room.y());
-  const QString shown = view->hint();
-  QVERIFY(!shown.isEmpty());
-  m_program->options().dressingBox()->setChecked(false);
-  map().Image1MouseMove(probes.rock.x(), probes.rock.y());
-  QCOMPARE(view->hint(), shown);
-  QVERIFY(view->hintEnabled());
+  Settings settings;
+  settings.dressing = false;
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
+  // The options window is disabled while the map is shown: a change there does not reach it.
+  m_program->options().dressingBox()->setChecked(true);
+  const Rect first = parseFeature(map().model().lstWalls.records().front()).rect;
+  map().onMapMouseMoved((first.left + first.right) / 2, (first.top + first.bottom) / 2);
+  QVERIFY(map().view()->hint().isEmpty());
+  QVERIFY(!map().view()->hintEnabled());
+}
+
+void MapWindowTest::longHoverLinesWrap_data() {
+  QTest::addColumn<QString>("line");
+  QTest::addColumn<int>("pieces");
+  const QString words = QStringLiteral("A narrow shelf holds seven jars of pickled eyes, ");
+  QTest::newRow("short line as it is") << QStringLiteral("Room 7   ") << 1;
+  QTest::newRow("eighty characters") << QString(80, u'x') << 1;
+  QTest::newRow("indented entry") << QStringLiteral("  ") + words.repeated(6) << 4;
+  QTest::newRow("one long word") << QString(200, u'y') << 3;
+  QTest::newRow("door line") << QStringLiteral(" N Wall - Concealed Wooden Door - Locked ") << 1;
+}
+
+void MapWindowTest::longHoverLinesWrap() {
+  QFETCH(QString, line);
+  QFETCH(int, pieces);
+  const QStringList wrapped = wrapHoverLine(line);
+  QCOMPARE(wrapped.size(), pieces);
+  qsizetype indentLength = 0;
+  while (indentLength < line.size() && line[indentLength] == u' ') ++indentLength;
+  const QString indent = line.left(indentLength);
+  QString joined;
+  for (const QString& piece : wrapped) {
+    QVERIFY2(piece.size() <= kHoverLineWidth, qPrintable(piece));
+    QVERIFY(piece.startsWith(indent));
+    joined += piece;
+  }
+  // Only blanks are dropped at the cuts (and the indent repeated): the text is unchanged.
+  const auto squeeze = [](QString text) { return text.remove(u' '); };
+  QCOMPARE(squeeze(joined), squeeze(line));
+  // The tooltip shows the wrapped pieces as lines.
+  QTextDocument document;
+  document.setHtml(hoverTooltipHtml(line));
+  QCOMPARE(document.toPlainText(), wrapped.join(u'\n'));
 }
 
 void MapWindowTest::tooltipShowsDressingAsTyped() {
@@ -331,10 +437,10 @@ void MapWindowTest::speed() {
   {
     // The first "Generate" of a program, whose map window has never been shown.
     Program fresh(m_dialogs);
-    applySettings(fresh, testing::largestSettings());
+    fresh.options().setSettings(testing::largestSettings());
     QSignalSpy painted(fresh.map().view(), &MapView::painted);
     timer.start();
-    QVERIFY(fresh.map().generate());
+    QVERIFY(generateFromOptions(fresh));
     painted.clear();
     while (painted.isEmpty() && timer.elapsed() < 5000) QCoreApplication::processEvents();
     QVERIFY(!painted.isEmpty());
@@ -342,14 +448,14 @@ void MapWindowTest::speed() {
           static_cast<double>(timer.nsecsElapsed()) / 1e6);
     fresh.map().close();
   }
-  applySettings(*m_program, testing::largestSettings());
+  m_program->options().setSettings(testing::largestSettings());
   MapView* view = map().view();
   qint64 best = std::numeric_limits<qint64>::max();
   for (int run = 0; run < 5; ++run) {
     map().close();
     QSignalSpy painted(view, &MapView::painted);
     timer.start();
-    QVERIFY(map().generate());
+    QVERIFY(generateFromOptions(*m_program));
     painted.clear();
     view->repaint();
     QVERIFY(!painted.isEmpty());
@@ -363,7 +469,7 @@ void MapWindowTest::speed() {
   timer.start();
   for (int i = 0; i < kMoves; ++i) {
     const QPoint at = (i % 2 == 0) ? probes.room : probes.corridor;
-    map().Image1MouseMove(at.x(), at.y());
+    map().onMapMouseMoved(at.x(), at.y());
   }
   qInfo("Tooltip rebuild per mouse move: %.2f us",
         static_cast<double>(timer.nsecsElapsed()) / kMoves / 1e3);

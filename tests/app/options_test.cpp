@@ -3,16 +3,21 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
 
+#include "app/about_window.h"
 #include "app/advanced_window.h"
 #include "app/app_identity.h"
+#include "app/design_layout.h"
 #include "app/dialogs.h"
+#include "app/editor_launcher.h"
 #include "app/help_viewer.h"
 #include "app/map_window.h"
 #include "app/options_window.h"
@@ -22,12 +27,17 @@
 
 using namespace delvora;
 
+Q_DECLARE_METATYPE(delvora::Settings)
+
 class OptionsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void initTestCase();
   void defaultsAreTheEngineDefaults();
+  void settingsRoundTrip_data();
+  void settingsRoundTrip();
+  void dressingNeedsNumberedRooms();
   void listsHoldTheirEntries();
   void numberRoomsGovernsDressing();
   void captionFollowsTitle_data();
@@ -40,9 +50,18 @@ class OptionsTest : public QObject {
   void folderMustLieInsideRoot_data();
   void folderMustLieInsideRoot();
   void editOpensTheLoadersFile();
+  void editorChoice_data();
+  void editorChoice();
   void helpShowsTheGuideOrNamesTheFile();
   void helpFileLookupOrder();
   void identityMatchesTheDesktopEntry();
+  void guideCoversEveryMenuCommand();
+  void windowsHaveTheirDesignSizes_data();
+  void windowsHaveTheirDesignSizes();
+  void percentShowsTheValueUsed_data();
+  void percentShowsTheValueUsed();
+  void aboutClosesOnlyByOkOrEscape();
+  void fileDialogsKeepNoHistory();
   void enterInTheTitleGenerates();
   void shutdownDeletesTheEditingFile();
 
@@ -59,32 +78,76 @@ void OptionsTest::initTestCase() {
 }
 
 void OptionsTest::defaultsAreTheEngineDefaults() {
-  const Settings shown = m_program->options().settings();
-  const Settings defaults;
-  QCOMPARE(shown.seed, defaults.seed);
-  QCOMPARE(shown.mapSizeIndex, defaults.mapSizeIndex);
-  QCOMPARE(shown.iterations, defaults.iterations);
-  QVERIFY(shown.roomSize == defaults.roomSize);
-  QVERIFY(shown.corridorStyle == defaults.corridorStyle);
-  QCOMPARE(shown.stairs, defaults.stairs);
-  QCOMPARE(shown.numberRooms, defaults.numberRooms);
-  QCOMPARE(shown.dressing, defaults.dressing);
-  QCOMPARE(shown.drawGrid, defaults.drawGrid);
-  QCOMPARE(shown.river, defaults.river);
-  QCOMPARE(shown.chasm, defaults.chasm);
-  QCOMPARE(shown.snapToGrid, defaults.snapToGrid);
-  QCOMPARE(shown.showBackground, defaults.showBackground);
-  QCOMPARE(shown.concealedPercent, defaults.concealedPercent);
-  QCOMPARE(shown.secretPercent, defaults.secretPercent);
-  QCOMPARE(shown.corridorStairs, defaults.corridorStairs);
-  QCOMPARE(shown.dressRoll, defaults.dressRoll);
-  QCOMPARE(shown.useInternalDressing, defaults.useInternalDressing);
+  Settings shown = m_program->options().settings();
   QCOMPARE(QString::fromStdString(shown.dressingDir), QDir::currentPath());
-  QVERIFY(shown.title.empty());
+  shown.dressingDir.clear();
+  QVERIFY(shown == Settings{});
   // The seed is shown masked and cannot be edited; "Snap to Grid" cannot be changed.
   QCOMPARE(m_program->options().seedEdit()->text(), QStringLiteral("########"));
   QVERIFY(!m_program->options().seedEdit()->isEnabled());
   QVERIFY(!m_program->advanced().snapBox()->isEnabled());
+}
+
+void OptionsTest::settingsRoundTrip_data() {
+  QTest::addColumn<Settings>("settings");
+  Settings largest;
+  largest.mapSizeIndex = 3;
+  largest.iterations = 3000;
+  largest.roomSize = RoomSize::Large;
+  largest.corridorStyle = CorridorStyle::VeryTwisty;
+  largest.stairs = 10;
+  largest.river = true;
+  largest.chasm = true;
+  largest.dressRoll = 6;
+  largest.concealedPercent = 20;
+  largest.secretPercent = 0;
+  largest.title = "The Vault";
+  QTest::newRow("largest") << largest;
+  Settings plain;
+  plain.seed = 7;
+  plain.mapSizeIndex = 0;
+  plain.iterations = 100;
+  plain.roomSize = RoomSize::Tiny;
+  plain.corridorStyle = CorridorStyle::Twisty;
+  plain.numberRooms = false;
+  plain.dressing = false;
+  plain.drawGrid = false;
+  plain.showBackground = false;
+  plain.corridorStairs = false;
+  plain.useInternalDressing = false;
+  plain.title = "  ";
+  QTest::newRow("everything off") << plain;
+  Settings medium;
+  medium.seed = 4294967295u;
+  medium.roomSize = RoomSize::Medium;
+  medium.stairs = 4;
+  medium.dressRoll = 3;
+  medium.concealedPercent = 0;
+  medium.secretPercent = 19;
+  medium.title = "Crypt \xc3\xa9";
+  QTest::newRow("medium, largest seed") << medium;
+}
+
+void OptionsTest::settingsRoundTrip() {
+  QFETCH(Settings, settings);
+  settings.dressingDir = QDir::currentPath().toStdString();
+  OptionsWindow& options = m_program->options();
+  options.setSettings(settings);
+  QVERIFY(options.settings() == settings);
+  options.setSettings(Settings{});
+  QVERIFY(options.settings().title.empty());
+}
+
+void OptionsTest::dressingNeedsNumberedRooms() {
+  Settings settings;
+  settings.numberRooms = false;
+  settings.dressing = true;
+  OptionsWindow& options = m_program->options();
+  options.setSettings(settings);
+  QVERIFY(!options.settings().dressing);
+  QVERIFY(!options.dressingBox()->isEnabled());
+  options.setSettings(Settings{});
+  QVERIFY(options.dressingBox()->isEnabled() && options.dressingBox()->isChecked());
 }
 
 void OptionsTest::listsHoldTheirEntries() {
@@ -127,7 +190,7 @@ void OptionsTest::captionFollowsTitle_data() {
 void OptionsTest::captionFollowsTitle() {
   QFETCH(QString, title);
   QFETCH(QString, caption);
-  QCOMPARE(OptionsWindow::mapCaption(title), caption);
+  QCOMPARE(QString::fromStdString(mapCaption(title.toStdString())), caption);
 }
 
 void OptionsTest::percentEditFiltersAndClamps_data() {
@@ -198,7 +261,7 @@ void OptionsTest::folderChoiceReloadsOrChangesNothing() {
   QSignalSpy reloads(&advanced, &AdvancedWindow::dressingDirChosen);
   const QString before = advanced.dressingDirEdit()->text();
   m_dialogs.folderAnswer.reset();
-  advanced.butFluffDirClick();
+  advanced.onDressingDirClicked();
   QCOMPARE(m_dialogs.lastFolderTitle, QStringLiteral("Select Dressing Path"));
   QCOMPARE(m_dialogs.lastFolderRoot, QDir::currentPath());
   QCOMPARE(advanced.dressingDirEdit()->text(), before);
@@ -207,7 +270,7 @@ void OptionsTest::folderChoiceReloadsOrChangesNothing() {
   QVERIFY(QDir(m_work.path()).mkpath(QStringLiteral("tables")));
   const QString chosen = m_work.filePath(QStringLiteral("tables"));
   m_dialogs.folderAnswer = chosen;
-  advanced.butFluffDirClick();
+  advanced.onDressingDirClicked();
   QCOMPARE(QDir::fromNativeSeparators(advanced.dressingDirEdit()->text()), chosen);
   QCOMPARE(reloads.count(), 1);
   QCOMPARE(QString::fromStdString(m_program->options().settings().dressingDir), chosen);
@@ -246,36 +309,99 @@ void OptionsTest::editOpensTheLoadersFile() {
   advanced.dressingDirEdit()->setText(dressDir);
 
   advanced.fileButton(4)->setChecked(true);  // Traps: the existing lower-case file
-  advanced.butEditClick();
+  advanced.onEditClicked();
   advanced.fileButton(1)->setChecked(true);  // Sounds: missing, made under the loader's name
-  advanced.butEditClick();
+  advanced.onEditClicked();
   QVERIFY(advanced.editButton()->isEnabled());
   QCOMPARE(QString::fromUtf8(readFile(log)),
            QStringLiteral("%1|traps.txt\n%1|Sounds.txt\n").arg(dressDir));
   QVERIFY(QFile::exists(dressDir + QStringLiteral("/Sounds.txt")));
 
-  // An editor that cannot be started is not reported.
+  // An editor that cannot be started is reported, naming the variable that chooses one.
   qputenv("DELVORA_EDITOR", "/nonexistent/editor");
-  advanced.butEditClick();
+  advanced.onEditClicked();
   QVERIFY(advanced.editButton()->isEnabled());
-  QVERIFY(m_dialogs.messages.isEmpty());
+  QCOMPARE(m_dialogs.messages, QStringList{QString::fromLatin1(kNoEditorMessage)});
+  QVERIFY(m_dialogs.messages.front().contains(QStringLiteral("DELVORA_EDITOR")));
+  m_dialogs.messages.clear();
   qunsetenv("DELVORA_EDITOR");
   advanced.dressingDirEdit()->setText(before);
   advanced.fileButton(0)->setChecked(true);
+}
+
+void OptionsTest::editorChoice_data() {
+  QTest::addColumn<QStringList>("variables");
+  QTest::addColumn<QStringList>("programs");
+  QTest::addColumn<bool>("terminal");
+  QTest::addColumn<QString>("command");
+  const QStringList desktop = {QStringLiteral("gedit"), QStringLiteral("kate")};
+  QTest::newRow("own choice with its arguments")
+      << QStringList{QStringLiteral("DELVORA_EDITOR=kate --block")} << desktop << false
+      << QStringLiteral("/usr/bin/kate --block");
+  QTest::newRow("own choice missing: no other editor")
+      << QStringList{QStringLiteral("DELVORA_EDITOR=/opt/none/editor")} << desktop << false
+      << QString();
+  QTest::newRow("desktop editor before $EDITOR")
+      << QStringList{QStringLiteral("EDITOR=nano")}
+      << QStringList{QStringLiteral("nano"), QStringLiteral("kate")} << false
+      << QStringLiteral("/usr/bin/kate --block");
+  QTest::newRow("terminal editor in a terminal")
+      << QStringList{QStringLiteral("EDITOR=vi")} << QStringList{QStringLiteral("vi")} << true
+      << QStringLiteral("/usr/bin/vi");
+  QTest::newRow("terminal editor without a terminal")
+      << QStringList{QStringLiteral("EDITOR=vi")} << QStringList{QStringLiteral("vi")} << false
+      << QString();
+  QTest::newRow("terminal editor in a terminal emulator")
+      << QStringList{QStringLiteral("VISUAL=nano -w")}
+      << QStringList{QStringLiteral("nano"), QStringLiteral("x-terminal-emulator")} << false
+      << QStringLiteral("/usr/bin/x-terminal-emulator -e /usr/bin/nano -w");
+  QTest::newRow("skipped $VISUAL leaves $EDITOR")
+      << QStringList{QStringLiteral("VISUAL=vim"), QStringLiteral("EDITOR=xed")}
+      << QStringList{QStringLiteral("vim"), QStringLiteral("xed")} << false
+      << QStringLiteral("/usr/bin/xed");
+  QTest::newRow("emacs kept in the terminal")
+      << QStringList{QStringLiteral("EDITOR=emacs -nw")} << QStringList{QStringLiteral("emacs")}
+      << false << QString();
+  QTest::newRow("own choice of a terminal editor, no terminal")
+      << QStringList{QStringLiteral("DELVORA_EDITOR=vim"), QStringLiteral("EDITOR=xed")}
+      << QStringList{QStringLiteral("vim"), QStringLiteral("xed")} << false << QString();
+  QTest::newRow("nothing at all") << QStringList{} << QStringList{} << true << QString();
+}
+
+void OptionsTest::editorChoice() {
+  QFETCH(QStringList, variables);
+  QFETCH(QStringList, programs);
+  QFETCH(bool, terminal);
+  QFETCH(QString, command);
+  EditorEnvironment environment;
+  environment.variable = [&variables](const char* name) {
+    const QString prefix = QString::fromLatin1(name) + u'=';
+    for (const QString& variable : variables) {
+      if (variable.startsWith(prefix)) return variable.mid(prefix.size());
+    }
+    return QString();
+  };
+  environment.findExecutable = [&programs](const QString& program) {
+    const QString name = program.startsWith(QStringLiteral("/usr/bin/")) ? program.mid(9) : program;
+    return programs.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+  };
+  environment.hasTerminal = terminal;
+  const EditorCommand editor = findEditor(environment);
+  QCOMPARE((QStringList{editor.program} + editor.arguments).join(u' ').trimmed(), command);
 }
 
 void OptionsTest::helpShowsTheGuideOrNamesTheFile() {
   m_dialogs.messages.clear();
   QFile::remove(QStringLiteral("Delvora.HLP"));
   if (findHelpFile().isEmpty()) {
-    m_program->options().helpClick();
+    m_program->options().onHelpTriggered();
     QCOMPARE(m_dialogs.messages,
              QStringList{QStringLiteral("Cannot find the help file Delvora.HLP")});
   }
   QVERIFY(QFile::copy(QStringLiteral(DELVORA_HELP_SOURCE), QStringLiteral("Delvora.HLP")));
   QCOMPARE(findHelpFile(), QDir::current().absoluteFilePath(QStringLiteral("Delvora.HLP")));
   m_dialogs.messages.clear();
-  m_program->options().helpClick();
+  m_program->options().onHelpTriggered();
   QVERIFY(m_dialogs.messages.isEmpty());
   auto* viewer = m_program->options().findChild<HelpViewer*>();
   QVERIFY(viewer != nullptr);
@@ -325,6 +451,145 @@ void OptionsTest::identityMatchesTheDesktopEntry() {
     QCOMPARE(icon.pixmap(size).size(), QSize(size, size));
   }
   QVERIFY(m_program->options().windowIcon().cacheKey() == icon.cacheKey());
+}
+
+void OptionsTest::guideCoversEveryMenuCommand() {
+  QFile file(QStringLiteral(DELVORA_HELP_SOURCE));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QTextDocument guide;
+  guide.setHtml(QString::fromUtf8(file.readAll()));
+  const QString text = guide.toPlainText();
+  QStringList commands;
+  for (QWidget* window :
+       {static_cast<QWidget*>(&m_program->options()), static_cast<QWidget*>(&m_program->map())}) {
+    for (const QAction* item : window->findChildren<QAction*>()) {
+      if (!item->text().isEmpty() && !item->isSeparator()) commands << item->text();
+    }
+  }
+  QVERIFY(commands.contains(QStringLiteral("Print Map 25mm Scale")));
+  commands << QStringLiteral("DELVORA_PRINT_PDF") << QStringLiteral("PDF");
+  for (const QString& command : commands) {
+    QVERIFY2(text.contains(command), qPrintable(command + QStringLiteral(" is not in the guide")));
+  }
+}
+
+void OptionsTest::windowsHaveTheirDesignSizes_data() {
+  QTest::addColumn<QString>("window");
+  QTest::newRow("options") << QStringLiteral("options");
+  QTest::newRow("advanced") << QStringLiteral("advanced");
+}
+
+void OptionsTest::windowsHaveTheirDesignSizes() {
+  QFETCH(QString, window);
+  const bool options = window == QStringLiteral("options");
+  QWidget* shown = options ? static_cast<QWidget*>(&m_program->options())
+                           : static_cast<QWidget*>(&m_program->advanced());
+  // The options window's client area lies below its menu bar.
+  QWidget* client = options ? m_program->options().centralWidget() : shown;
+  const DesignLayout design(*shown);
+  const QSize expected =
+      options ? design.size(OptionsWindow::kClientWidth, OptionsWindow::kClientHeight)
+              : design.size(AdvancedWindow::kClientWidth, AdvancedWindow::kClientHeight);
+  QCOMPARE(client->size(), expected);
+  // Fixed size, and no maximise button.
+  QCOMPARE(shown->minimumSize(), shown->maximumSize());
+  QVERIFY(!(shown->windowFlags() & Qt::WindowMaximizeButtonHint));
+  QVERIFY(shown->windowFlags() & Qt::WindowMinimizeButtonHint);
+  QCOMPARE(shown->font().family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+
+  // Every control lies inside its parent, overlaps none of its siblings and shows all its text.
+  const QList<QWidget*> controls = client->findChildren<QWidget*>();
+  for (const QWidget* control : controls) {
+    if (!control->isVisibleTo(shown) || control->parentWidget()->inherits("QComboBox") ||
+        control->parentWidget()->inherits("QAbstractSpinBox") || control->isWindow()) {
+      continue;
+    }
+    const QString name = control->metaObject()->className() + QStringLiteral(" ") +
+                         control->property("text").toString() +
+                         control->property("title").toString();
+    QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
+    QVERIFY2(textFits(*control), qPrintable(name + QStringLiteral(" is cut off")));
+    for (const QWidget* other : controls) {
+      if (other != control && other->parentWidget() == control->parentWidget() &&
+          other->isVisibleTo(shown)) {
+        QVERIFY2(!control->geometry().intersects(other->geometry()), qPrintable(name));
+      }
+    }
+  }
+}
+
+void OptionsTest::percentShowsTheValueUsed_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("closedBy");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("Enter") << QStringLiteral("99") << QStringLiteral("enter") << QStringLiteral("20");
+  QTest::newRow("Escape") << QStringLiteral("25") << QStringLiteral("escape")
+                          << QStringLiteral("20");
+  QTest::newRow("title bar") << QString() << QStringLiteral("close") << QStringLiteral("0");
+  QTest::newRow("in range") << QStringLiteral("7") << QStringLiteral("enter")
+                            << QStringLiteral("7");
+}
+
+void OptionsTest::percentShowsTheValueUsed() {
+  QFETCH(QString, typed);
+  QFETCH(QString, closedBy);
+  QFETCH(QString, shown);
+  AdvancedWindow& advanced = m_program->advanced();
+  advanced.show();
+  advanced.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&advanced));
+  PercentEdit* edit = advanced.concealedEdit();
+  edit->setFocus();
+  edit->setValue({});
+  QTest::keyClicks(edit, typed);
+  if (closedBy == QStringLiteral("enter")) {
+    QTest::keyClick(edit, Qt::Key_Return);
+  } else if (closedBy == QStringLiteral("escape")) {
+    QTest::keyClick(edit, Qt::Key_Escape);
+  } else {
+    advanced.close();
+  }
+  QTRY_VERIFY(!advanced.isVisible());
+  QCOMPARE(edit->value(), shown);
+  QCOMPARE(m_program->options().settings().concealedPercent, shown.toInt());
+  edit->setValue(QStringLiteral("13"));
+}
+
+void OptionsTest::aboutClosesOnlyByOkOrEscape() {
+  QDialog& about = m_program->about();
+  const Qt::WindowFlags flags = about.windowFlags();
+  for (const Qt::WindowType button :
+       {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+        Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint}) {
+    QVERIFY(!(flags & button));
+  }
+  about.show();
+  QVERIFY(!about.close());
+  QVERIFY(about.isVisible());
+  QTest::keyClick(&about, Qt::Key_Escape);
+  QVERIFY(!about.isVisible());
+  about.show();
+  auto* ok = about.findChild<QPushButton*>();
+  QVERIFY(ok != nullptr);
+  QCOMPARE(ok->text(), QStringLiteral("OK"));
+  ok->click();
+  QVERIFY(!about.isVisible());
+}
+
+void OptionsTest::fileDialogsKeepNoHistory() {
+  // Qt's own file dialog records its history when it closes; none of it may reach the user's
+  // configuration.
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  Dialogs dialogs;
+  QTimer::singleShot(0, this, [] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+  });
+  QVERIFY(!dialogs.askSaveFileName(nullptr,
+                                   SaveFileRequest{QStringLiteral("txt"), QStringLiteral("Delvora"),
+                                                   QStringLiteral("Text (*.txt)"), true}));
+  qunsetenv("XDG_CONFIG_HOME");
+  QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }
 
 void OptionsTest::enterInTheTitleGenerates() {

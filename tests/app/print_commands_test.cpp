@@ -1,10 +1,12 @@
 // The map window's print menu: each command writes its pages, here as a PDF through
 // $DELVORA_PRINT_PDF, and reports the 25 mm job's outcome.
 #include <QAction>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QtTest>
 
 #include "app/map_window.h"
+#include "app/options_window.h"
 #include "app/program.h"
 #include "app_test_support.h"
 
@@ -34,6 +36,8 @@ class PrintCommandsTest : public QObject {
   void printMapWritesOneLandscapePage();
   void print25mmWritesEveryPageAndReportsCompletion();
   void printDressingWritesTheDressing();
+  void cancelledPdfDialogSaysNothing();
+  void pdfThatCannotBeCreatedIsNamed();
   void dressingCommandsFollowTheDressingOption();
 
  private:
@@ -65,7 +69,7 @@ QString PrintCommandsTest::usePdf(const QString& name) {
 
 void PrintCommandsTest::printMapWritesOneLandscapePage() {
   const QString pdf = usePdf(QStringLiteral("map.pdf"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   map().menu().print->trigger();
   QCOMPARE(pdfPages(pdf), 1);
   QVERIFY(m_dialogs.messages.isEmpty());
@@ -73,7 +77,7 @@ void PrintCommandsTest::printMapWritesOneLandscapePage() {
 
 void PrintCommandsTest::print25mmWritesEveryPageAndReportsCompletion() {
   const QString pdf = usePdf(QStringLiteral("map25.pdf"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   map().menu().printMap25mmScale->trigger();
   QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Printing Completed!")});
   QVERIFY(pdfPages(pdf) > 1);
@@ -82,23 +86,52 @@ void PrintCommandsTest::print25mmWritesEveryPageAndReportsCompletion() {
 
 void PrintCommandsTest::printDressingWritesTheDressing() {
   const QString pdf = usePdf(QStringLiteral("dressing.pdf"));
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   QVERIFY(map().menu().printDressing->isEnabled());
   map().menu().printDressing->trigger();
   QVERIFY(pdfPages(pdf) >= 1);
   QVERIFY(m_dialogs.messages.isEmpty());
 }
 
+void PrintCommandsTest::cancelledPdfDialogSaysNothing() {
+  if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this system has a printer");
+  QVERIFY(generateFromOptions(*m_program));
+  const QStringList before = QDir(m_work.path()).entryList(QDir::Files);
+  m_dialogs.saveAnswer.reset();
+  m_dialogs.saveAsked = 0;
+  map().menu().print->trigger();
+  map().menu().printMap25mmScale->trigger();
+  map().menu().printDressing->trigger();
+  QCOMPARE(m_dialogs.saveAsked, 3);
+  QCOMPARE(m_dialogs.lastSaveRequest.defaultSuffix, QStringLiteral("pdf"));
+  QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.join(u'\n')));
+  QCOMPARE(QDir(m_work.path()).entryList(QDir::Files), before);
+  QVERIFY(map().isEnabled());
+}
+
+void PrintCommandsTest::pdfThatCannotBeCreatedIsNamed() {
+  if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this system has a printer");
+  QVERIFY(generateFromOptions(*m_program));
+  const QString target = m_work.filePath(QStringLiteral("missing/map.pdf"));
+  m_dialogs.saveAnswer = target;
+  map().menu().print->trigger();
+  map().menu().printMap25mmScale->trigger();
+  map().menu().printDressing->trigger();
+  const QString cannot = QStringLiteral("Cannot create file ") + target;
+  QCOMPARE(m_dialogs.messages, (QStringList{cannot, cannot, cannot}));
+  m_dialogs.saveAnswer.reset();
+}
+
 void PrintCommandsTest::dressingCommandsFollowTheDressingOption() {
   Settings settings;
   settings.dressing = false;
-  applySettings(*m_program, settings);
-  QVERIFY(map().generate());
+  m_program->options().setSettings(settings);
+  QVERIFY(generateFromOptions(*m_program));
   QVERIFY(!map().menu().printDressing->isEnabled());
   QVERIFY(!map().menu().saveDressingAs->isEnabled());
   QVERIFY(map().menu().print->isEnabled());
   map().close();
-  applySettings(*m_program, Settings{});
+  m_program->options().setSettings(Settings{});
 }
 
 QTEST_MAIN(PrintCommandsTest)

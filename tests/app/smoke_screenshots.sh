@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Runs the real program under Xvfb: takes a screenshot of the options window, presses Enter
-# (which presses "Generate") and takes one of the map window. Exits 77 (skipped) when Xvfb,
-# xdotool or ImageMagick's import is missing.
-# Usage: smoke_screenshots.sh DELVORA_EXECUTABLE OUTPUT_DIR
+# Runs the real program under Xvfb with the openbox window manager, as a user meets it: takes
+# screenshots of the options window, the advanced window, the about window and a map window
+# (shown twice), checks that the map window's frame, title bar included, opens at (2, 1) fully on
+# the screen and that the user cannot resize it. Exits 77 (skipped) when Xvfb, openbox, xdotool,
+# xprop, xwininfo or ImageMagick's import is missing.
+# Usage: smoke_screenshots.sh DELVORA_EXECUTABLE OUTPUT_DIR [SCREEN_SIZE, default 1024x768]
 set -euo pipefail
 
 # Prints the id of the visible window called exactly $1, waiting up to 20 seconds.
@@ -20,25 +22,112 @@ wait_for_window() {
   return 1
 }
 
-run_session() {
-  local program="$1" out="$2" work="$3"
-  cd "$work"
-  QT_QPA_PLATFORM=xcb USER="delvora-smoke-$$" DELVORA_TIMING=1 "$program" 2>"$out/delvora-stderr.txt" &
-  smoke_pid=$!
-  trap 'kill "$smoke_pid" 2>/dev/null || true' EXIT
-  local options map=""
-  options="$(wait_for_window 'Delvora Demo')"
-  sleep 1
-  import -window "$options" "$out/options-window.png"
-  # Enter presses "Generate"; without a window manager the focus may need a second try.
+# Waits until no visible window is called exactly $1.
+wait_until_gone() {
+  for _ in $(seq 100); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.2
+  done
+  echo "smoke: the window '$1' did not close" >&2
+  return 1
+}
+
+# Prints "x y width height" of the frame around window $1, title bar included.
+frame_geometry() {
+  local x y width height extents left right top bottom
+  x="$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $NF}')"
+  y="$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $NF}')"
+  width="$(xwininfo -id "$1" | awk '/Width:/ {print $NF}')"
+  height="$(xwininfo -id "$1" | awk '/Height:/ {print $NF}')"
+  extents="$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= *//; s/,//g')"
+  read -r left right top bottom <<<"$extents"
+  echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
+}
+
+# Checks that the map window $1 has its frame at (2, 1) within a screen of $2 x $3 pixels and
+# that the window manager offers no resizing.
+check_map_window() {
+  local frame_x frame_y frame_width frame_height
+  read -r frame_x frame_y frame_width frame_height <<<"$(frame_geometry "$1")"
+  echo "smoke: map window frame at ${frame_x},${frame_y} size ${frame_width}x${frame_height}"
+  if ((frame_x != 2 || frame_y != 1)); then
+    echo "smoke: the map window's frame is at ${frame_x},${frame_y}, not 2,1" >&2
+    return 1
+  fi
+  if ((frame_x + frame_width > $2 || frame_y + frame_height > $3)); then
+    echo "smoke: the map window's frame leaves the ${2}x${3} screen" >&2
+    return 1
+  fi
+  if xprop -id "$1" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_RESIZE; then
+    echo "smoke: the map window can be resized" >&2
+    return 1
+  fi
+}
+
+# Makes window $1 the active one and types the keys that follow.
+type_into() {
+  local window="$1"
+  shift
+  xdotool windowactivate --sync "$window" 2>/dev/null || true
+  sleep 0.3
+  xdotool key "$@"
+}
+
+# Presses Enter in the options window until the map window opens; prints its id.
+generate() {
+  local map=""
   for _ in 1 2 3; do
-    xdotool windowfocus "$options" 2>/dev/null || true
-    xdotool key --window "$options" Return
+    type_into "$1" Return
     if map="$(wait_for_window 'Delvora Demo - Untitled' 2>/dev/null)"; then break; fi
   done
   [[ -n "$map" ]] || { echo "smoke: the map window did not open" >&2; return 1; }
+  echo "$map"
+}
+
+run_session() {
+  local program="$1" out="$2" work="$3" width="$4" height="$5"
+  cd "$work"
+  openbox >"$out/openbox-stderr.txt" 2>&1 &
+  openbox_pid=$!
   sleep 1
-  import -window "$map" "$out/map-window.png"
+  QT_QPA_PLATFORM=xcb USER="delvora-smoke-$$" DELVORA_TIMING=1 "$program" 2>"$out/delvora-stderr.txt" &
+  program_pid=$!
+  trap 'kill "$program_pid" "$openbox_pid" 2>/dev/null || true' EXIT
+  local options advanced about map
+  options="$(wait_for_window 'Delvora Demo')"
+  sleep 1
+  import -window "$options" "$out/options-window.png"
+
+  # A map, closed and made again: both showings open at the same place.
+  for showing in 1 2; do
+    map="$(generate "$options")"
+    sleep 1
+    import -window "$map" "$out/map-window-$showing.png"
+    import -window root "$out/screen-$showing.png"
+    check_map_window "$map" "$width" "$height"
+    type_into "$map" alt+F4
+    wait_until_gone 'Delvora Demo - Untitled'
+  done
+  cp "$out/map-window-1.png" "$out/map-window.png"
+
+  # "Advanced" comes just before "Generate", which keeps the focus, in the tab order.
+  type_into "$options" shift+Tab space
+  advanced="$(wait_for_window 'Advanced Options')"
+  sleep 1
+  import -window "$advanced" "$out/advanced-window.png"
+  type_into "$advanced" Escape
+  wait_until_gone 'Advanced Options'
+
+  # Help > About from the menu bar; "OK" closes it.
+  xdotool windowactivate --sync "$options" 2>/dev/null || true
+  xdotool mousemove --window "$options" 12 8 click 1
+  sleep 0.5
+  xdotool key Down Down Return
+  about="$(wait_for_window 'Delvora')"
+  sleep 1
+  import -window "$about" "$out/about-window.png"
+  type_into "$about" Return
+  wait_until_gone 'Delvora'
 }
 
 # The part that runs inside the X server.
@@ -50,7 +139,8 @@ fi
 
 program="$(realpath "$1")"
 out="$2"
-for tool in xvfb-run xdotool import; do
+screen="${3:-1024x768}"
+for tool in xvfb-run openbox xdotool xprop xwininfo import; do
   if ! command -v "$tool" >/dev/null; then
     echo "smoke: $tool is not installed; skipped"
     exit 77
@@ -61,9 +151,9 @@ out="$(realpath "$out")"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$(realpath "$0")" --inside "$program" "$out" "$work"
-for picture in options-window.png map-window.png; do
+xvfb-run -a -s "-screen 0 ${screen}x24" bash "$(realpath "$0")" --inside "$program" "$out" \
+  "$work" "${screen%x*}" "${screen#*x}"
+for picture in options-window.png advanced-window.png about-window.png map-window.png; do
   if [[ ! -s "$out/$picture" ]]; then
     echo "smoke: $picture was not written" >&2
     exit 1

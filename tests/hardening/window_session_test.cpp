@@ -17,7 +17,6 @@
 #include "app/options_window.h"
 #include "app/program.h"
 #include "dressing/report.h"
-#include "print/qt/print_commands.h"
 #include "tests/app/app_test_support.h"
 #include "tests/hardening/session_resources.h"
 
@@ -103,7 +102,7 @@ void WindowSessionTest::hoverFirstRoom() {
   const Rect room = parseRoomDressing(map().model().lstFluff.front()).rect;
   const int x = (room.left + room.right) / 2;
   const int y = (room.top + room.bottom) / 2;
-  map().Image1MouseMove(x, y);
+  map().onMapMouseMoved(x, y);
   QVERIFY(map().view()->hint().startsWith(QStringLiteral("Room ")));
 }
 
@@ -113,12 +112,14 @@ void WindowSessionTest::longSessionKeepsFilesAndMemoryFlat() {
   int filesAfterWarmUp = 0;
   long peakAfterWarmUp = 0;
   for (int cycle = 1; cycle <= kCycles; ++cycle) {
-    m_program->options().seedEdit()->setText(QString::number(1000 + cycle));
-    QVERIFY2(map().generate(), qPrintable(m_dialogs.messages.join('\n')));
+    Settings settings = m_program->options().settings();
+    settings.seed = static_cast<std::uint32_t>(1000 + cycle);
+    m_program->options().setSettings(settings);
+    QVERIFY2(generateFromOptions(*m_program), qPrintable(m_dialogs.messages.join('\n')));
     hoverFirstRoom();
-    map().Some1Click();
-    map().AFew1Click();
-    map().SaveDressingAs1Click();
+    map().onSomeTriggered();
+    map().onAFewTriggered();
+    map().onSaveDressingAsTriggered();
     QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.join('\n')));
     QVERIFY(readFile(target).startsWith("\r\n\r\nRoom 1"));
     map().close();
@@ -139,25 +140,26 @@ void WindowSessionTest::longSessionKeepsFilesAndMemoryFlat() {
 }
 
 void WindowSessionTest::editorThatCrashesKeepsTheDressing() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   const std::vector<std::string> before = report();
   useEditor(QStringLiteral("kill -SEGV $$\n"));
-  map().Edit1Click();
+  map().onEditTriggered();
   QVERIFY(m_dialogs.messages.isEmpty());
   QCOMPARE(report(), before);
-  // An editor that cannot be started at all reads the file back unchanged too.
+  // An editor that cannot be started at all is reported and changes nothing.
   qputenv("DELVORA_EDITOR", "/nonexistent-delvora/editor");
-  map().Edit1Click();
-  QVERIFY(m_dialogs.messages.isEmpty());
+  map().onEditTriggered();
+  QCOMPARE(m_dialogs.messages.size(), 1);
+  QVERIFY(m_dialogs.messages.front().contains(QStringLiteral("DELVORA_EDITOR")));
   QCOMPARE(report(), before);
 }
 
 void WindowSessionTest::editorKilledAfterDeletingTheFileKeepsTheDressing() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   const std::vector<std::string> before = report();
   const RecordList fluff = map().model().lstFluff;
   useEditor(QStringLiteral("rm -f \"$1\"\nkill -KILL $$\n"));
-  map().Edit1Click();
+  map().onEditTriggered();
   QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Cannot open file DVTemp.txt")});
   QCOMPARE(report(), before);
   QCOMPARE(map().model().lstFluff, fluff);
@@ -171,11 +173,11 @@ void WindowSessionTest::dressingFolderRemovedAfterItWasChosen() {
   file.write("from the chosen folder\r\n");
   file.close();
   m_dialogs.folderAnswer = chosen->path();
-  m_program->advanced().butFluffDirClick();
+  m_program->advanced().onDressingDirClicked();
   QCOMPARE(map().tables().FluffSounds.entries.back(), std::string("from the chosen folder"));
 
   chosen.reset();
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   QVERIFY(m_dialogs.messages.isEmpty());
   QCOMPARE(map().tables().FluffSounds.entries.size(), std::size_t{34});
   QVERIFY(!map().model().lstWalls.empty());
@@ -187,14 +189,14 @@ void WindowSessionTest::unreadableDressingFileStopsGenerate() {
   const QString fifo = chosen.filePath(QStringLiteral("Items.txt"));
   QCOMPARE(::mkfifo(fifo.toLocal8Bit().constData(), 0644), 0);
   m_program->advanced().dressingDirEdit()->setText(chosen.path());
-  QVERIFY(!map().generate());
+  QVERIFY(!generateFromOptions(*m_program));
   QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Cannot open file ") + fifo});
   QVERIFY(!map().isVisible());
   QVERIFY(map().model().lstWalls.empty());
 }
 
 void WindowSessionTest::reportToAFullDeviceOrUnwritableFolder() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   QTemporaryDir devices;
   const QString full = fullDevice(devices);
   QVERIFY(!full.isEmpty());
@@ -203,7 +205,7 @@ void WindowSessionTest::reportToAFullDeviceOrUnwritableFolder() {
   for (const QString& target : {full, version, QStringLiteral("/proc/delvora.txt")}) {
     m_dialogs.messages.clear();
     m_dialogs.saveAnswer = target;
-    map().SaveDressingAs1Click();
+    map().onSaveDressingAsTriggered();
     QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("Cannot create file ") + target});
     QVERIFY(map().isVisible());
   }
@@ -213,17 +215,17 @@ void WindowSessionTest::reportToAFullDeviceOrUnwritableFolder() {
 }
 
 void WindowSessionTest::pdfThatCannotBeWritten() {
-  QVERIFY(map().generate());
-  const QString message = QString::fromLatin1(kPrinterMissingMessage);
+  QVERIFY(generateFromOptions(*m_program));
   for (const QString& target :
        {QStringLiteral("/proc/delvora.pdf"), m_work.filePath(QStringLiteral("missing/map.pdf"))}) {
     qputenv("DELVORA_PRINT_PDF", target.toLocal8Bit());
+    const QString message = QStringLiteral("Cannot create file ") + target;
     m_dialogs.messages.clear();
-    map().PrintMap25mmScale1Click();
+    map().onPrintMap25mmTriggered();
     QCOMPARE(m_dialogs.messages, QStringList{message});
     m_dialogs.messages.clear();
-    map().Print1Click();
-    map().PrintDressing1Click();
+    map().onPrintMapTriggered();
+    map().onPrintDressingTriggered();
     QCOMPARE(m_dialogs.messages, (QStringList{message, message}));
     QVERIFY(map().isEnabled());
     QVERIFY(!QFile::exists(target));
@@ -231,16 +233,16 @@ void WindowSessionTest::pdfThatCannotBeWritten() {
 }
 
 void WindowSessionTest::pdfOnAFullDiskOrADevice() {
-  QVERIFY(map().generate());
+  QVERIFY(generateFromOptions(*m_program));
   // A device in place of the PDF is refused before the job starts and stays as it is.
   QTemporaryDir devices;
   const QString full = fullDevice(devices);
   qputenv("DELVORA_PRINT_PDF", full.toLocal8Bit());
-  const QString missing = QString::fromLatin1(kPrinterMissingMessage);
-  map().PrintMap25mmScale1Click();
-  map().Print1Click();
-  map().PrintDressing1Click();
-  QCOMPARE(m_dialogs.messages, (QStringList{missing, missing, missing}));
+  const QString refused = QStringLiteral("Cannot create file ") + full;
+  map().onPrintMap25mmTriggered();
+  map().onPrintMapTriggered();
+  map().onPrintDressingTriggered();
+  QCOMPARE(m_dialogs.messages, (QStringList{refused, refused, refused}));
   QVERIFY2(isCharacterDevice(full), "the device was replaced or removed");
 
   // A disk that fills up during the job: the PDF is cut short, which is reported, not
@@ -251,9 +253,9 @@ void WindowSessionTest::pdfOnAFullDiskOrADevice() {
   {
     const testing::FileSizeLimit disk(2048);
     m_dialogs.messages.clear();
-    map().PrintMap25mmScale1Click();
-    map().Print1Click();
-    map().PrintDressing1Click();
+    map().onPrintMap25mmTriggered();
+    map().onPrintMapTriggered();
+    map().onPrintDressingTriggered();
   }
   QCOMPARE(m_dialogs.messages, (QStringList{cannot, cannot, cannot}));
   QVERIFY(!QFile::exists(pdf));

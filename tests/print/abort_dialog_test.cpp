@@ -37,29 +37,37 @@ class QuietDialogs final : public Dialogs {
 
 TEST(AbortDialog, CaptionSizeButtonAndCancelFlag) {
   application();
-  TAbortDialog dialog;
+  AbortDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), "Printing");
   const double scale = dialog.logicalDpiX() / 96.0;
-  EXPECT_EQ(dialog.size(), QSize(qRound(174 * scale), qRound(98 * scale)));
+  EXPECT_EQ(dialog.height(), qRound(98 * scale));
+  // At least the design width, and wide enough for the longest page caption in the title bar.
+  EXPECT_EQ(dialog.width(), std::max(qRound(174 * scale), AbortDialog::widthForCaptions(dialog)));
+  QFont bold = dialog.font();
+  bold.setBold(true);
+  EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance("Printing Page 12:10 - 100%"));
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-  ASSERT_NE(dialog.btnCancel(), nullptr);
-  EXPECT_EQ(dialog.btnCancel()->text(), "&Cancel");
-  EXPECT_TRUE(dialog.btnCancel()->isDefault());
-  EXPECT_LT(dialog.btnCancel()->geometry().bottom(), dialog.height() / 2) << "upper half";
+  for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                      Qt::WindowMaximizeButtonHint, Qt::WindowSystemMenuHint}) {
+    EXPECT_FALSE(dialog.windowFlags() & button);
+  }
+  ASSERT_NE(dialog.cancelButton(), nullptr);
+  EXPECT_EQ(dialog.cancelButton()->text(), "&Cancel");
+  EXPECT_TRUE(dialog.cancelButton()->isDefault());
+  EXPECT_LT(dialog.cancelButton()->geometry().bottom(), dialog.height() / 2) << "upper half";
   EXPECT_EQ(dialog.cancelFlag(), 0);
   dialog.show();
   dialog.setText("Printing Page 1:1 - 0%");
   EXPECT_EQ(dialog.windowTitle(), "Printing Page 1:1 - 0%");
   EXPECT_FALSE(dialog.checkCancelled());
-  dialog.btnCancel()->click();
+  dialog.cancelButton()->click();
   EXPECT_EQ(dialog.cancelFlag(), -1);
   EXPECT_TRUE(dialog.checkCancelled());
 }
 
 TEST(AbortDialog, EscapeCancelsWithoutClosing) {
   application();
-  TAbortDialog dialog;
+  AbortDialog dialog;
   dialog.show();
   dialog.reject();
   EXPECT_TRUE(dialog.cancelled());
@@ -79,7 +87,7 @@ TEST(WindowPrintUi, DrivesTheDialogAndTheWindow) {
   ui.setAbortText("Printing Page 2:1 - 50%");
   EXPECT_EQ(ui.abortDialog()->windowTitle(), "Printing Page 2:1 - 50%");
   EXPECT_FALSE(ui.abortCancelled());
-  ui.abortDialog()->btnCancel()->click();
+  ui.abortDialog()->cancelButton()->click();
   EXPECT_TRUE(ui.abortCancelled());
   ui.closeAbortDialog();
   EXPECT_EQ(ui.abortDialog(), nullptr);

@@ -89,10 +89,21 @@ TEST_F(CliPdf, ThreePrintoutsOfOneRun) {
   EXPECT_NE(text.find("Door(s):"), std::string::npos);
 }
 
+TEST_F(CliPdf, UntitledMapPrintsTheWindowsCaption) {
+  const std::string output = runCommand("'" DELVORA_CLI
+                                        "' --map-size 640x480 --iterations 100"
+                                        " --print-dressing '" +
+                                        path("untitled.pdf") + "' 2>&1");
+  ASSERT_EQ(output.find("exit status"), std::string::npos) << output;
+  const std::string text = runCommand("pdftotext '" + path("untitled.pdf") + "' -");
+  EXPECT_EQ(text.find("Delvora Demo - Untitled\n"), 0u) << text;
+}
+
 TEST_F(CliPdf, UnwritablePdfFails) {
   const std::string output =
       runCommand("'" DELVORA_CLI "' --print-dressing '" + path("missing/dir/x.pdf") + "' 2>&1");
-  EXPECT_NE(output.find("Printer corrupt or not installed!"), std::string::npos) << output;
+  EXPECT_NE(output.find("Cannot create file " + path("missing/dir/x.pdf")), std::string::npos)
+      << output;
   EXPECT_NE(output.find("exit status"), std::string::npos) << output;
 }
 

@@ -150,15 +150,27 @@ TEST_F(QtPrint, BattleMatPrintRefusals) {
   EXPECT_EQ(noDialog.enabledChanges, (std::vector<bool>{false, true}));
 }
 
-TEST_F(QtPrint, NoPrinterAndNoFileNameMeansNotInstalled) {
+TEST_F(QtPrint, CancelledPdfDialogPrintsAndReportsNothing) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this system has a printer";
   session.pdfPath.clear();
   printMap25mm(session, source(), ui);
-  EXPECT_EQ(ui.asked, 1);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{kPrinterMissingMessage});
-  FakeUi other;
-  printDressing(session, source(), other);
-  EXPECT_EQ(other.messages, std::vector<std::string>{kPrinterMissingMessage});
+  printMap(session, source(), ui);
+  printDressing(session, source(), ui);
+  EXPECT_EQ(ui.asked, 3);
+  EXPECT_TRUE(ui.messages.empty()) << ui.messages.front();
+  EXPECT_EQ(ui.busyDepth, 0);
+  EXPECT_EQ(ui.enabledChanges, (std::vector<bool>{false, true}));
+}
+
+TEST_F(QtPrint, PdfThatCannotBeCreatedIsNamed) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this system has a printer";
+  session.pdfPath.clear();
+  ui.askAnswer = (dir.path() / "missing" / "map.pdf").string();
+  printMap25mm(session, source(), ui);
+  printMap(session, source(), ui);
+  printDressing(session, source(), ui);
+  const std::string cannot = "Cannot create file " + ui.askAnswer;
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{cannot, cannot, cannot}));
 }
 
 TEST_F(QtPrint, EnvironmentVariableNamesThePdf) {

@@ -24,9 +24,9 @@
 #include "app_test_support.h"
 #include "dressing/hover_text.h"
 #include "engine/model_dump.h"
+#include "render/tiles.h"
 #include "tests/support/generated_dungeon.h"
 #include "tests/support/largest_settings.h"
-#include "render/tiles.h"
 
 using namespace delvora;
 

@@ -17,7 +17,8 @@ constexpr BandStyle kRiver{colors::kBlue, 8, 85, 10, 8, 2};
 constexpr BandStyle kChasm{colors::kBlack, 12, 70, 3, 12, 3};
 constexpr int kAdvance = 8;
 
-void walk(StepContext& ctx, const BandStyle& style) {
+// Draws the band; course, when given, receives its points as drawn.
+void walk(StepContext& ctx, const BandStyle& style, std::vector<CoursePoint>* course) {
   Canvas& canvas = ctx.canvas;
   RandomSource& random = ctx.model.random;
   const int width = ctx.model.state.mapWidth;
@@ -36,6 +37,7 @@ void walk(StepContext& ctx, const BandStyle& style) {
     x = random.Random(width - 16);
   }
   canvas.moveTo(x, y);
+  if (course != nullptr) *course = {{x, y, 0}};
   const auto inside = [&] {
     return eastward ? (x < width && y > 0 && y < height) : (x > 0 && x < width && y < height);
   };
@@ -52,17 +54,18 @@ void walk(StepContext& ctx, const BandStyle& style) {
     }
     if (canvas.penWidth() < style.minimumWidth) canvas.setPenWidth(style.minimumWidth);
     canvas.lineTo(x, y);
+    if (course != nullptr) course->push_back({x, y, canvas.penWidth()});
   }
 }
 
 }  // namespace
 
 void BuildRiver(StepContext& ctx) {
-  walk(ctx, kRiver);
+  walk(ctx, kRiver, nullptr);
 }
 
 void BuildChasm(StepContext& ctx) {
-  walk(ctx, kChasm);
+  walk(ctx, kChasm, &ctx.model.chasmCourse);
 }
 
 }  // namespace delvora

@@ -7,6 +7,7 @@
 
 #include "cli/dump_writer.h"
 #include "cli/print_outputs.h"
+#include "cli/progress_line.h"
 #include "dressing/dressing_tables.h"
 #include "dressing/generate.h"
 #include "dressing/report.h"
@@ -41,18 +42,24 @@ std::vector<std::string> reportItems(const MapModel& model, const DressingTables
 
 // Writes every output asked for, even after one fails, so each failure is reported.
 bool writeOutputs(const CliOptions& options, const MapModel& model, const DressingTables& tables,
-                  const Bitmap& map, std::ostream& out, std::ostream& err) {
+                  const Bitmap& map, std::ostream& out, std::ostream& err, bool errIsTerminal) {
   bool ok = true;
   const auto check = [&](const std::string& message) {
     if (message.empty()) return;
     err << message << '\n';
     ok = false;
   };
-  if (!options.pngPath.empty()) check(writeScaledPng(map, options.pxPerGrid, options.pngPath));
-  if (!options.uvttPath.empty()) check(writeUvtt(model, map, options.pxPerGrid, options.uvttPath));
+  if (!options.pngPath.empty()) {
+    ProgressLine progress(err, options.pngPath, errIsTerminal);
+    check(writeScaledPng(map, pngPxPerGrid(options), options.pngPath,
+                         [&progress](int done, int rows) { progress.update(done, rows); }));
+    progress.finish();
+  }
+  const int exportScale = exportPxPerGrid(options);
+  if (!options.uvttPath.empty()) check(writeUvtt(model, map, exportScale, options.uvttPath));
   if (!options.foundryPath.empty()) {
-    check(writeFoundryScene(model, map, options.pxPerGrid, options.settings.title,
-                            options.foundryPath));
+    const FoundryScene scene{options.settings.title, exportScale, options.foundryImageSource};
+    check(writeFoundryScene(model, map, scene, options.foundryPath));
   }
   if (!options.reportPath.empty()) {
     check(writeTextFile(options.reportPath, reportItems(model, tables, options.settings, err)));
@@ -67,8 +74,11 @@ bool writeOutputs(const CliOptions& options, const MapModel& model, const Dressi
 
 }  // namespace
 
-int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+int runCli(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
   const Settings& settings = options.settings;
+  if (const std::string warning = smallGridWarning(options); !warning.empty()) {
+    err << warning << '\n';
+  }
   const auto model = std::make_unique<MapModel>();
   RasterCanvas raster;
   PlayerMapCanvas playerCanvas(raster);
@@ -86,7 +96,9 @@ int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   }
   StepContext ctx{*model, settings, canvas};
   for (const DeadEndMode mode : options.deadEnds) CleanDeadEnds(ctx, mode);
-  return writeOutputs(options, *model, tables, raster.bitmap(), out, err) ? kExitOk : kExitFailure;
+  return writeOutputs(options, *model, tables, raster.bitmap(), out, err, errIsTerminal)
+             ? kExitOk
+             : kExitFailure;
 }
 
 }  // namespace delvora

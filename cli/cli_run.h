@@ -14,7 +14,9 @@ constexpr int kExitUsage = 2;
 
 // Generates the dungeon the options describe ("Generate": seed, dressing load, run), runs the
 // dead-end clean-ups in order and writes the PNG, the report, the dump and the exports asked for.
-// Warnings and errors go to err, a dump to "-" goes to out. Returns kExitOk or kExitFailure.
-int runCli(const CliOptions& options, std::ostream& out, std::ostream& err);
+// Warnings and errors go to err, a dump to "-" goes to out; when err is a terminal, a PNG that
+// takes over a second to write shows its progress there. Returns kExitOk or kExitFailure.
+int runCli(const CliOptions& options, std::ostream& out, std::ostream& err,
+           bool errIsTerminal = false);
 
 }  // namespace delvora

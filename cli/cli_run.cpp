@@ -6,6 +6,7 @@
 
 #include "cli/dump_writer.h"
 #include "cli/print_outputs.h"
+#include "cli/progress_line.h"
 #include "dressing/dressing_tables.h"
 #include "dressing/generate.h"
 #include "dressing/report.h"
@@ -61,7 +62,7 @@ bool generateCliDungeon(const CliOptions& options, CliDungeon& dungeon, std::ost
 
 // Every output asked for is written, even after one fails, so each failure is reported.
 bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::ostream& out,
-                     std::ostream& err) {
+                     std::ostream& err, bool errIsTerminal) {
   const MapModel& model = *dungeon.model;
   const DressingTables& tables = dungeon.tables;
   const Bitmap& map = dungeon.raster.bitmap();
@@ -71,11 +72,17 @@ bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::
     err << message << '\n';
     ok = false;
   };
-  if (!options.pngPath.empty()) check(writeScaledPng(map, options.pxPerGrid, options.pngPath));
-  if (!options.uvttPath.empty()) check(writeUvtt(model, map, options.pxPerGrid, options.uvttPath));
+  if (!options.pngPath.empty()) {
+    ProgressLine progress(err, options.pngPath, errIsTerminal);
+    check(writeScaledPng(map, pngPxPerGrid(options), options.pngPath,
+                         [&progress](int done, int rows) { progress.update(done, rows); }));
+    progress.finish();
+  }
+  const int exportScale = exportPxPerGrid(options);
+  if (!options.uvttPath.empty()) check(writeUvtt(model, map, exportScale, options.uvttPath));
   if (!options.foundryPath.empty()) {
-    check(writeFoundryScene(model, map, options.pxPerGrid, options.settings.title,
-                            options.foundryPath));
+    const FoundryScene scene{options.settings.title, exportScale, options.foundryImageSource};
+    check(writeFoundryScene(model, map, scene, options.foundryPath));
   }
   if (!options.reportPath.empty()) {
     check(writeTextFile(options.reportPath, reportItems(model, tables, options.settings, err)));
@@ -88,10 +95,13 @@ bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::
   return ok;
 }
 
-int runCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+int runCli(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+  if (const std::string warning = smallGridWarning(options); !warning.empty()) {
+    err << warning << '\n';
+  }
   CliDungeon dungeon;
   if (!generateCliDungeon(options, dungeon, err)) return kExitFailure;
-  return writeCliOutputs(options, dungeon, out, err) ? kExitOk : kExitFailure;
+  return writeCliOutputs(options, dungeon, out, err, errIsTerminal) ? kExitOk : kExitFailure;
 }
 
 }  // namespace delvora

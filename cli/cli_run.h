@@ -29,11 +29,14 @@ struct CliDungeon {
 bool generateCliDungeon(const CliOptions& options, CliDungeon& dungeon, std::ostream& err);
 
 // Writes the PNG, the report, the dump and the exports asked for, each even after another
-// failed. Errors go to err, a dump to "-" goes to out; false when any output failed.
+// failed. Errors go to err, a dump to "-" goes to out; when err is a terminal, a PNG that takes
+// over a second to write shows its progress there. False when any output failed.
 bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::ostream& out,
-                     std::ostream& err);
+                     std::ostream& err, bool errIsTerminal = false);
 
-// generateCliDungeon, then writeCliOutputs. Returns kExitOk or kExitFailure.
-int runCli(const CliOptions& options, std::ostream& out, std::ostream& err);
+// The small-grid warning, generateCliDungeon, then writeCliOutputs. Returns kExitOk or
+// kExitFailure.
+int runCli(const CliOptions& options, std::ostream& out, std::ostream& err,
+           bool errIsTerminal = false);
 
 }  // namespace delvora

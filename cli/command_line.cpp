@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -106,7 +107,7 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 33> kOptions{{
+const std::array<OptionDef, 34> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -200,6 +201,8 @@ const std::array<OptionDef, 33> kOptions{{
      [](CliOptions& o, std::string_view v) { return storePath(o.uvttPath, v); }},
     {"--export-foundry", "", kFileName,
      [](CliOptions& o, std::string_view v) { return storePath(o.foundryPath, v); }},
+    {"--foundry-image-path", "", "a path (in Foundry's Data folder, or a web address)",
+     [](CliOptions& o, std::string_view v) { return storePath(o.foundryImageSource, v); }},
     {"--player-map", "", "",
      [](CliOptions& o, std::string_view) {
        o.playerMap = true;
@@ -233,7 +236,75 @@ std::string joined(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
+// The tabletops that raise a smaller scene grid to their smallest, silently.
+struct TabletopGrid {
+  std::string_view tabletop;
+  int smallest;
+};
+constexpr std::array<TabletopGrid, 2> kSmallestGrids{
+    {{"Foundry VTT v11", kSmallestTabletopGrid}, {"Foundry VTT v12 and later", 20}}};
+
+std::string decimal(long long value) {
+  return std::to_string(value);
+}
+
+// The largest side of the picture written at pxPerGrid, and the largest scale that keeps it
+// within limit.
+struct PictureFit {
+  long long side;
+  int largestPxPerGrid;
+};
+
+PictureFit fitPicture(const Settings& settings, int pxPerGrid, int limit) {
+  const MapSize size = mapSizeFor(settings.mapSizeIndex);
+  const int longest = std::max(size.width, size.height);
+  return {static_cast<long long>(longest) * pxPerGrid / kDrawnPxPerGrid,
+          static_cast<int>(static_cast<long long>(limit) * kDrawnPxPerGrid / longest)};
+}
+
+// One line when a picture asked for is larger than what reads it; exports are checked first,
+// as their limit is the smaller one.
+std::string pictureSizeError(const CliOptions& options) {
+  const MapSize size = mapSizeFor(options.settings.mapSizeIndex);
+  const auto tooLarge = [&](int pxPerGrid, int limit, std::string_view what) -> std::string {
+    const PictureFit fit = fitPicture(options.settings, pxPerGrid, limit);
+    if (fit.side <= limit) return "";
+    return joined({"--px-per-grid ", decimal(pxPerGrid), ": the ", decimal(size.width), "x",
+                   decimal(size.height), " map would be a ",
+                   decimal(static_cast<long long>(size.width) * pxPerGrid / kDrawnPxPerGrid), "x",
+                   decimal(static_cast<long long>(size.height) * pxPerGrid / kDrawnPxPerGrid),
+                   " picture; ", what, " at most ", decimal(limit),
+                   " pixels a side, so use --px-per-grid ", decimal(fit.largestPxPerGrid),
+                   " or less"});
+  };
+  if (!options.uvttPath.empty() || !options.foundryPath.empty()) {
+    const std::string error =
+        tooLarge(exportPxPerGrid(options), kLargestTabletopPicture, "tabletops load");
+    if (!error.empty()) return error;
+  }
+  if (!options.pngPath.empty()) {
+    return tooLarge(pngPxPerGrid(options), kLargestPng, "a PNG for most readers holds");
+  }
+  return "";
+}
+
 }  // namespace
+
+std::string smallGridWarning(const CliOptions& options) {
+  const bool exports = !options.uvttPath.empty() || !options.foundryPath.empty();
+  const int px = options.pxPerGrid;
+  if (!exports || px == 0) return "";
+  std::string tabletops;
+  for (const TabletopGrid& grid : kSmallestGrids) {
+    if (px >= grid.smallest) continue;
+    if (!tabletops.empty()) tabletops += " and ";
+    tabletops += joined({grid.tabletop, " (", decimal(grid.smallest), " pixels)"});
+  }
+  if (tabletops.empty()) return "";
+  return joined({"warning: --px-per-grid ", decimal(px), " is below the smallest scene grid of ",
+                 tabletops, "; the grid gets enlarged there, so distances and token sizes come ",
+                 "out wrong"});
+}
 
 ParseResult parseCommandLine(const std::vector<std::string>& args) {
   ParseResult result;
@@ -273,6 +344,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
     }
     if (result.options.showHelp || result.options.showVersion) return result;
   }
+  result.error = pictureSizeError(result.options);
   return result;
 }
 

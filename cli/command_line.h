@@ -32,14 +32,40 @@ struct CliOptions {
   // Virtual-tabletop exports: a Universal VTT file, and a Foundry VTT scene with its PNG.
   std::string uvttPath;
   std::string foundryPath;
+  // background.src of the Foundry scene; empty: "delvora/" and the name of its PNG.
+  std::string foundryImageSource;
   // Draw the map for players: no room numbers, concealed and secret doors as plain wall.
   bool playerMap = false;
-  // Pixels per grid square of the PNG and the exports' images, 1..1000; kGridSize draws the map
-  // as it is.
-  int pxPerGrid = kGridSize;
+  // Pixels per grid square (kGridSize map pixels) of the PNG and the exports' images, 1..1000; 0
+  // when not given (see pngPxPerGrid and exportPxPerGrid).
+  int pxPerGrid = 0;
   bool showHelp = false;
   bool showVersion = false;
 };
+
+// The scale of -o when --px-per-grid is not given: the map as drawn.
+inline constexpr int kDrawnPxPerGrid = 16;
+// The scale of the exports when --px-per-grid is not given: Foundry's own default grid.
+inline constexpr int kDefaultExportPxPerGrid = 100;
+// The largest of the tabletops' smallest scene grids (Foundry VTT v11's; v12 and later take
+// 20): below it an export gets a warning.
+inline constexpr int kSmallestTabletopGrid = 50;
+// The largest side of a picture the tabletops load (a common WebGL texture limit) and of a PNG
+// most readers open.
+inline constexpr int kLargestTabletopPicture = 16384;
+inline constexpr int kLargestPng = 65535;
+
+// Pixels per grid square of -o and of the exports.
+inline int pngPxPerGrid(const CliOptions& options) {
+  return options.pxPerGrid > 0 ? options.pxPerGrid : kDrawnPxPerGrid;
+}
+inline int exportPxPerGrid(const CliOptions& options) {
+  return options.pxPerGrid > 0 ? options.pxPerGrid : kDefaultExportPxPerGrid;
+}
+
+// The warning for a --px-per-grid given with an export below a tabletop's smallest grid, naming
+// those tabletops; empty when there is none.
+std::string smallGridWarning(const CliOptions& options);
 
 // The outcome of parsing: the options, or one line naming the bad option and what it accepts.
 struct ParseResult {
@@ -50,7 +76,8 @@ struct ParseResult {
 
 // Parses the arguments after the program name. Options take their value as the next argument or
 // after "=" ("--seed 7", "--seed=7"); a later option overrides an earlier one. Parsing stops at
-// --help or --version.
+// --help or --version. A picture larger than its readers load (kLargestTabletopPicture a side for
+// the exports, kLargestPng for -o) is an error naming the largest --px-per-grid that fits.
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace delvora

@@ -1,4 +1,6 @@
 // delvora-cli: generates one dungeon from the command line and writes the files asked for.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,5 +24,5 @@ int main(int argc, char** argv) {
     std::cout << delvora::versionText();
     return delvora::kExitOk;
   }
-  return delvora::runCli(parsed.options, std::cout, std::cerr);
+  return delvora::runCli(parsed.options, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
 }

@@ -42,12 +42,16 @@ Output (nothing is written unless asked):
   --print-25mm FILE        "Print Map 25mm Scale" as PDF: 25.6 mm a grid square, many pages
   --print-dressing FILE    "Print Dressing" as PDF
   --export-uvtt FILE       Universal VTT file: walls, doors and the map image in one JSON
-  --export-foundry FILE    Foundry VTT scene JSON, its map image as a PNG beside it
-                           (FILE with .json replaced by .png)
+  --export-foundry FILE    Foundry VTT scene JSON (v12 or later), its map image as a PNG
+                           beside it (FILE with .json replaced by .png): copy that PNG into
+                           the folder "delvora" of the Data folder in Foundry's user data
+  --foundry-image-path P   where the scene finds its image, relative to Foundry's Data folder
+                           (default delvora/ and the PNG's name)
   --player-map             draw the map for players: no room numbers, concealed and secret
                            doors as plain wall (same dungeon; used by every picture written)
-  --px-per-grid N          pixels per grid square of the PNG and the exports' images,
-                           1..1000 (default 16, the map as drawn; 70 for Roll20, 140 ...)
+  --px-per-grid N          pixels per grid square of the PNG and the exports' images, 1..1000
+                           (default: 16 for -o, the map as drawn; 100 for the exports);
+                           export pictures may be at most 16384 pixels a side, -o 65535
   --help                   show this text
   --version                show the version
 

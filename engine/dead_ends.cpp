@@ -93,26 +93,38 @@ Tiles chooseTiles(const Settings& settings) {
   return {fill, Tile::CloseUp2, Tile::CloseDown2, Tile::CloseLeft2, Tile::CloseRight2};
 }
 
-void eraseCorridor(StepContext& ctx, const Rect& e, const DoorHits& door, const Tiles& tiles) {
-  const TileSize fill = tileSize(tiles.fill);
-  for (int y = e.top; y < e.bottom; y += fill.height) {
-    for (int x = e.left; x < e.right; x += fill.width) ctx.canvas.drawTile(tiles.fill, x, y);
-  }
+// The closing tile for the corners found, if any.
+const Tile* closingTile(const DoorHits& door, const Tiles& tiles) {
   switch (door.mask) {
     case kTopCorners:
-      ctx.canvas.drawTile(tiles.up, door.doorX, door.doorY);
-      break;
+      return &tiles.up;
     case kBottomCorners:
-      ctx.canvas.drawTile(tiles.down, door.doorX, door.doorY);
-      break;
+      return &tiles.down;
     case kLeftCorners:
-      ctx.canvas.drawTile(tiles.left, door.doorX, door.doorY);
-      break;
+      return &tiles.left;
     case kRightCorners:
-      ctx.canvas.drawTile(tiles.right, door.doorX, door.doorY);
-      break;
+      return &tiles.right;
     default:
-      break;
+      return nullptr;
+  }
+}
+
+void eraseCorridor(StepContext& ctx, const Rect& e, const DoorHits& door, const Tiles& tiles) {
+  const TileSize fill = tileSize(tiles.fill);
+  Rect filled{e.left, e.top, e.left, e.top};
+  for (int y = e.top; y < e.bottom; y += fill.height) {
+    for (int x = e.left; x < e.right; x += fill.width) {
+      ctx.canvas.drawTile(tiles.fill, x, y);
+      filled.right = x + fill.width;
+    }
+    filled.bottom = y + fill.height;
+  }
+  ctx.model.cleanUpPaint.push_back({tiles.fill, filled});
+  if (const Tile* closing = closingTile(door, tiles)) {
+    ctx.canvas.drawTile(*closing, door.doorX, door.doorY);
+    const TileSize size = tileSize(*closing);
+    ctx.model.cleanUpPaint.push_back(
+        {*closing, {door.doorX, door.doorY, door.doorX + size.width, door.doorY + size.height}});
   }
   DropDoor(ctx, door.doorX, door.doorY);
 }

@@ -9,6 +9,8 @@ void MapModel::clearMapLists() {
   lstDoorDress.clear();
   lstFluff.clear();
   lstErased.clear();
+  cleanUpPaint.clear();
+  chasmCourse.clear();
   fluffEdited = false;
 }
 

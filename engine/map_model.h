@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "engine/canvas.h"
 #include "engine/dimensions.h"
@@ -58,6 +59,24 @@ struct EngineState {
   }
 };
 
+// Tiles the dead-end clean-up painted: an erased corridor's fill (area tiled with the fill tile
+// from its top-left, whole tiles, so it may reach past the corridor's right and bottom edges)
+// or a closing tile at its door (area the tile's own size).
+struct PaintedTiles {
+  Tile tile = Tile::Speckled;
+  Rect area;
+  bool operator==(const PaintedTiles&) const = default;
+};
+
+// A point of a band's course as drawn: the start (width 0), then the end of each stroke with
+// the pen width it was drawn with.
+struct CoursePoint {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  bool operator==(const CoursePoint&) const = default;
+};
+
 // Everything a generation run works on: the random source, the occupancy grid, the feature,
 // door, stairs and dressing lists, and the engine state.
 struct MapModel {
@@ -76,6 +95,12 @@ struct MapModel {
   // Corridors a clean-up painted over, each once, in the order first erased. The other lists
   // keep them, so this is how readers tell the map as drawn. Cleared with the per-map lists.
   RecordList lstErased;
+  // Every tile area the clean-ups painted, in the order painted (a repeated clean-up paints its
+  // corridors again). With the chasm's course, what the map shows beyond the lists; readers
+  // that trace the map as drawn (the exports) need it. Cleared with the per-map lists.
+  std::vector<PaintedTiles> cleanUpPaint;
+  // The chasm's course as last drawn; empty when no chasm was drawn.
+  std::vector<CoursePoint> chasmCourse;
   // Room dressing records in room-number order.
   RecordList lstFluff;
   // Door dressing records, sorted.

@@ -15,23 +15,52 @@ namespace {
 
 using nlohmann::json;
 
+// The values of the scene document's enumerations that the export uses.
+constexpr int kSquareGrid = 1;
 constexpr int kNoDoor = 0;
 constexpr int kDoor = 1;
 constexpr int kSecretDoor = 2;
 constexpr int kClosed = 0;
 constexpr int kLocked = 2;
+constexpr int kSenseNone = 0;
+constexpr int kSenseNormal = 20;
+constexpr int kMoveNormal = 20;
+
+// A map square is 5 feet, as most tabletop rules measure it.
+constexpr int kFeetPerSquare = 5;
 
 // Walls and doors go through the same rounding, so their ends meet in the image's pixels.
 long imagePixels(int mapPixels, int pxPerGrid) {
   return std::lround(static_cast<double>(mapPixels) * pxPerGrid / kGridSize);
 }
 
-json wall(const MapPoint& a, const MapPoint& b, int pxPerGrid, int door, int state) {
+struct WallKind {
+  int door = kNoDoor;
+  int state = kClosed;
+  // Sight, light and sound pass (the chasm), or not.
+  bool blocksSenses = true;
+};
+
+json wall(const MapPoint& a, const MapPoint& b, int pxPerGrid, const WallKind& kind) {
+  const int senses = kind.blocksSenses ? kSenseNormal : kSenseNone;
   return {{"c",
            {imagePixels(a.x, pxPerGrid), imagePixels(a.y, pxPerGrid), imagePixels(b.x, pxPerGrid),
             imagePixels(b.y, pxPerGrid)}},
-          {"door", door},
-          {"ds", state}};
+          {"move", kMoveNormal},
+          {"sight", senses},
+          {"light", senses},
+          {"sound", senses},
+          {"door", kind.door},
+          {"ds", kind.state}};
+}
+
+void addLines(const std::vector<WallPolyline>& lines, int pxPerGrid, const WallKind& kind,
+              json& walls) {
+  for (const WallPolyline& line : lines) {
+    for (std::size_t i = 1; i < line.size(); ++i) {
+      walls.push_back(wall(line[i - 1], line[i], pxPerGrid, kind));
+    }
+  }
 }
 
 // Locked or stuck in the door's first dressing record; undressed doors are closed and unlocked.
@@ -47,17 +76,14 @@ bool isLocked(const MapModel& model, const Rect& tile) {
 json sceneWalls(const MapModel& model, int pxPerGrid) {
   const std::vector<MapDoor> doors = liveDoors(model);
   json walls = json::array();
-  for (const WallPolyline& line : traceWalls(model, doors)) {
-    for (std::size_t i = 1; i < line.size(); ++i) {
-      walls.push_back(wall(line[i - 1], line[i], pxPerGrid, kNoDoor, kClosed));
-    }
-  }
+  addLines(traceWalls(model, doors), pxPerGrid, {}, walls);
   for (const MapDoor& door : doors) {
     if (door.kind == 'A') continue;
     const int type = door.kind == 'N' ? kDoor : kSecretDoor;
     const int state = isLocked(model, door.tile) ? kLocked : kClosed;
-    walls.push_back(wall(door.from, door.to, pxPerGrid, type, state));
+    walls.push_back(wall(door.from, door.to, pxPerGrid, {type, state, true}));
   }
+  addLines(traceChasm(model, doors), pxPerGrid, {kNoDoor, kClosed, false}, walls);
   return walls;
 }
 
@@ -69,22 +95,27 @@ std::string foundryImagePath(const std::string& scenePath) {
   return scenePath + ".png";
 }
 
-std::string writeFoundryScene(const MapModel& model, const Bitmap& map, int pxPerGrid,
-                              const std::string& title, const std::string& path) {
-  const std::string imagePath = foundryImagePath(path);
-  const std::string imageName = std::filesystem::path(imagePath).filename().string();
-  const std::string imageError = writeScaledPng(map, pxPerGrid, imagePath);
-  const json scene = {
-      {"name", title.empty() ? std::string("Delvora dungeon") : title},
-      {"width", scaledLength(map.width(), pxPerGrid)},
-      {"height", scaledLength(map.height(), pxPerGrid)},
+std::string foundryBackgroundSource(const std::string& scenePath) {
+  return "delvora/" + std::filesystem::path(foundryImagePath(scenePath)).filename().string();
+}
+
+std::string writeFoundryScene(const MapModel& model, const Bitmap& map, const FoundryScene& scene,
+                              const std::string& path) {
+  const int px = scene.pxPerGrid;
+  const std::string imageError = writeScaledPng(map, px, foundryImagePath(path));
+  const json document = {
+      {"name", scene.title.empty() ? std::string("Delvora dungeon") : scene.title},
+      {"width", scaledLength(map.width(), px)},
+      {"height", scaledLength(map.height(), px)},
       {"padding", 0},
-      {"grid", {{"size", pxPerGrid}, {"type", 1}}},
-      {"img", imageName},
-      {"background", {{"src", imageName}}},
-      {"walls", sceneWalls(model, pxPerGrid)},
+      {"grid",
+       {{"size", px}, {"type", kSquareGrid}, {"distance", kFeetPerSquare}, {"units", "ft"}}},
+      {"background",
+       {{"src",
+         scene.backgroundSource.empty() ? foundryBackgroundSource(path) : scene.backgroundSource}}},
+      {"walls", sceneWalls(model, px)},
   };
-  const std::string sceneError = writeJsonFile(scene, path);
+  const std::string sceneError = writeJsonFile(document, path);
   if (!imageError.empty() && !sceneError.empty()) return imageError + "\n" + sceneError;
   return imageError.empty() ? sceneError : imageError;
 }

@@ -36,10 +36,19 @@ const std::uint8_t* ScaledRows::row(int y) {
   return m_row.data();
 }
 
-std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path) {
+std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path,
+                           const RowProgress& progress) {
   if (pxPerGrid == kGridSize) return writePng(bitmap, path);
   ScaledRows rows(bitmap, pxPerGrid);
-  return writePngRows(rows.width(), rows.height(), rows.source(), path);
+  if (!progress) return writePngRows(rows.width(), rows.height(), rows.source(), path);
+  const int height = rows.height();
+  const PngRowSource told = [&rows, &progress, height](int y) {
+    progress(y, height);
+    return rows.row(y);
+  };
+  const std::string error = writePngRows(rows.width(), height, told, path);
+  progress(height, height);
+  return error;
 }
 
 std::string encodeScaledPng(const Bitmap& bitmap, int pxPerGrid, std::vector<std::uint8_t>& png) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,14 @@ class ScaledRows {
   int m_sourceRow = -1;
 };
 
-// Writes the bitmap as a PNG at pxPerGrid pixels per square (kGridSize writes it as it is). Returns
-// "" on success, else a one-line message naming the file.
-std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path);
+// Told how many rows of how many a write has made.
+using RowProgress = std::function<void(int rowsDone, int rows)>;
+
+// Writes the bitmap as a PNG at pxPerGrid pixels per square (kGridSize writes it as it is). Returns ""
+// on success, else a one-line message naming the file. progress, when given, hears of every
+// row of a scaled picture.
+std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path,
+                           const RowProgress& progress = {});
 
 // The same PNG in memory; returns "" on success, else a one-line message.
 std::string encodeScaledPng(const Bitmap& bitmap, int pxPerGrid, std::vector<std::uint8_t>& png);

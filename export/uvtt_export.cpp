@@ -22,6 +22,11 @@ json squares(const MapPoint& p) {
   return squares(p.x, p.y);
 }
 
+json pictureSquares(const Bitmap& map, int pxPerGrid) {
+  return {{"x", static_cast<double>(scaledLength(map.width(), pxPerGrid)) / pxPerGrid},
+          {"y", static_cast<double>(scaledLength(map.height(), pxPerGrid)) / pxPerGrid}};
+}
+
 json portal(const MapDoor& door) {
   const double midX = (door.from.x + door.to.x) / 2.0;
   const double midY = (door.from.y + door.to.y) / 2.0;
@@ -60,9 +65,10 @@ std::string writeUvtt(const MapModel& model, const Bitmap& map, int pxPerGrid,
       {"format", 0.3},
       {"resolution",
        {{"map_origin", {{"x", 0}, {"y", 0}}},
-        {"map_size",
-         // 800 x 600 is 37.5 squares high: a whole number would stretch the image on import.
-         squares(model.state.mapWidth, model.state.mapHeight)},
+        // The picture's own size in squares, so the scene is the picture: 800 x 600 is 37.5
+        // squares high, 37.48 at 25 pixels a square (937 pixels); a whole number would stretch
+        // the image on import.
+        {"map_size", pictureSquares(map, pxPerGrid)},
         {"pixels_per_grid", pxPerGrid}}},
       {"line_of_sight", std::move(walls)},
       {"portals", std::move(portals)},

@@ -131,7 +131,8 @@ WebSession::FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap,
   if (!m_model) return files;
   const std::string path = std::string(kScratchDir) + "/" + baseName + ".json";
   const MapModel& model = modelFor(playerMap);
-  files.error = writeFoundryScene(model, picture(playerMap), pxPerGrid, m_settings.title, path);
+  const FoundryScene scene{m_settings.title, pxPerGrid, ""};
+  files.error = writeFoundryScene(model, picture(playerMap), scene, path);
   files.scene = readAndRemove(path);
   files.image = readAndRemove(foundryImagePath(path));
   return files;

@@ -57,6 +57,9 @@ _delvora_cli() {
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
+    --foundry-image-path)
+      # A path in Foundry's Data folder, not on this machine.
+      return ;;
     --seed | --iterations | --concealed | --secret | --title | --px-per-grid)
       # A number or a text of the user's own.
       return ;;
@@ -67,7 +70,8 @@ _delvora_cli() {
       --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
       --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing
       --dressing-dir --title --dead-ends -o --output --report --dump --print-map --print-25mm
-      --print-dressing --export-uvtt --export-foundry --player-map --px-per-grid --help
+      --print-dressing --export-uvtt --export-foundry --foundry-image-path --player-map
+      --px-per-grid --help
       --version'
     _delvora_cli_reply -W "$options" -- "$cur"
   fi

@@ -183,6 +183,70 @@ TEST(CommandLine, NoNumberRoomsAlsoTurnsDressingOff) {
   EXPECT_FALSE(parsed.options.settings.dressing);
 }
 
+// -o keeps the map as drawn and the exports take Foundry's own grid, unless a scale is given.
+TEST(CommandLine, PngAndExportsHaveTheirOwnDefaultScale) {
+  const ParseResult none = parseCommandLine({"-o", "a.png", "--export-uvtt", "a.dd2vtt"});
+  ASSERT_TRUE(none.ok()) << none.error;
+  EXPECT_EQ(pngPxPerGrid(none.options), 16);
+  EXPECT_EQ(exportPxPerGrid(none.options), 100);
+  const ParseResult given = parseCommandLine({"--px-per-grid", "70"});
+  ASSERT_TRUE(given.ok()) << given.error;
+  EXPECT_EQ(pngPxPerGrid(given.options), 70);
+  EXPECT_EQ(exportPxPerGrid(given.options), 70);
+  const ParseResult path = parseCommandLine({"--foundry-image-path", "maps/keep.png"});
+  ASSERT_TRUE(path.ok()) << path.error;
+  EXPECT_EQ(path.options.foundryImageSource, "maps/keep.png");
+  EXPECT_FALSE(parseCommandLine({"--foundry-image-path", ""}).ok());
+}
+
+// A picture no reader would load is refused before anything runs, naming the largest scale that
+// fits the map: 16384 pixels a side for the exports, 65535 for -o.
+TEST(CommandLine, PicturesLargerThanTheirReadersLoadAreRefused) {
+  const struct {
+    Args args;
+    std::string error;
+  } cases[] = {
+      {{"--map-size", "1280x1024", "--px-per-grid", "1000", "--export-uvtt", "m.dd2vtt"},
+       "--px-per-grid 1000: the 1280x1024 map would be a 80000x64000 picture; tabletops load at "
+       "most 16384 pixels a side, so use --px-per-grid 204 or less"},
+      {{"--map-size", "1280x1024", "--px-per-grid", "205", "--export-foundry", "s.json"},
+       "--px-per-grid 205: the 1280x1024 map would be a 16400x13120 picture; tabletops load at "
+       "most 16384 pixels a side, so use --px-per-grid 204 or less"},
+      {{"--map-size", "1280x1024", "--px-per-grid", "204", "--export-foundry", "s.json"}, ""},
+      {{"--px-per-grid", "328", "--export-uvtt", "m.dd2vtt"},
+       "--px-per-grid 328: the 800x600 map would be a 16400x12300 picture; tabletops load at "
+       "most 16384 pixels a side, so use --px-per-grid 327 or less"},
+      {{"--map-size", "1280x1024", "--px-per-grid", "1000", "-o", "m.png"},
+       "--px-per-grid 1000: the 1280x1024 map would be a 80000x64000 picture; a PNG for most "
+       "readers holds at most 65535 pixels a side, so use --px-per-grid 819 or less"},
+      {{"--map-size", "1280x1024", "--px-per-grid", "819", "-o", "m.png"}, ""},
+      {{"--map-size", "640x480", "--px-per-grid", "1000", "-o", "m.png"}, ""},
+      {{"--map-size", "1280x1024", "--px-per-grid", "1000"}, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(parseCommandLine(c.args).error, c.error) << joined(c.args);
+  }
+}
+
+TEST(CommandLine, SmallGridsOfExportsAreWarnedAbout) {
+  const auto warning = [](const Args& args) {
+    return smallGridWarning(parseCommandLine(args).options);
+  };
+  const std::string v11 = "Foundry VTT v11 (50 pixels)";
+  const std::string v12 = "Foundry VTT v12 and later (20 pixels)";
+  const std::string at25 = warning({"--px-per-grid", "25", "--export-uvtt", "m.dd2vtt"});
+  EXPECT_TRUE(at25.starts_with("warning: --px-per-grid 25 ")) << at25;
+  EXPECT_NE(at25.find(v11), std::string::npos) << at25;
+  EXPECT_EQ(at25.find(v12), std::string::npos) << at25;
+  const std::string at16 = warning({"--px-per-grid", "16", "--export-foundry", "s.json"});
+  EXPECT_NE(at16.find(v11), std::string::npos) << at16;
+  EXPECT_NE(at16.find(v12), std::string::npos) << at16;
+  EXPECT_EQ(at16.find('\n'), std::string::npos) << at16;
+  EXPECT_EQ(warning({"--px-per-grid", "50", "--export-uvtt", "m.dd2vtt"}), "");
+  EXPECT_EQ(warning({"--px-per-grid", "16", "-o", "m.png"}), "") << "no export, no tabletop";
+  EXPECT_EQ(warning({"--export-uvtt", "m.dd2vtt"}), "") << "the default scale is fine";
+}
+
 TEST(CommandLine, HelpAndVersionStopParsing) {
   const ParseResult help = parseCommandLine({"--help", "--seed", "not-a-number"});
   ASSERT_TRUE(help.ok()) << help.error;

@@ -36,6 +36,10 @@ TEST(DeadEnds, AFewErasesTheCorridorAndClosesItsDoor) {
   EXPECT_EQ(f.canvas.tiles[7].tile, Tile::CloseRight);
   EXPECT_EQ(f.canvas.tiles[7].x, 198);
   EXPECT_EQ(f.canvas.tiles[7].y, 142);
+  // What was painted is recorded for the exports: the fill's whole tiles, then the closing tile.
+  EXPECT_EQ(f.model->cleanUpPaint,
+            (std::vector<PaintedTiles>{{Tile::Speckled, {200, 140, 312, 156}},
+                                       {Tile::CloseRight, {198, 142, 207, 158}}}));
   ASSERT_EQ(f.model->lstDoorDress.size(), 1u) << "only the removed door's dressing goes";
   EXPECT_EQ(f.model->lstDoorDress[0], "0002WN2101981422051560");
   EXPECT_EQ(f.model->lstWalls.size(), 2u) << "lists and grid stay as they were";
@@ -68,8 +72,10 @@ TEST(DeadEnds, ErasedCorridorsAreListedOnceUntilTheMapCloses) {
   CleanCorridors(ctx, DeadEndMode::AFew);
   CleanCorridors(ctx, DeadEndMode::AFew);
   ASSERT_EQ(f.model->lstErased, RecordList{"02000140030001562"});
+  EXPECT_EQ(f.model->cleanUpPaint.size(), 4u) << "painted twice, as drawn";
   f.model->clearMapLists();
   EXPECT_TRUE(f.model->lstErased.empty());
+  EXPECT_TRUE(f.model->cleanUpPaint.empty());
 }
 
 TEST(DeadEnds, StairsAndSecondDoorsKeepACorridor) {

@@ -70,6 +70,15 @@ TEST(Chasm, NorthToSouthWidthsAndDraws) {
     EXPECT_GE(w, 3);
     EXPECT_LE(w, 12);
   }
+  // The course as drawn stays with the model, for the exports' walls.
+  const std::vector<CoursePoint>& course = f.model->chasmCourse;
+  ASSERT_EQ(course.size(), static_cast<std::size_t>(steps) + 1);
+  EXPECT_EQ(course.front().y, 0);
+  EXPECT_EQ(course.back(), (CoursePoint{f.canvas.lastX, f.canvas.lastY, f.canvas.widths.back()}));
+  for (std::size_t i = 1; i < course.size(); ++i)
+    EXPECT_EQ(course[i].width, f.canvas.widths[i - 1]);
+  BuildRiver(ctx);
+  EXPECT_EQ(course.size(), static_cast<std::size_t>(steps) + 1) << "the river is not recorded";
 }
 
 }  // namespace

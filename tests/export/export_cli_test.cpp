@@ -68,6 +68,44 @@ TEST(ExportCli, BadPixelsPerGridIsUsageError) {
   }
 }
 
+// Without --px-per-grid, -o is the map as drawn and the exports are at Foundry's own grid.
+TEST(ExportCli, ExportsDefaultToAHundredPixelsASquare) {
+  const testing::ScratchDir dir;
+  const Outcome result =
+      runCli(dir, {"-o", dir.file("map.png"), "--export-uvtt", dir.file("map.dd2vtt"),
+                   "--export-foundry", dir.file("scene.json")});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(testing::pngSize(testing::readBytes(dir.file("map.png"))), (std::pair{800, 600}));
+  EXPECT_EQ(testing::pngSize(testing::readBytes(dir.file("scene.png"))), (std::pair{5000, 3750}));
+  const auto uvtt = nlohmann::json::parse(testing::readBytes(dir.file("map.dd2vtt")));
+  EXPECT_EQ(uvtt.at("resolution").at("pixels_per_grid"), 100);
+  const auto scene = nlohmann::json::parse(testing::readBytes(dir.file("scene.json")));
+  EXPECT_EQ(scene.at("grid").at("size"), 100);
+  EXPECT_EQ(scene.at("background").at("src"), "delvora/scene.png");
+
+  const Outcome small = runCli(dir, {"--export-foundry", dir.file("scene.json"), "--px-per-grid",
+                                     "25", "--foundry-image-path", "maps/vault.png"});
+  ASSERT_EQ(small.exitCode, 0) << small.err;
+  EXPECT_TRUE(small.err.starts_with("warning: --px-per-grid 25 ")) << small.err;
+  const auto smallScene = nlohmann::json::parse(testing::readBytes(dir.file("scene.json")));
+  EXPECT_EQ(smallScene.at("background").at("src"), "maps/vault.png");
+}
+
+// 80000 x 64000 pixels would run for minutes: refused at once, one line, nothing written.
+TEST(ExportCli, OversizedPictureIsRefusedAtOnce) {
+  const testing::ScratchDir dir;
+  const Outcome result = runCli(
+      dir, {"--map-size", "1280x1024", "--px-per-grid", "1000", "-o", dir.file("map.png"),
+            "--export-uvtt", dir.file("map.dd2vtt"), "--export-foundry", dir.file("scene.json")});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_NE(result.err.find("--px-per-grid 204 or less"), std::string::npos) << result.err;
+  EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line: " << result.err;
+  for (const char* name : {"map.png", "map.dd2vtt", "scene.json", "scene.png"}) {
+    EXPECT_FALSE(std::filesystem::exists(dir.file(name))) << name;
+  }
+}
+
 TEST(ExportCli, PlayerMapHasTheMastersDumpAndAnotherPicture) {
   const testing::ScratchDir dir;
   const std::vector<std::string> common{"--seed",      "4242", "--iterations", "1000",

@@ -21,13 +21,15 @@ struct UnitEdge {
   auto operator<=>(const UnitEdge&) const = default;
 };
 
-// Every unit edge the polylines pass along; precondition: axis-parallel segments.
+// Every unit edge the axis-parallel segments of the polylines pass along (slanted ones, round
+// rooms' corners, are left out).
 inline std::set<UnitEdge> unitEdges(const std::vector<WallPolyline>& lines) {
   std::set<UnitEdge> edges;
   for (const WallPolyline& line : lines) {
     for (std::size_t i = 1; i < line.size(); ++i) {
       const MapPoint a = line[i - 1];
       const MapPoint b = line[i];
+      if (a.x != b.x && a.y != b.y) continue;
       if (a.y == b.y) {
         for (int x = std::min(a.x, b.x); x < std::max(a.x, b.x); ++x) edges.insert({x, a.y, true});
       } else {

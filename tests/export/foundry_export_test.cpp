@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 
 #include "engine/dressing_records.h"
 #include "export_test_support.h"
@@ -15,11 +16,18 @@ namespace {
 
 using nlohmann::json;
 
-json exportScene(const testing::GeneratedDungeon& dungeon, int pxPerGrid,
-                 const testing::ScratchDir& dir) {
+json exportScene(const testing::GeneratedDungeon& dungeon, int pxPerGrid, const testing::ScratchDir& dir,
+                 const std::string& backgroundSource = "") {
   const std::string path = dir.file("scene.json");
-  EXPECT_EQ(writeFoundryScene(*dungeon.model, dungeon.bitmap(), pxPerGrid, "The Vault", path), "");
+  const FoundryScene scene{"The Vault", pxPerGrid, backgroundSource};
+  EXPECT_EQ(writeFoundryScene(*dungeon.model, dungeon.bitmap(), scene, path), "");
   return json::parse(testing::readBytes(path));
+}
+
+std::set<std::string> keysOf(const json& object) {
+  std::set<std::string> keys;
+  for (const auto& item : object.items()) keys.insert(item.key());
+  return keys;
 }
 
 // The lock of the door's dressing record (0 unlocked, 1 locked, 2 stuck), or 0 without one.
@@ -31,19 +39,84 @@ int lockOf(const MapModel& model, const Rect& tile) {
   return 0;
 }
 
-TEST(FoundryExport, NamesItsImageWrittenBesideIt) {
+// The fields of a scene of Foundry v12 and later, and nothing of the layout before v10 ("img").
+TEST(FoundryExport, WritesTheSceneFieldsOfCurrentFoundry) {
   EXPECT_EQ(foundryImagePath("out/scene.json"), "out/scene.png");
   EXPECT_EQ(foundryImagePath("scene"), "scene.png");
+  EXPECT_EQ(foundryBackgroundSource("out/vault.json"), "delvora/vault.png");
   const auto dungeon = testing::makeDungeon(Settings{});
   const testing::ScratchDir dir;
   const json scene = exportScene(*dungeon, 50, dir);
+  EXPECT_EQ(keysOf(scene), (std::set<std::string>{"name", "width", "height", "padding", "grid",
+                                                  "background", "walls"}));
   EXPECT_EQ(scene.at("name"), "The Vault");
   EXPECT_EQ(scene.at("width"), 2500);
   EXPECT_EQ(scene.at("height"), 1875);
   EXPECT_EQ(scene.at("padding"), 0);
-  EXPECT_EQ(scene.at("grid").at("size"), 50);
-  EXPECT_EQ(scene.at("background").at("src"), "scene.png");
+  EXPECT_EQ(scene.at("grid"), (json{{"size", 50}, {"type", 1}, {"distance", 5}, {"units", "ft"}}));
+  EXPECT_EQ(scene.at("background"), (json{{"src", "delvora/scene.png"}}));
+  for (const json& wall : scene.at("walls")) {
+    ASSERT_EQ(keysOf(wall),
+              (std::set<std::string>{"c", "move", "sight", "light", "sound", "door", "ds"}));
+  }
   EXPECT_EQ(testing::pngSize(testing::readBytes(dir.file("scene.png"))), (std::pair{2500, 1875}));
+
+  const json elsewhere = exportScene(*dungeon, 50, dir, "maps/keep.png");
+  EXPECT_EQ(elsewhere.at("background").at("src"), "maps/keep.png");
+}
+
+// An odd scale does not divide the map evenly: the scene is the picture's size all the same.
+TEST(FoundryExport, SceneIsThePicturesSize) {
+  const auto dungeon = testing::makeDungeon(Settings{});
+  const testing::ScratchDir dir;
+  const json scene = exportScene(*dungeon, 25, dir);
+  EXPECT_EQ(testing::pngSize(testing::readBytes(dir.file("scene.png"))), (std::pair{1250, 937}));
+  EXPECT_EQ(scene.at("width"), 1250);
+  EXPECT_EQ(scene.at("height"), 937);
+}
+
+// Walls block everything; the chasm's outline only blocks movement, and it runs across floor
+// where the chasm is drawn.
+TEST(FoundryExport, ChasmWallsBlockOnlyMovement) {
+  for (const bool chasm : {false, true}) {
+    Settings settings;
+    settings.iterations = 1000;
+    settings.chasm = chasm;
+    settings.river = true;
+    const auto dungeon = testing::makeDungeon(settings);
+    const testing::ScratchDir dir;
+    const json scene = exportScene(*dungeon, 16, dir);
+    int chasmWalls = 0;
+    for (const json& wall : scene.at("walls")) {
+      EXPECT_EQ(wall.at("move"), 20);
+      if (wall.at("sight") == 20) {
+        EXPECT_EQ(wall.at("light"), 20);
+        EXPECT_EQ(wall.at("sound"), 20);
+        continue;
+      }
+      ++chasmWalls;
+      EXPECT_EQ(wall.at("sight"), 0);
+      EXPECT_EQ(wall.at("light"), 0);
+      EXPECT_EQ(wall.at("sound"), 0);
+      EXPECT_EQ(wall.at("door"), 0);
+      const std::vector<long> c = wall.at("c");
+      const int x = static_cast<int>((c[0] + c[2]) / 2);
+      const int y = static_cast<int>((c[1] + c[3]) / 2);
+      bool chasmNear = false;
+      bool floorNear = false;
+      for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+          const Bitmap& map = dungeon->raster.bitmap();
+          if (!map.contains(x + dx, y + dy)) continue;
+          const Rgb pixel = map.pixel(x + dx, y + dy);
+          chasmNear = chasmNear || pixel == colors::kBlack;
+          floorNear = floorNear || pixel == colors::kWhite || pixel == colors::kSilver;
+        }
+      }
+      EXPECT_TRUE(chasmNear && floorNear) << "chasm wall at " << x << "," << y;
+    }
+    EXPECT_EQ(chasmWalls > 0, chasm);
+  }
 }
 
 // One door wall per live door other than an archway, across its opening, with door 1 for an

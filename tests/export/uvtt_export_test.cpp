@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <nlohmann/json.hpp>
 
@@ -105,6 +106,19 @@ TEST(UvttExport, PortalsFollowTheDoorKinds) {
     if (!cleaned) {
       EXPECT_EQ(liveDoors(model).size(), model.lstDoors.size());
     }
+  }
+}
+
+// An importer makes the scene map_size x pixels_per_grid: that must be the picture's size, also
+// where the scale does not divide the map evenly (600 pixels at 25 a square: 937 rows).
+TEST(UvttExport, MapSizeIsThePicturesSize) {
+  for (const int px : {16, 25, 70, 100}) {
+    const Export e = exportUvtt(Settings{}, px);
+    const json& resolution = e.document.at("resolution");
+    const auto [width, height] = testing::pngSize(testing::base64Decode(e.document.at("image")));
+    EXPECT_EQ(std::lround(resolution.at("map_size").at("x").get<double>() * px), width) << px;
+    EXPECT_EQ(std::lround(resolution.at("map_size").at("y").get<double>() * px), height) << px;
+    EXPECT_EQ(height, 600 * px / 16) << px;
   }
 }
 

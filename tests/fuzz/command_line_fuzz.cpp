@@ -1,5 +1,6 @@
 // Any bytes as delvora-cli's arguments (split at NUL bytes): parsing either fails with a
 // message or gives options whose every value lies in its range.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +35,16 @@ void checkOptions(const CliOptions& options) {
   check(within(s.dressRoll, 1, 6), "dress roll out of range");
   check(s.numberRooms || !s.dressing, "dressing without numbered rooms");
   check(options.deadEnds.size() <= 2, "more than two clean-ups");
+  check(within(options.pxPerGrid, 0, 1000), "pixels per square out of range");
+  const MapSize size = mapSizeFor(s.mapSizeIndex);
+  const long long side = std::max(size.width, size.height);
+  if (!options.uvttPath.empty() || !options.foundryPath.empty()) {
+    check(side * exportPxPerGrid(options) / 16 <= kLargestTabletopPicture,
+          "an export picture no tabletop loads");
+  }
+  if (!options.pngPath.empty()) {
+    check(side * pngPxPerGrid(options) / 16 <= kLargestPng, "a PNG too large to read");
+  }
   if (options.deadEnds.size() == 2) {
     check(options.deadEnds[0] == DeadEndMode::Some && options.deadEnds[1] == DeadEndMode::AFew,
           "clean-ups out of order");

@@ -349,8 +349,8 @@ describe('the map window commands', () => {
         if (name.endsWith('.png')) assertSamePixels(file(downloads), file(expected), name);
         else assert.ok(file(downloads).equals(file(expected)), name);
       }
-      // The scene's picture comes along under the name the scene gives it.
-      assert.match(fs.readFileSync(path.join(downloads, 'delvora-7-players-scene.json'), 'utf8'), /"img":\s*"delvora-7-players-scene.png"/);
+      // The scene's picture comes along under the name the scene gives it (in Foundry's Data folder).
+      assert.match(fs.readFileSync(path.join(downloads, 'delvora-7-players-scene.json'), 'utf8'), /"src":\s*"delvora\/delvora-7-players-scene.png"/);
     } finally {
       fs.rmSync(downloads, { recursive: true, force: true });
       fs.rmSync(expected, { recursive: true, force: true });

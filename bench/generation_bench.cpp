@@ -2,6 +2,7 @@
 // and of writing the largest map as a PNG.
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -58,6 +59,20 @@ void BM_WritePng(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_WritePng)->Unit(benchmark::kMillisecond);
+
+// The yardstick of the run's cost: one warm pass writing every byte of the largest picture.
+void BM_FillLargestBitmap(benchmark::State& state) {
+  const MapSize size = mapSizeFor(testing::largestSettings().mapSizeIndex);
+  Bitmap bitmap(size.width, size.height);
+  const std::size_t bytes = static_cast<std::size_t>(size.width) *
+                            static_cast<std::size_t>(size.height) * Bitmap::kBytesPerPixel;
+  int value = 0;
+  for (auto _ : state) {
+    std::memset(bitmap.row(0), value++ & 0xff, bytes);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_FillLargestBitmap)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace delvora

@@ -1,7 +1,6 @@
 #include "dressing/door_dressing.h"
 
 #include <array>
-#include <optional>
 
 #include "engine/dressing_records.h"
 
@@ -44,38 +43,43 @@ int lockFor(int draw) {
   return draw <= 94 ? 1 : 2;
 }
 
-// The last record of lstDoorDress with this door key: the door was dressed by an earlier room.
-std::optional<DoorDressingRecord> sharedDressing(const SortedRecordList& doorDress,
-                                                 std::string_view key) {
-  std::optional<DoorDressingRecord> found;
-  for (const std::string& record : doorDress) {
-    const DoorDressingRecord dressed = parseDoorDressing(record);
-    if (dressed.key == key) found = dressed;
-  }
-  return found;
-}
-
 }  // namespace
 
-void DoorDress(StepContext& ctx, int left, int top, int right, int bottom, int room) {
+DoorDresser::DoorDresser(const MapModel& model) {
+  m_doors.reserve(model.lstDoors.size());
+  for (const std::string& record : model.lstDoors) m_doors.push_back(parseDoor(record));
+  for (const std::string& record : model.lstDoorDress) {
+    DoorDressingRecord dressed = parseDoorDressing(record);
+    const std::string key(dressed.key);
+    dressed.key = {};
+    m_dressed[key] = dressed;
+  }
+}
+
+void DoorDresser::dress(StepContext& ctx, int left, int top, int right, int bottom, int room) {
   MapModel& model = ctx.model;
-  for (const std::string& record : model.lstDoors) {
-    const DoorRecord door = parseDoor(record);
+  for (const DoorRecord& door : m_doors) {
     const char side = doorSide(door.tile, left, top, right, bottom);
     if (side == '\0') continue;
-    DoorDressingRecord dressed;
-    dressed.kind = door.kind;
-    dressed.material = materialFor(door.kind, model.random.Random(100));
-    dressed.trapped = model.random.Random(100) >= 90;
-    dressed.lock = lockFor(model.random.Random(100));
-    const std::string key = doorKey(door.tile);
+    DoorDressingRecord drawn;
+    drawn.kind = door.kind;
+    drawn.material = materialFor(door.kind, model.random.Random(100));
+    drawn.trapped = model.random.Random(100) >= 90;
+    drawn.lock = lockFor(model.random.Random(100));
     // A shared door keeps the dressing the first room drew; this room's draws are discarded.
-    if (const auto shared = sharedDressing(model.lstDoorDress, key)) dressed = *shared;
+    // Every record of a key then holds that dressing, so it stays the dressing of the key's
+    // last record, wherever the new record sorts.
+    const auto [shared, isNew] = m_dressed.try_emplace(doorKey(door.tile), drawn);
+    DoorDressingRecord dressed = shared->second;
     dressed.room = room;
     dressed.side = side;
-    dressed.key = key;
+    dressed.key = shared->first;
     model.lstDoorDress.insert(doorDressingRecord(dressed));
   }
+}
+
+void DoorDress(StepContext& ctx, int left, int top, int right, int bottom, int room) {
+  DoorDresser(ctx.model).dress(ctx, left, top, right, bottom, room);
 }
 
 std::string doorDescription(std::string_view record) {

@@ -36,6 +36,7 @@ void NumberRooms(StepContext& ctx, const DressingTables& tables,
   MapModel& model = ctx.model;
   model.lstFluff.clear();
   ctx.canvas.setFontColor(colors::kRed);
+  DoorDresser doors(model);
   int room = 1;
   for (const std::string& feature : model.lstWalls) {
     const Feature parsed = parseFeature(feature);
@@ -44,7 +45,7 @@ void NumberRooms(StepContext& ctx, const DressingTables& tables,
     ctx.canvas.textOut(rect.left + 8, rect.top + 8, std::to_string(room));
     if (ctx.settings.dressing) {
       model.lstFluff.push_back(roomRecord(ctx, tables, room, rect));
-      DoorDress(ctx, rect.left, rect.top, rect.right, rect.bottom, room);
+      doors.dress(ctx, rect.left, rect.top, rect.right, rect.bottom, room);
     }
     ++room;
   }

@@ -30,4 +30,23 @@ TileSize tileSize(Tile tile) {
   return kSizes[static_cast<std::size_t>(tile)];
 }
 
+void Canvas::resetTiled(int width, int height, Tile tile) {
+  reset(width, height);
+  const TileSize size = tileSize(tile);
+  for (int y = 0; y < height; y += size.height) {
+    for (int x = 0; x < width; x += size.width) drawTile(tile, x, y);
+  }
+}
+
+void Canvas::gridLines(int width, int height, int step) {
+  for (int x = 0; x < width; x += step) {
+    moveTo(x, 0);
+    lineTo(x, height);
+  }
+  for (int y = 0; y < height; y += step) {
+    moveTo(0, y);
+    lineTo(width, y);
+  }
+}
+
 }  // namespace delvora

@@ -67,6 +67,10 @@ class Canvas {
 
   // Makes the surface width x height pixels, all white.
   virtual void reset(int width, int height) = 0;
+  // Makes the surface width x height pixels covered by the tile repeated from the top-left
+  // corner: reset, then the tile drawn at every multiple of its width and height. A raster
+  // canvas paints that in one pass instead of white first and tile by tile after.
+  virtual void resetTiled(int width, int height, Tile tile);
 
   virtual void setPenColor(Rgb color) = 0;
   virtual void setPenWidth(int width) = 0;
@@ -85,6 +89,10 @@ class Canvas {
   virtual void moveTo(int x, int y) = 0;
   // A 1-pixel pen leaves out the end point; a wider pen paints a round-ended stroke.
   virtual void lineTo(int x, int y) = 0;
+  // Lines with the current pen from (x, 0) to (x, height) for x = 0, step, ... below width,
+  // then from (0, y) to (width, y) for y = 0, step, ... below height. A raster canvas with a
+  // 1-pixel pen paints them row by row in one pass instead of line by line.
+  virtual void gridLines(int width, int height, int step);
   // Copies the tile with its top-left pixel at (x, y); the stairs tiles leave their white
   // pixels out.
   virtual void drawTile(Tile tile, int x, int y) = 0;

@@ -14,11 +14,10 @@ void processMessages(const RunHooks& hooks) {
 // The map's background: plain white, or the speckled rock tile repeated from the top-left.
 void paintBackground(StepContext& ctx) {
   const EngineState& state = ctx.model.state;
-  ctx.canvas.reset(state.mapWidth, state.mapHeight);
-  if (!ctx.settings.showBackground) return;
-  const TileSize tile = tileSize(Tile::Speckled);
-  for (int y = 0; y < state.mapHeight; y += tile.height) {
-    for (int x = 0; x < state.mapWidth; x += tile.width) ctx.canvas.drawTile(Tile::Speckled, x, y);
+  if (ctx.settings.showBackground) {
+    ctx.canvas.resetTiled(state.mapWidth, state.mapHeight, Tile::Speckled);
+  } else {
+    ctx.canvas.reset(state.mapWidth, state.mapHeight);
   }
 }
 

@@ -9,14 +9,7 @@ void DrawGrid(StepContext& ctx) {
   canvas.setPenColor(colors::kSilver);
   canvas.setPenWidth(1);
   canvas.setPenMode(PenMode::Mask);
-  for (int x = 0; x < width; x += kGridSize) {
-    canvas.moveTo(x, 0);
-    canvas.lineTo(x, height);
-  }
-  for (int y = 0; y < height; y += kGridSize) {
-    canvas.moveTo(0, y);
-    canvas.lineTo(width, y);
-  }
+  canvas.gridLines(width, height, kGridSize);
 }
 
 }  // namespace delvora

@@ -12,20 +12,17 @@ constexpr int kEndProbe = 3;
 
 enum class Band { Free, Covered, Mixed };
 
+Band band(const OccupancyGrid& grid, int left, int top, int right, int bottom) {
+  if (!grid.anyCovered(left, top, right, bottom)) return Band::Free;
+  return grid.allCovered(left, top, right, bottom) ? Band::Covered : Band::Mixed;
+}
+
 Band rowBand(const OccupancyGrid& grid, int left, int y) {
-  const bool first = grid.covered(left, y);
-  for (int x = left + 1; x < left + kBand; ++x) {
-    if (grid.covered(x, y) != first) return Band::Mixed;
-  }
-  return first ? Band::Covered : Band::Free;
+  return band(grid, left, y, left + kBand - 1, y);
 }
 
 Band columnBand(const OccupancyGrid& grid, int x, int top) {
-  const bool first = grid.covered(x, top);
-  for (int y = top + 1; y < top + kBand; ++y) {
-    if (grid.covered(x, y) != first) return Band::Mixed;
-  }
-  return first ? Band::Covered : Band::Free;
+  return band(grid, x, top, x, top + kBand - 1);
 }
 
 // The two archways of a stretch, at the corridor's end and at the feature it meets. Whether they

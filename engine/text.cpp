@@ -27,6 +27,8 @@ std::string_view trimmed(std::string_view text) {
 int compareNoCase(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < common; ++i) {
+    // Records are mostly digits: equal bytes need no case folding.
+    if (a[i] == b[i]) continue;
     const unsigned char ca = lower(a[i]);
     const unsigned char cb = lower(b[i]);
     if (ca != cb) return ca < cb ? -1 : 1;

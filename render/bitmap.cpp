@@ -17,4 +17,11 @@ Bitmap::Bitmap(int width, int height, Rgb fill)
   }
 }
 
+void Bitmap::reshape(int width, int height) {
+  m_width = std::max(width, 0);
+  m_height = std::max(height, 0);
+  m_pixels.resize(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height) *
+                  kBytesPerPixel);
+}
+
 }  // namespace delvora

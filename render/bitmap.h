@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/canvas.h"
+#include "engine/uninitialized_allocator.h"
 
 namespace delvora {
 
@@ -20,6 +21,10 @@ class Bitmap {
   int width() const { return m_width; }
   int height() const { return m_height; }
   bool empty() const { return m_width == 0 || m_height == 0; }
+  // Makes the bitmap width x height (negative sizes count as 0) with unspecified pixels, for a
+  // caller that paints every one of them; the storage is kept when it is large enough.
+  void reshape(int width, int height);
+
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
   // Precondition: contains(x, y).
@@ -48,7 +53,7 @@ class Bitmap {
 
   int m_width = 0;
   int m_height = 0;
-  std::vector<std::uint8_t> m_pixels;
+  std::vector<std::uint8_t, UninitializedAllocator<std::uint8_t>> m_pixels;
 };
 
 }  // namespace delvora

@@ -13,4 +13,12 @@ void PlayerMapCanvas::drawTile(Tile tile, int x, int y) {
   if (!hidesTile(tile)) m_target.drawTile(tile, x, y);
 }
 
+void PlayerMapCanvas::resetTiled(int width, int height, Tile tile) {
+  if (hidesTile(tile)) {
+    m_target.reset(width, height);
+  } else {
+    m_target.resetTiled(width, height, tile);
+  }
+}
+
 }  // namespace delvora

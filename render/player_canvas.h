@@ -16,6 +16,7 @@ class PlayerMapCanvas final : public Canvas {
   static bool hidesTile(Tile tile);
 
   void reset(int width, int height) override { m_target.reset(width, height); }
+  void resetTiled(int width, int height, Tile tile) override;
   void setPenColor(Rgb color) override { m_target.setPenColor(color); }
   void setPenWidth(int width) override { m_target.setPenWidth(width); }
   int penWidth() const override { return m_target.penWidth(); }
@@ -32,6 +33,9 @@ class PlayerMapCanvas final : public Canvas {
   }
   void moveTo(int x, int y) override { m_target.moveTo(x, y); }
   void lineTo(int x, int y) override { m_target.lineTo(x, y); }
+  void gridLines(int width, int height, int step) override {
+    m_target.gridLines(width, height, step);
+  }
   void drawTile(Tile tile, int x, int y) override;
   void textOut(int, int, std::string_view) override {}
 

@@ -29,6 +29,12 @@ void copyRun(std::uint8_t* p, int count, Rgb color) {
 }
 
 void maskRun(std::uint8_t* p, int count, Rgb color) {
+  if (color.r == color.g && color.g == color.b) {
+    // One mask for every byte: the loop vectorises.
+    const std::size_t bytes = static_cast<std::size_t>(count) * kPixelBytes;
+    for (std::size_t i = 0; i < bytes; ++i) p[i] &= color.r;
+    return;
+  }
   for (int i = 0; i < count; ++i, p += kPixelBytes) {
     p[0] &= color.r;
     p[1] &= color.g;
@@ -65,7 +71,46 @@ void copyTileRow(std::uint8_t* target, const std::uint8_t* source, std::size_t b
 }  // namespace
 
 void RasterCanvas::reset(int width, int height) {
-  m_bitmap = Bitmap(width, height);
+  m_bitmap.reshape(width, height);
+  if (m_bitmap.empty()) return;
+  std::memset(m_bitmap.row(0), 0xff,
+              static_cast<std::size_t>(m_bitmap.width()) * m_bitmap.height() * kPixelBytes);
+}
+
+void RasterCanvas::resetTiled(int width, int height, Tile tile) {
+  const TileImage& image = tileImage(tile);
+  if (image.transparent || image.width <= 0 || image.height <= 0) {
+    Canvas::resetTiled(width, height, tile);
+    return;
+  }
+  m_bitmap.reshape(width, height);
+  const std::size_t rowBytes = static_cast<std::size_t>(m_bitmap.width()) * kPixelBytes;
+  const std::size_t tileBytes = static_cast<std::size_t>(image.width) * kPixelBytes;
+  // Each tile row repeated into a block of whole repeats; the rows are then written a block at
+  // a time with fixed-size copies, which compile to plain vector stores.
+  constexpr std::size_t kBlockBytes = 96;
+  const std::size_t repeats = std::max<std::size_t>(kBlockBytes / tileBytes, 1);
+  const std::size_t blockBytes = repeats * tileBytes;
+  std::vector<std::uint8_t> blocks(blockBytes * static_cast<std::size_t>(image.height));
+  for (int ty = 0; ty < image.height; ++ty) {
+    for (std::size_t r = 0; r < repeats; ++r) {
+      std::memcpy(&blocks[static_cast<std::size_t>(ty) * blockBytes + r * tileBytes], image.row(ty),
+                  tileBytes);
+    }
+  }
+  for (int y = 0; y < m_bitmap.height(); ++y) {
+    std::uint8_t* row = m_bitmap.row(y);
+    const std::uint8_t* block = &blocks[static_cast<std::size_t>(y % image.height) * blockBytes];
+    std::size_t done = 0;
+    if (blockBytes == kBlockBytes) {
+      for (; done + kBlockBytes <= rowBytes; done += kBlockBytes) {
+        std::memcpy(row + done, block, kBlockBytes);
+      }
+    }
+    for (; done < rowBytes; done += blockBytes) {
+      std::memcpy(row + done, block, std::min(blockBytes, rowBytes - done));
+    }
+  }
 }
 
 void RasterCanvas::paintSpan(int y, int x0, int x1, Rgb color) {
@@ -157,6 +202,44 @@ void RasterCanvas::lineTo(int x, int y) {
   }
   m_x = x;
   m_y = y;
+}
+
+// Every line reaches across the whole map, so each row is visited once, in memory order: a row
+// of a horizontal line is painted whole, any other row one pixel a vertical line. The pixels are
+// those the lines paint one by one, since a thin line's pixels take the pen colour (or its mask)
+// whatever the order.
+void RasterCanvas::gridLines(int width, int height, int step) {
+  if (m_penWidth > 1 || step <= 0 || width <= 0 || height <= 0) {
+    Canvas::gridLines(width, height, step);
+    return;
+  }
+  const int rows = std::min(height, m_bitmap.height());
+  const int columns = std::min(width, m_bitmap.width());
+  const std::size_t stepBytes = static_cast<std::size_t>(step) * kPixelBytes;
+  const std::size_t rowBytes = static_cast<std::size_t>(std::max(columns, 0)) * kPixelBytes;
+  const Rgb color = m_penColor;
+  for (int y = 0; y < rows && columns > 0; ++y) {
+    if (y % step == 0) {
+      paintSpan(y, 0, columns - 1, color);
+      continue;
+    }
+    std::uint8_t* const row = m_bitmap.row(y);
+    if (m_penMode == PenMode::Mask) {
+      for (std::size_t i = 0; i < rowBytes; i += stepBytes) {
+        row[i] &= color.r;
+        row[i + 1] &= color.g;
+        row[i + 2] &= color.b;
+      }
+    } else {
+      for (std::size_t i = 0; i < rowBytes; i += stepBytes) {
+        row[i] = color.r;
+        row[i + 1] = color.g;
+        row[i + 2] = color.b;
+      }
+    }
+  }
+  m_x = width;
+  m_y = (height - 1) / step * step;
 }
 
 void RasterCanvas::thinLine(int x0, int y0, int x1, int y1) {

@@ -18,6 +18,7 @@ class RasterCanvas final : public Canvas {
 
   // Replaces the bitmap with a white one; the drawing state and position stay.
   void reset(int width, int height) override;
+  void resetTiled(int width, int height, Tile tile) override;
 
   void setPenColor(Rgb color) override { m_penColor = color; }
   // Widths below 1 count as 1.
@@ -35,6 +36,7 @@ class RasterCanvas final : public Canvas {
                  int cornerHeight) override;
   void moveTo(int x, int y) override;
   void lineTo(int x, int y) override;
+  void gridLines(int width, int height, int step) override;
   void drawTile(Tile tile, int x, int y) override;
   // Characters other than the digits 0-9 give blank cells. The box is left out when the
   // brush is clear.

@@ -51,9 +51,14 @@ class Capsule {
 int axisColumn(int x0, int y0, int x1, int y1, int y, double centreOffset) {
   if (y0 == y1) return x0;
   const double t = std::clamp((y + centreOffset - y0) / (y1 - y0), 0.0, 1.0);
-  return static_cast<int>(std::lround(x0 + t * (x1 - x0) - centreOffset));
+  const double x = x0 + t * (x1 - x0) - centreOffset;
+  // Only a first guess: any rounding serves.
+  return static_cast<int>(x + (x < 0 ? -0.5 : 0.5));
 }
 
+// The stroke meets each row in one run of pixels, since it is convex; a row's run is found from
+// one pixel known inside it, the run's ends searched from the previous row's ends, which are
+// rarely more than a pixel or two away.
 template <typename Int>
 void strokeSpansWith(int x0, int y0, int x1, int y1, int width, const PixelBounds& bounds,
                      const SpanVisitor& visit) {
@@ -64,18 +69,32 @@ void strokeSpansWith(int x0, int y0, int x1, int y1, int width, const PixelBound
   const int top = std::max(bounds.top, std::min(y0, y1) - reach);
   const int bottom = std::min(bounds.bottom, std::max(y0, y1) + reach);
   const double centreOffset = width % 2 == 0 ? 0.5 : 0.0;
+  int lo = right + 1;
+  int hi = left - 1;
   for (int y = top; y <= bottom; ++y) {
-    int start = std::clamp(axisColumn(x0, y0, x1, y1, y, centreOffset), left, right);
+    // The middle of the previous row's run is nearly always inside this row's too.
+    int start = std::clamp(lo <= hi ? lo + (hi - lo) / 2 : left, left, right);
+    if (lo > hi || !capsule.inside(start, y)) {
+      start = std::clamp(axisColumn(x0, y0, x1, y1, y, centreOffset), left, right);
+    }
     if (!capsule.inside(start, y)) {
       // Near the caps or the bounds the axis guess can miss; the row is short there.
       start = left;
       while (start <= right && !capsule.inside(start, y)) ++start;
       if (start > right) continue;
     }
-    int lo = start;
-    int hi = start;
-    while (lo > left && capsule.inside(lo - 1, y)) --lo;
-    while (hi < right && capsule.inside(hi + 1, y)) ++hi;
+    lo = std::clamp(lo, left, start);
+    if (capsule.inside(lo, y)) {
+      while (lo > left && capsule.inside(lo - 1, y)) --lo;
+    } else {
+      while (!capsule.inside(lo, y)) ++lo;
+    }
+    hi = std::clamp(hi, start, right);
+    if (capsule.inside(hi, y)) {
+      while (hi < right && capsule.inside(hi + 1, y)) ++hi;
+    } else {
+      while (!capsule.inside(hi, y)) --hi;
+    }
     visit(y, lo, hi);
   }
 }

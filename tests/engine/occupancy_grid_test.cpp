@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "tests/support/engine_fixture.h"
 
 namespace delvora {
@@ -26,6 +30,56 @@ TEST(OccupancyGrid, ClearForgetsOnlyTheNewMapArea) {
   EXPECT_FALSE(grid.covered(950, 750)) << "outside the current map everything is free";
   grid.clear(1280, 1024);
   EXPECT_FALSE(grid.covered(950, 750));
+}
+
+// The grid against a plain cell-per-bool model, for rectangles across word edges, outside the
+// map and of every shape, after a clear that shrinks the map area.
+TEST(OccupancyGrid, TestsAndMarksLikeACellByCellGrid) {
+  OccupancyGrid grid;
+  grid.clear(1280, 1024);
+  grid.mark(0, 0, 1280, 1024);
+  grid.clear(1000, 700);
+  std::vector<std::vector<bool>> cells(1001, std::vector<bool>(701, false));
+  const auto model = [&](int left, int top, int right, int bottom, bool wanted) {
+    bool any = false;
+    bool all = left <= right && top <= bottom;
+    for (int x = left; x <= right; ++x) {
+      for (int y = top; y <= bottom; ++y) {
+        const bool inside = x >= 0 && y >= 0 && x <= 1000 && y <= 700;
+        const bool covered = inside && cells[x][y];
+        any = any || covered;
+        all = all && covered;
+      }
+    }
+    return wanted ? all : any;
+  };
+  std::uint32_t state = 12345;
+  const auto next = [&](int n) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(n));
+  };
+  for (int round = 0; round < 400; ++round) {
+    const int left = next(1100) - 50;
+    const int top = next(800) - 50;
+    const int right = left + next(round % 4 == 0 ? 200 : 70) - 2;
+    const int bottom = top + next(round % 3 == 0 ? 200 : 40) - 2;
+    ASSERT_EQ(grid.anyCovered(left, top, right, bottom), model(left, top, right, bottom, false))
+        << left << "," << top << " " << right << "," << bottom;
+    ASSERT_EQ(grid.allCovered(left, top, right, bottom), model(left, top, right, bottom, true))
+        << left << "," << top << " " << right << "," << bottom;
+    if (round % 5 == 0) {
+      grid.mark(left, top, right, bottom);
+      for (int x = std::max(left, 0); x <= std::min(right, 1000); ++x) {
+        for (int y = std::max(top, 0); y <= std::min(bottom, 700); ++y) cells[x][y] = true;
+      }
+    }
+  }
+  for (int x = 0; x <= 1001; x += 7) {
+    for (int y = 0; y <= 701; y += 3) {
+      const bool inside = x <= 1000 && y <= 700;
+      ASSERT_EQ(grid.covered(x, y), inside && cells[x][y]) << x << "," << y;
+    }
+  }
 }
 
 TEST(CheckBitMap, FirstFeatureIsNeverTested) {

@@ -54,6 +54,23 @@ TEST(Records, ShortOrDamagedRecordsReadAsZeroesAndAnArchway) {
   EXPECT_EQ(parseStairs("00320048"), (Rect{32, 48, 0, 0}));
 }
 
+TEST(Records, FieldsOtherThanFourDigitsAreReadFieldByField) {
+  // Values outside 0..9999 keep all their digits, so such records no longer line up; each field
+  // is then read as its four characters say, as before the four-digit fast path.
+  EXPECT_EQ(pad4(-16), "-16");
+  EXPECT_EQ(pad4(12345), "12345");
+  EXPECT_EQ(pad4(7), "0007");
+  const std::string misaligned = featureRecord({-2, 16, 12345, 32}, FeatureType::Room);
+  EXPECT_EQ(misaligned, "-200161234500321");
+  EXPECT_EQ(parseFeature(misaligned).rect, (Rect{-200, 1612, 3450, 321}));
+  EXPECT_EQ(parseFeature(misaligned).type, FeatureType{0});
+  EXPECT_EQ(parseFeature(" 12 0034   500783").rect, (Rect{12, 34, 5, 78}));
+  EXPECT_EQ(parseFeature(" 12 0034   500783").type, FeatureType::VerticalCorridor);
+  EXPECT_EQ(parseDoor("0100x06201140069HN").tile, (Rect{100, 0, 114, 69}));
+  EXPECT_EQ(doorRecord({-7, 62, 114, 69}, 'H', 'N'), "-7006201140069HN");
+  EXPECT_EQ(stairsRecord(9990, 4), "9990000410006" + std::string("0020"));
+}
+
 TEST(Records, FieldValueTrimsAndRejectsGarbage) {
   EXPECT_EQ(fieldValue("7   "), 7);
   EXPECT_EQ(fieldValue("0096"), 96);
@@ -82,6 +99,21 @@ TEST(SortedRecordList, OrdersLettersWithoutCase) {
   list.insert("0001S");
   list.insert("0002E");
   EXPECT_EQ(list.records(), (std::vector<std::string>{"0001S", "0002e", "0002E", "0002W"}));
+}
+
+TEST(SortedRecordList, EraseKeepsTheOthersInOrder) {
+  SortedRecordList list;
+  for (const char* record : {"0003", "0001", "0004", "0002", "0001"}) list.insert(record);
+  list.erase(2);  // sorted: 0001 0001 0002 0003 0004
+  EXPECT_EQ(list.records(), (std::vector<std::string>{"0001", "0001", "0003", "0004"}));
+  list.erase(0);
+  EXPECT_EQ(list.insert("0002"), 1u);
+  EXPECT_EQ(list.records(), (std::vector<std::string>{"0001", "0002", "0003", "0004"}));
+  std::vector<std::string> walked(list.begin(), list.end());
+  EXPECT_EQ(walked, list.records());
+  list.clear();
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(list.insert("0009"), 0u);
 }
 
 }  // namespace

@@ -184,6 +184,64 @@ TEST(RasterCanvas, GridLinesCoverTheWholeMapEdgeToEdge) {
   }
 }
 
+// A picture with every colour the map uses, to draw the faster paths over.
+void paintSample(RasterCanvas& canvas, int width, int height) {
+  canvas.resetTiled(width, height, Tile::Speckled);
+  canvas.setBrushColor(colors::kWhite);
+  canvas.rectangle(3, 5, width - 7, height / 2);
+  canvas.drawTile(Tile::HSecDoor, 10, 2);
+  canvas.setPenColor(colors::kBlue);
+  canvas.setPenWidth(5);
+  canvas.moveTo(-4, height - 3);
+  canvas.lineTo(width + 4, 6);
+  canvas.setPenWidth(1);
+}
+
+// The row-by-row grid paints what the lines paint one by one, in either pen mode, over a map
+// whose size is no multiple of the step or is smaller than the lines, and leaves the pen where the
+// last line ended.
+TEST(RasterCanvas, GridLinesPaintWhatTheLinesOneByOneDo) {
+  const struct {
+    int width, height, gridWidth, gridHeight, step;
+    PenMode mode;
+  } cases[] = {{80, 48, 80, 48, 16, PenMode::Mask}, {83, 50, 83, 50, 16, PenMode::Mask},
+               {83, 50, 83, 50, 16, PenMode::Copy}, {64, 40, 100, 30, 16, PenMode::Mask},
+               {64, 40, 20, 100, 7, PenMode::Copy}, {5, 5, 5, 5, 16, PenMode::Mask}};
+  for (const auto& c : cases) {
+    RasterCanvas fast;
+    RasterCanvas slow;
+    for (RasterCanvas* canvas : {&fast, &slow}) {
+      paintSample(*canvas, c.width, c.height);
+      canvas->setPenColor(colors::kSilver);
+      canvas->setPenMode(c.mode);
+    }
+    fast.gridLines(c.gridWidth, c.gridHeight, c.step);
+    slow.Canvas::gridLines(c.gridWidth, c.gridHeight, c.step);
+    EXPECT_EQ(fast.bitmap(), slow.bitmap()) << c.width << "x" << c.height << " step " << c.step;
+    for (RasterCanvas* canvas : {&fast, &slow}) {
+      canvas->setPenColor(colors::kRed);
+      canvas->setPenMode(PenMode::Copy);
+      canvas->lineTo(0, 0);
+    }
+    EXPECT_EQ(fast.bitmap(), slow.bitmap()) << "pen position after " << c.width << "x" << c.height;
+  }
+}
+
+// Covering the map with a tile in one pass gives what white and the tile drawn at every multiple
+// of its size give, for sizes that cut the last tiles and for tiles of every width.
+TEST(RasterCanvas, TiledResetEqualsTheTilesDrawnOneByOne) {
+  for (const Tile tile : {Tile::Speckled, Tile::SmallWhite, Tile::CloseRight2, Tile::StairsUp}) {
+    for (const auto& [width, height] : {std::pair{96, 64}, {83, 37}, {5, 3}, {0, 0}}) {
+      RasterCanvas fast;
+      RasterCanvas slow;
+      fast.reset(7, 7);
+      fast.resetTiled(width, height, tile);
+      slow.Canvas::resetTiled(width, height, tile);
+      EXPECT_EQ(fast.bitmap(), slow.bitmap()) << static_cast<int>(tile) << " " << width;
+    }
+  }
+}
+
 TEST(RasterCanvas, LinesContinueFromTheLastEndPoint) {
   RasterCanvas canvas = canvasOf(6, 6);
   canvas.moveTo(1, 1);

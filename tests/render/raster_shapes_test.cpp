@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <utility>
@@ -49,6 +51,49 @@ TEST(StrokeSpans, StaysInsideTheBounds) {
   });
   // The stroke leaves the bounds' right edge after row 36 (x ~ y + 6.4).
   EXPECT_EQ(visited, 17);
+}
+
+// A pixel is in the stroke when its centre lies within width / 2 of the segment; even widths
+// centre on the corner between pixels. Worked out here in doubles, exact at these sizes.
+bool inStroke(int x, int y, int x0, int y0, int x1, int y1, int width) {
+  const double offset = width % 2 == 0 ? 0.5 : 0.0;
+  const double px = x + offset - x0;
+  const double py = y + offset - y0;
+  const double dx = x1 - x0;
+  const double dy = y1 - y0;
+  const double length2 = dx * dx + dy * dy;
+  const double t = length2 == 0 ? 0 : std::clamp((px * dx + py * dy) / length2, 0.0, 1.0);
+  const double ex = px - t * dx;
+  const double ey = py - t * dy;
+  return 4 * (ex * ex + ey * ey) <= static_cast<double>(width) * width;
+}
+
+TEST(StrokeSpans, HoldExactlyThePixelsWithinHalfTheWidth) {
+  std::uint32_t state = 99;
+  const auto next = [&](int n) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(n));
+  };
+  for (int round = 0; round < 300; ++round) {
+    const int x0 = next(60) - 10;
+    const int y0 = next(60) - 10;
+    const int x1 = round % 3 == 0 ? x0 + 8 : next(60) - 10;
+    const int y1 = round % 3 == 0 ? y0 + next(15) - 7 : next(60) - 10;
+    const int width = 2 + next(12);
+    const PixelBounds bounds{0, 0, 39, 39};
+    std::set<std::pair<int, int>> visited;
+    strokeSpans(x0, y0, x1, y1, width, bounds, [&](int y, int from, int to) {
+      for (int x = from; x <= to; ++x) visited.emplace(x, y);
+    });
+    std::set<std::pair<int, int>> expected;
+    for (int y = 0; y <= 39; ++y) {
+      for (int x = 0; x <= 39; ++x) {
+        if (inStroke(x, y, x0, y0, x1, y1, width)) expected.emplace(x, y);
+      }
+    }
+    ASSERT_EQ(visited, expected) << x0 << "," << y0 << " to " << x1 << "," << y1 << " width "
+                                 << width;
+  }
 }
 
 TEST(RoundRectInsets, AreSymmetricAndCutOnlyTheCorners) {

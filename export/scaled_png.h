@@ -14,11 +14,13 @@ namespace delvora {
 // Size in pixels of a length of source pixels at pxPerGrid pixels per grid square.
 int scaledLength(int sourcePixels, int pxPerGrid);
 
-// Nearest-neighbour rows of the bitmap at pxPerGrid pixels per grid square (1 or more),
-// made one at a time into a single row buffer: never a second copy of the whole image.
+// Nearest-neighbour rows of a picture at pxPerGrid pixels per grid square (1 or more),
+// made one at a time into a single row buffer: never a second copy of the whole image. The
+// picture is a bitmap (rows of RGB) or its palette indices (a byte a pixel).
 class ScaledRows {
  public:
   ScaledRows(const Bitmap& source, int pxPerGrid);
+  ScaledRows(const IndexedImage& source, int pxPerGrid);
 
   int width() const { return m_width; }
   int height() const { return m_height; }
@@ -29,7 +31,11 @@ class ScaledRows {
   }
 
  private:
-  const Bitmap& m_source;
+  ScaledRows(const std::uint8_t* pixels, int width, int height, int bytesPerPixel, int pxPerGrid);
+
+  const std::uint8_t* m_pixels;
+  int m_sourceWidth;
+  int m_bytesPerPixel;
   int m_pxPerGrid;
   int m_width;
   int m_height;
@@ -42,9 +48,10 @@ class ScaledRows {
 // Told how many rows of how many a write has made.
 using RowProgress = std::function<void(int rowsDone, int rows)>;
 
-// Writes the bitmap as a PNG at pxPerGrid pixels per square (kGridSize writes it as it is). Returns ""
-// on success, else a one-line message naming the file. progress, when given, hears of every
-// row of a scaled picture.
+// Writes the bitmap as a PNG at pxPerGrid pixels per square (kGridSize writes it as it is):
+// 8-bit palette when it has at most 256 colours, as writePng. Returns "" on success, else a
+// one-line message naming the file. progress, when given, hears of every row of a scaled
+// picture.
 std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path,
                            const RowProgress& progress = {});
 

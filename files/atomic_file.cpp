@@ -48,7 +48,8 @@ bool writeAll(int fd, const char* data, std::size_t size) {
 
 }  // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : m_path(std::move(path)) {}
+AtomicFileWriter::AtomicFileWriter(std::string path, Durability durability)
+    : m_path(std::move(path)), m_durability(durability) {}
 
 AtomicFileWriter::~AtomicFileWriter() {
   discard();
@@ -156,7 +157,7 @@ bool AtomicFileWriter::commit() {
     if (::close(fd) != 0) return fail();
     return true;
   }
-  if (::fsync(m_fd) != 0) return fail();
+  if (m_durability == Durability::Synced && ::fsync(m_fd) != 0) return fail();
   if (m_unnamed && !linkUnnamed()) return false;
   const int fd = std::exchange(m_fd, -1);
   if (::close(fd) != 0) return fail();

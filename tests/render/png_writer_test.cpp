@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 #include <png.h>
 #include <unistd.h>
+#include <zlib.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "render/png_encoder.h"
 #include "tests/support/scratch_dir.h"
 
 namespace delvora {
@@ -43,15 +47,12 @@ Bitmap pattern(int width, int height) {
   return bitmap;
 }
 
-// Reads an 8-bit RGB PNG back; an empty bitmap when it is anything else.
+// Reads a PNG back as the RGB a reader sees; an empty bitmap when it cannot be read.
 Bitmap readPng(const std::string& path) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
-  if (image.format != PNG_FORMAT_RGB) {
-    png_image_free(&image);
-    return {};
-  }
+  image.format = PNG_FORMAT_RGB;
   Bitmap bitmap(static_cast<int>(image.width), static_cast<int>(image.height));
   if (!png_image_finish_read(&image, nullptr, bitmap.row(0), 0, nullptr)) return {};
   return bitmap;
@@ -62,6 +63,52 @@ std::string contents(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::uint32_t bigEndian(const std::string& bytes, std::size_t at) {
+  return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at])) << 24 |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 16 |
+         static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 8 |
+         static_cast<unsigned char>(bytes[at + 3]);
+}
+
+// The chunks of a PNG file by type, data concatenated (IDAT), with every CRC checked.
+std::map<std::string, std::string> chunks(const std::string& png) {
+  std::map<std::string, std::string> found;
+  for (std::size_t at = 8; at + 12 <= png.size();) {
+    const std::uint32_t length = bigEndian(png, at);
+    const std::string type = png.substr(at + 4, 4);
+    const std::string data = png.substr(at + 8, length);
+    const auto crc = static_cast<std::uint32_t>(
+        crc32(0, reinterpret_cast<const Bytef*>(png.data() + at + 4), length + 4));
+    EXPECT_EQ(crc, bigEndian(png, at + 8 + length)) << type;
+    found[type] += data;
+    at += 12 + length;
+  }
+  return found;
+}
+
+// A picture of the given colours, mostly each row the one above with a few pixels changed, as a
+// map is: whole rows and 16-pixel runs repeat, others differ in a single pixel.
+Bitmap fewColours(int width, int height, int colours) {
+  Bitmap bitmap(width, height);
+  std::uint32_t state = 7;
+  const auto next = [&](int n) {
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(n));
+  };
+  const auto colour = [](int i) {
+    return Rgb{static_cast<std::uint8_t>(i % 256), static_cast<std::uint8_t>(i / 256), 7};
+  };
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool copy = y > 0 && next(8) != 0;
+      bitmap.setPixel(x, y, copy ? bitmap.pixel(x, y - 1) : colour(next(colours)));
+    }
+  }
+  // Every colour at least once.
+  for (int i = 0; i < colours; ++i) bitmap.setPixel(i % width, i / width, colour(i));
+  return bitmap;
+}
+
 TEST_F(PngWriter, RoundTripIsExactRgb) {
   for (const auto& [width, height] : {std::pair{1, 1}, {37, 23}, {640, 480}}) {
     const Bitmap bitmap = pattern(width, height);
@@ -69,6 +116,97 @@ TEST_F(PngWriter, RoundTripIsExactRgb) {
     EXPECT_EQ(readPng(path("map.png")), bitmap) << width << "x" << height;
   }
   EXPECT_EQ(files(), std::vector<std::string>{"map.png"});
+}
+
+TEST_F(PngWriter, AtMost256ColoursMakeAPalettePictureMoreMakeRgb) {
+  const struct {
+    Bitmap bitmap;
+    int colourType;
+    std::size_t paletteBytes;
+  } cases[] = {{fewColours(37, 23, 5), 3, 15},
+               {fewColours(300, 200, 256), 3, 768},
+               {fewColours(300, 200, 257), 2, 0},
+               {Bitmap(1, 1), 3, 3},
+               {pattern(640, 480), 2, 0}};
+  for (const auto& c : cases) {
+    ASSERT_EQ(writePng(c.bitmap, path("map.png")), "");
+    const std::string png = contents(path("map.png"));
+    EXPECT_EQ(static_cast<int>(png[25]), c.colourType) << c.bitmap.width();
+    const auto found = chunks(png);
+    EXPECT_EQ(found.count("PLTE") == 0 ? 0 : found.at("PLTE").size(), c.paletteBytes);
+    EXPECT_EQ(readPng(path("map.png")), c.bitmap) << c.bitmap.width();
+    // The data is one zlib stream whose own check (Adler-32) zlib verifies on inflating.
+    const std::string& data = found.at("IDAT");
+    const std::size_t rowBytes =
+        static_cast<std::size_t>(c.bitmap.width()) * (c.colourType == 3 ? 1 : 3);
+    std::vector<Bytef> rows((rowBytes + 1) * static_cast<std::size_t>(c.bitmap.height()));
+    uLongf length = rows.size();
+    EXPECT_EQ(
+        uncompress(rows.data(), &length, reinterpret_cast<const Bytef*>(data.data()), data.size()),
+        Z_OK);
+    EXPECT_EQ(length, rows.size());
+  }
+}
+
+TEST(IndexedImage, ColoursInOrderOfFirstAppearance) {
+  Bitmap bitmap(20, 3, colors::kRock);
+  bitmap.setPixel(19, 0, colors::kBlack);
+  bitmap.setPixel(0, 1, colors::kRed);
+  bitmap.setPixel(17, 2, colors::kBlack);
+  const auto indexed = indexColours(bitmap);
+  ASSERT_TRUE(indexed);
+  EXPECT_EQ(indexed->palette, (std::vector<Rgb>{colors::kRock, colors::kBlack, colors::kRed}));
+  EXPECT_EQ(indexed->row(0)[19], 1);
+  EXPECT_EQ(indexed->row(1)[0], 2);
+  EXPECT_EQ(indexed->row(1)[19], 0);
+  EXPECT_EQ(indexed->row(2)[17], 1);
+  EXPECT_EQ(indexed->row(2)[16], 0);
+  EXPECT_FALSE(indexColours(fewColours(40, 40, 257)));
+  EXPECT_TRUE(indexColours(Bitmap())->palette.empty());
+}
+
+TEST(Adler32, MatchesZlibAcrossItsBlocks) {
+  std::vector<std::uint8_t> bytes(100000);
+  std::uint32_t state = 3;
+  for (std::uint8_t& byte : bytes) {
+    state = state * 1103515245u + 12345u;
+    byte = static_cast<std::uint8_t>(state >> 16);
+  }
+  for (const std::size_t size : {0, 1, 15, 16, 17, 5551, 5552, 5553, 11104, 100000}) {
+    Adler32 adler;
+    // In two pieces, as the rows come.
+    adler.update(bytes.data(), size / 3);
+    adler.update(bytes.data() + size / 3, size - size / 3);
+    EXPECT_EQ(adler.value(), adler32(adler32(0, nullptr, 0), bytes.data(), static_cast<uInt>(size)))
+        << size;
+  }
+  std::vector<std::uint8_t> ones(20000, 0xff);
+  Adler32 worst;
+  worst.update(ones.data(), ones.size());
+  EXPECT_EQ(worst.value(), adler32(1, ones.data(), static_cast<uInt>(ones.size())));
+}
+
+TEST_F(PngWriter, MemoryAndFileHoldTheSameBytes) {
+  const Bitmap bitmap = fewColours(70, 40, 12);
+  const auto indexed = indexColours(bitmap);
+  ASSERT_TRUE(indexed);
+  for (const int level : {1, kDrawnMapLevel, kScaledPictureLevel, 9}) {
+    const PngImage image{indexed->width, indexed->height, &indexed->palette,
+                         [&](int y) { return indexed->row(y); }, level};
+    std::vector<std::uint8_t> memory;
+    ASSERT_EQ(encodePngImage(image, memory), "");
+    ASSERT_EQ(writePngImage(image, path("level.png")), "");
+    EXPECT_EQ(std::string(memory.begin(), memory.end()), contents(path("level.png"))) << level;
+    EXPECT_EQ(readPng(path("level.png")), bitmap) << level;
+  }
+  std::vector<std::uint8_t> memory;
+  EXPECT_NE(
+      encodePngImage({4, 4, &indexed->palette, [&](int y) { return indexed->row(y); }, 0}, memory),
+      "");
+  const std::vector<Rgb> tooMany(257);
+  EXPECT_NE(
+      writePngImage({4, 4, &tooMany, [&](int y) { return indexed->row(y); }}, path("bad.png")), "");
+  EXPECT_FALSE(fs::exists(path("bad.png")));
 }
 
 TEST_F(PngWriter, RowsAreAskedForInOrder) {

@@ -1,9 +1,13 @@
 #include "cli/cli_run.h"
 
+#include <cstdint>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/batch_progress.h"
 #include "cli/dump_writer.h"
 #include "cli/print_outputs.h"
 #include "cli/progress_line.h"
@@ -95,13 +99,47 @@ bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::
   return ok;
 }
 
+namespace {
+
+// One map: the whole of what a run of delvora-cli without --count does but the small-grid
+// warning.
+int runOne(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+  CliDungeon dungeon;
+  if (!generateCliDungeon(options, dungeon, err)) return kExitFailure;
+  return writeCliOutputs(options, dungeon, out, err, errIsTerminal) ? kExitOk : kExitFailure;
+}
+
+// Each line of text with "seed N: " in front, so that a batch's messages say which map.
+std::string withSeed(const std::string& text, std::uint32_t seed) {
+  const std::string prefix = "seed " + std::to_string(seed) + ": ";
+  std::string lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.append(prefix).append(line).append("\n");
+  return lines;
+}
+
+}  // namespace
+
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
   if (const std::string warning = smallGridWarning(options); !warning.empty()) {
     err << warning << '\n';
   }
-  CliDungeon dungeon;
-  if (!generateCliDungeon(options, dungeon, err)) return kExitFailure;
-  return writeCliOutputs(options, dungeon, out, err, errIsTerminal) ? kExitOk : kExitFailure;
+  if (options.count <= 1) return runOne(options, out, err, errIsTerminal);
+  // The batch's progress takes the terminal; a map's own messages are gathered and marked.
+  BatchProgress progress(err, errIsTerminal, options.count);
+  for (int i = 0; i < options.count; ++i) {
+    const std::uint32_t seed = options.settings.seed + static_cast<std::uint32_t>(i);
+    std::ostringstream messages;
+    const int status = runOne(optionsForSeed(options, seed), out, messages, false);
+    progress.print(withSeed(messages.str(), seed));
+    if (status != kExitOk) {
+      progress.finish();
+      return status;
+    }
+    progress.update(i + 1, seed);
+  }
+  progress.finish();
+  return kExitOk;
 }
 
 }  // namespace delvora

@@ -34,8 +34,10 @@ bool generateCliDungeon(const CliOptions& options, CliDungeon& dungeon, std::ost
 bool writeCliOutputs(const CliOptions& options, const CliDungeon& dungeon, std::ostream& out,
                      std::ostream& err, bool errIsTerminal = false);
 
-// The small-grid warning, generateCliDungeon, then writeCliOutputs. Returns kExitOk or
-// kExitFailure.
+// The small-grid warning, generateCliDungeon, then writeCliOutputs. With a count above 1, does
+// that for each seed in turn, each map exactly as a run for its seed alone, its messages marked
+// with its seed, stopping at the first map that fails; when err is a terminal, a batch that
+// takes over a second shows its progress there. Returns kExitOk or kExitFailure.
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err,
            bool errIsTerminal = false);
 

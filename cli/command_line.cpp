@@ -107,7 +107,7 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 34> kOptions{{
+const std::array<OptionDef, 35> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -210,6 +210,8 @@ const std::array<OptionDef, 34> kOptions{{
      }},
     {"--px-per-grid", "", "a number from 1 to 1000",
      [](CliOptions& o, std::string_view v) { return storeInt(o.pxPerGrid, v, 1, 1000); }},
+    {"--count", "", "a number from 1 to 1000000",
+     [](CliOptions& o, std::string_view v) { return storeInt(o.count, v, 1, 1000000); }},
     {"--help", "", "",
      [](CliOptions& o, std::string_view) {
        o.showHelp = true;
@@ -288,6 +290,53 @@ std::string pictureSizeError(const CliOptions& options) {
   return "";
 }
 
+// Where each output file option keeps its name; "-" (standard output) is no file.
+std::vector<std::pair<std::string_view, std::string*>> outputFiles(CliOptions& options) {
+  std::vector<std::pair<std::string_view, std::string*>> files = {
+      {"--output", &options.pngPath},
+      {"--report", &options.reportPath},
+      {"--dump", &options.dumpPath},
+      {"--print-map", &options.print.map},
+      {"--print-25mm", &options.print.map25mm},
+      {"--print-dressing", &options.print.dressing},
+      {"--export-uvtt", &options.uvttPath},
+      {"--export-foundry", &options.foundryPath}};
+  std::erase_if(files,
+                [](const auto& file) { return file.second->empty() || *file.second == "-"; });
+  return files;
+}
+
+void replaceAll(std::string& text, std::string_view field, std::string_view value) {
+  for (std::size_t at = text.find(field); at != std::string::npos;
+       at = text.find(field, at + value.size())) {
+    text.replace(at, field.size(), value);
+  }
+}
+
+// More than one map may not write them all to one file, nor run past the last seed. typedNames
+// holds the name each option was last given as ("-o" or "--output").
+std::string checkBatch(
+    CliOptions& options,
+    const std::vector<std::pair<std::string_view, std::string_view>>& typedNames) {
+  if (options.count <= 1) return "";
+  const std::uint64_t last = static_cast<std::uint64_t>(options.settings.seed) +
+                             static_cast<std::uint64_t>(options.count) - 1;
+  if (last > UINT32_MAX) {
+    return joined({"--count ", std::to_string(options.count), " from --seed ",
+                   std::to_string(options.settings.seed), " passes the last seed, 4294967295"});
+  }
+  for (const auto& [name, path] : outputFiles(options)) {
+    if (path->find(kSeedField) != std::string::npos) continue;
+    std::string_view typed = name;
+    for (const auto& [option, given] : typedNames) {
+      if (option == name) typed = given;
+    }
+    return joined({typed, " needs ", kSeedField, " in its file name with --count above 1, not \"",
+                   *path, "\""});
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string smallGridWarning(const CliOptions& options) {
@@ -306,8 +355,21 @@ std::string smallGridWarning(const CliOptions& options) {
                  "out wrong"});
 }
 
+CliOptions optionsForSeed(const CliOptions& options, std::uint32_t seed) {
+  CliOptions one = options;
+  one.settings.seed = seed;
+  one.count = 1;
+  const std::string value = std::to_string(seed);
+  for (const auto& file : outputFiles(one)) replaceAll(*file.second, kSeedField, value);
+  // The scene's reference to its picture follows the picture's name.
+  replaceAll(one.foundryImageSource, kSeedField, value);
+  return one;
+}
+
 ParseResult parseCommandLine(const std::vector<std::string>& args) {
   ParseResult result;
+  // The long name of each option given, and the name it was given as.
+  std::vector<std::pair<std::string_view, std::string_view>> typedNames;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const std::size_t equals = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
@@ -342,9 +404,11 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
       result.error = joined({name, " accepts ", def->accepts, ", not \"", value, "\""});
       return result;
     }
+    typedNames.emplace_back(def->name, name);
     if (result.options.showHelp || result.options.showVersion) return result;
   }
   result.error = pictureSizeError(result.options);
+  if (result.error.empty()) result.error = checkBatch(result.options, typedNames);
   return result;
 }
 

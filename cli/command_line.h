@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct CliOptions {
   // Pixels per grid square (kGridSize map pixels) of the PNG and the exports' images, 1..1000; 0
   // when not given (see pngPxPerGrid and exportPxPerGrid).
   int pxPerGrid = 0;
+  // Maps to make, of the seeds settings.seed, settings.seed + 1, ...; with more than one, every
+  // output file name holds kSeedField.
+  int count = 1;
   bool showHelp = false;
   bool showVersion = false;
 };
@@ -67,6 +71,13 @@ inline int exportPxPerGrid(const CliOptions& options) {
 // those tabletops; empty when there is none.
 std::string smallGridWarning(const CliOptions& options);
 
+// Replaced in output file names by the map's seed.
+inline constexpr const char* kSeedField = "{seed}";
+
+// The options of the map of one seed: the seed set and kSeedField in every output file name
+// replaced by it.
+CliOptions optionsForSeed(const CliOptions& options, std::uint32_t seed);
+
 // The outcome of parsing: the options, or one line naming the bad option and what it accepts.
 struct ParseResult {
   CliOptions options;
@@ -77,7 +88,9 @@ struct ParseResult {
 // Parses the arguments after the program name. Options take their value as the next argument or
 // after "=" ("--seed 7", "--seed=7"); a later option overrides an earlier one. Parsing stops at
 // --help or --version. A picture larger than its readers load (kLargestTabletopPicture a side for
-// the exports, kLargestPng for -o) is an error naming the largest --px-per-grid that fits.
+// the exports, kLargestPng for -o) is an error naming the largest --px-per-grid that fits. With
+// --count above 1, an output file name without kSeedField, or seeds past 4294967295, are bad
+// values.
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace delvora

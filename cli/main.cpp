@@ -1,4 +1,4 @@
-// delvora-cli: generates one dungeon from the command line and writes the files asked for.
+// delvora-cli: generates dungeons from the command line and writes the files asked for.
 #include <unistd.h>
 
 #include <iostream>
@@ -24,5 +24,5 @@ int main(int argc, char** argv) {
     std::cout << delvora::versionText();
     return delvora::kExitOk;
   }
-  return delvora::runCli(parsed.options, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
+  return delvora::runCli(parsed.options, std::cout, std::cerr, ::isatty(STDERR_FILENO) != 0);
 }

@@ -10,7 +10,7 @@ std::string usageText() {
   return R"(Usage: delvora-cli [options]
 
 Generates one dungeon exactly as "Generate" does (seed, dressing tables, the run), optionally
-cleans up dead ends, and writes the files asked for.
+cleans up dead ends, and writes the files asked for; with --count, one after another.
 
 Generation:
   --seed N                 seed of the random source, 0..4294967295 (default 66205318)
@@ -33,9 +33,12 @@ Generation:
   --dressing-dir DIR       directory of the dressing files (default: current directory)
   --title TEXT             map title, the first line of the report (default empty)
   --dead-ends LIST         clean-ups after the run: some, few or some,few
+  --count N                N maps, of the seeds S, S+1, ..., S+N-1 (S from --seed),
+                           1..1000000 (default 1); with N > 1 every output file name
+                           needs {seed}, which becomes the map's seed: -o map-{seed}.png
 
 Output (nothing is written unless asked):
-  -o, --output FILE        the map as a 24-bit RGB PNG
+  -o, --output FILE        the map as a PNG (8-bit palette, the same RGB as drawn)
   --report FILE            the dressing report (CR LF line ends)
   --dump FILE              the model lists as text; - is standard output
   --print-map FILE         "Print Map" as PDF: the whole map on one landscape page

@@ -169,6 +169,52 @@ TEST(CommandLine, BadValuesGiveOneLineNamingTheOption) {
   }
 }
 
+// More than one map writes each to its own files: every output file name needs {seed}.
+TEST(CommandLine, CountAboveOneNeedsTheSeedInEveryFileName) {
+  const struct {
+    Args args;
+    std::string option;  // named in the error; empty when the arguments are fine
+  } cases[] = {
+      {{"--count", "1", "-o", "map.png"}, ""},
+      {{"--count", "2", "-o", "map-{seed}.png", "--dump", "-"}, ""},
+      {{"--count", "2"}, ""},
+      {{"--count", "3", "-o", "map.png"}, "-o"},
+      {{"--output", "map.png", "--count=3"}, "--output"},
+      {{"--count", "3", "-o", "{seed}.png", "--report", "key.txt"}, "--report"},
+      {{"--count", "3", "--dump", "dump.txt"}, "--dump"},
+      {{"--count", "3", "--export-foundry", "scene.json"}, "--export-foundry"},
+      {{"--count", "3", "--export-uvtt", "{Seed}.dd2vtt"}, "--export-uvtt"},
+      {{"--count", "0"}, "--count"},
+      {{"--count", "1000001"}, "--count"},
+      {{"--seed", "4294967294", "--count", "2"}, ""},
+      {{"--seed", "4294967294", "--count", "3"}, "--count"},
+  };
+  for (const auto& c : cases) {
+    const ParseResult parsed = parseCommandLine(c.args);
+    if (c.option.empty()) {
+      EXPECT_TRUE(parsed.ok()) << joined(c.args) << ": " << parsed.error;
+      continue;
+    }
+    ASSERT_FALSE(parsed.ok()) << joined(c.args);
+    EXPECT_TRUE(parsed.error.starts_with(c.option + " ")) << joined(c.args) << ": " << parsed.error;
+    EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << parsed.error;
+  }
+}
+
+TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
+  const ParseResult parsed =
+      parseCommandLine({"--seed", "40", "--count", "3", "-o", "maps/{seed}/map-{seed}.png",
+                        "--dump", "-", "--report", "r{seed}", "--dressing-dir", "{seed}"});
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  const CliOptions one = optionsForSeed(parsed.options, 41);
+  EXPECT_EQ(one.settings.seed, 41u);
+  EXPECT_EQ(one.count, 1);
+  EXPECT_EQ(one.pngPath, "maps/41/map-41.png");
+  EXPECT_EQ(one.reportPath, "r41");
+  EXPECT_EQ(one.dumpPath, "-");
+  EXPECT_EQ(one.settings.dressingDir, "{seed}") << "only output file names change";
+}
+
 TEST(CommandLine, ValueErrorsSayWhatTheOptionAccepts) {
   EXPECT_EQ(parseCommandLine({"--stairs", "11"}).error,
             "--stairs accepts a number from 0 to 10, not \"11\"");

@@ -43,30 +43,45 @@ std::uint32_t colourAt(const std::uint8_t* pixel) {
          pixel[2];
 }
 
-// Indexes one row. A row, or a run of 16 pixels, equal to the one above takes its indices: a map
-// is mostly the same from one row to the next.
-bool indexRow(const std::uint8_t* pixels, const std::uint8_t* pixelsAbove, std::uint8_t* out,
-              const std::uint8_t* outAbove, int width, ColourTable& table) {
+// An earlier row whose pixels, where equal, give this row its indices.
+struct EarlierRow {
+  const std::uint8_t* pixels = nullptr;
+  const std::uint8_t* indices = nullptr;
+};
+
+// Indexes one row. A run of 16 pixels equal to the same run of the row above, or of the row 16
+// above (the background and the grid repeat every 16 rows), takes its indices from there: a map
+// is mostly the same from one row to the next, and only its edges are looked up pixel by pixel.
+bool indexRow(const std::uint8_t* pixels, std::uint8_t* out, const EarlierRow (&earlier)[2],
+              int width, ColourTable& table) {
   constexpr int kRun = 16;
   constexpr std::size_t kRunBytes = kRun * Bitmap::kBytesPerPixel;
-  const auto width3 = static_cast<std::size_t>(width) * Bitmap::kBytesPerPixel;
-  if (pixelsAbove != nullptr && std::memcmp(pixels, pixelsAbove, width3) == 0) {
-    std::memcpy(out, outAbove, static_cast<std::size_t>(width));
+  const auto rowBytes = static_cast<std::size_t>(width) * Bitmap::kBytesPerPixel;
+  if (earlier[0].pixels != nullptr && std::memcmp(pixels, earlier[0].pixels, rowBytes) == 0) {
+    std::memcpy(out, earlier[0].indices, static_cast<std::size_t>(width));
     return true;
   }
   std::uint32_t lastColour = 0;
   int lastIndex = -1;
   for (int x = 0; x < width;) {
-    if (pixelsAbove != nullptr && x + kRun <= width &&
-        std::memcmp(pixels + x * Bitmap::kBytesPerPixel, pixelsAbove + x * Bitmap::kBytesPerPixel,
-                    kRunBytes) == 0) {
-      std::memcpy(out + x, outAbove + x, kRun);
+    const std::size_t at = static_cast<std::size_t>(x) * Bitmap::kBytesPerPixel;
+    const EarlierRow* same = nullptr;
+    for (const EarlierRow& row : earlier) {
+      if (row.pixels != nullptr && x + kRun <= width &&
+          std::memcmp(pixels + at, row.pixels + at, kRunBytes) == 0) {
+        same = &row;
+        break;
+      }
+    }
+    if (same != nullptr) {
+      std::memcpy(out + x, same->indices + x, kRun);
       x += kRun;
       continue;
     }
     const int end = std::min(x + kRun, width);
     for (; x < end; ++x) {
-      const std::uint32_t colour = colourAt(pixels + x * Bitmap::kBytesPerPixel);
+      const std::uint32_t colour =
+          colourAt(pixels + static_cast<std::size_t>(x) * Bitmap::kBytesPerPixel);
       if (colour != lastColour || lastIndex < 0) {
         lastIndex = table.indexOf(colour);
         if (lastIndex < 0) return false;
@@ -87,13 +102,15 @@ std::optional<IndexedImage> indexColours(const Bitmap& bitmap) {
   image.indices.resize(static_cast<std::size_t>(image.width) *
                        static_cast<std::size_t>(image.height));
   ColourTable table;
+  constexpr int kPeriod = 16;
   for (int y = 0; y < image.height; ++y) {
+    const auto earlierRow = [&](int distance) {
+      if (y < distance) return EarlierRow{};
+      return EarlierRow{bitmap.row(y - distance), image.row(y - distance)};
+    };
+    const EarlierRow earlier[2] = {earlierRow(1), earlierRow(kPeriod)};
     std::uint8_t* out = image.indices.data() + static_cast<std::size_t>(y) * image.width;
-    const bool first = y == 0;
-    if (!indexRow(bitmap.row(y), first ? nullptr : bitmap.row(y - 1), out,
-                  first ? nullptr : out - image.width, image.width, table)) {
-      return std::nullopt;
-    }
+    if (!indexRow(bitmap.row(y), out, earlier, image.width, table)) return std::nullopt;
   }
   image.palette = table.take();
   return image;

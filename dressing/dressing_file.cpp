@@ -45,23 +45,40 @@ std::vector<std::string> DressingFileParser::takeEntries() {
   return entries;
 }
 
-std::filesystem::path findDressingFile(const std::filesystem::path& dir, std::string_view name) {
+std::vector<std::filesystem::path> findDressingFiles(const std::filesystem::path& dir,
+                                                     const std::vector<std::string_view>& names) {
   namespace fs = std::filesystem;
+  std::vector<std::string> best(names.size());
+  std::vector<bool> exact(names.size(), false);
   std::error_code error;
   fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, error);
-  std::string best;
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
     const std::string candidate = it->path().filename().string();
-    std::error_code kindError;
-    if (!equalsNoCase(candidate, name) || it->is_directory(kindError)) continue;
-    if (candidate == name) {
-      best = candidate;
-      break;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      if (exact[i] || !equalsNoCase(candidate, names[i])) continue;
+      std::error_code kindError;
+      if (it->is_directory(kindError)) continue;
+      if (candidate == names[i]) {
+        best[i] = candidate;
+        exact[i] = true;
+      } else if (best[i].empty() || candidate < best[i]) {
+        best[i] = candidate;
+      }
     }
-    if (best.empty() || candidate < best) best = candidate;
   }
-  if (best.empty()) return {};
-  return dir.empty() ? fs::path(best) : dir / best;
+  std::vector<fs::path> found;
+  for (const std::string& name : best) {
+    if (name.empty()) {
+      found.emplace_back();
+    } else {
+      found.push_back(dir.empty() ? fs::path(name) : dir / name);
+    }
+  }
+  return found;
+}
+
+std::filesystem::path findDressingFile(const std::filesystem::path& dir, std::string_view name) {
+  return findDressingFiles(dir, {name}).front();
 }
 
 std::filesystem::path usableDressingDir(const std::string& dir) {

@@ -32,6 +32,9 @@ class DressingFileParser {
 // exact match wins, then the first in byte order); empty when there is none. Directories do not
 // count as files.
 std::filesystem::path findDressingFile(const std::filesystem::path& dir, std::string_view name);
+// findDressingFile for each name, from one listing of the directory.
+std::vector<std::filesystem::path> findDressingFiles(const std::filesystem::path& dir,
+                                                     const std::vector<std::string_view>& names);
 
 // The directory to read dressing files from: dir when it can be listed, else the current
 // directory (empty path means the current directory).

@@ -98,9 +98,13 @@ LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::str
   const auto all = tables.all();
   for (DressingTable* table : all) *table = DressingTable{};
   const auto builtins = builtinDressing();
+  // One listing of the directory for the six files: each listing is a system call or more.
+  std::vector<std::string_view> names;
+  for (const DressingCategory& category : kDressingCategories) names.push_back(category.fileName);
+  const std::vector<std::filesystem::path> files = findDressingFiles(dir, names);
   for (std::size_t i = 0; i < all.size(); ++i) {
     appendBuiltins(*all[i], builtins[i], random);
-    const std::filesystem::path file = findDressingFile(dir, kDressingCategories[i].fileName);
+    const std::filesystem::path& file = files[i];
     if (file.empty()) continue;
     loadFile(*all[i], file, result);
     if (!result.ok()) break;

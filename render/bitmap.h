@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/canvas.h"
-#include "engine/uninitialized_allocator.h"
+#include "render/pixel_allocator.h"
 
 namespace delvora {
 
@@ -53,7 +53,7 @@ class Bitmap {
 
   int m_width = 0;
   int m_height = 0;
-  std::vector<std::uint8_t, UninitializedAllocator<std::uint8_t>> m_pixels;
+  std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> m_pixels;
 };
 
 }  // namespace delvora

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/uninitialized_allocator.h"
 #include "render/bitmap.h"
+#include "render/pixel_allocator.h"
 
 namespace delvora {
 
@@ -16,7 +16,7 @@ struct IndexedImage {
   // In order of first appearance, row by row.
   std::vector<Rgb> palette;
   // width * height indices, row-major.
-  std::vector<std::uint8_t, UninitializedAllocator<std::uint8_t>> indices;
+  std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> indices;
 
   const std::uint8_t* row(int y) const {
     return indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);

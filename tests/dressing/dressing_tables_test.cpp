@@ -169,12 +169,15 @@ TEST(DressingTables, FileNamesMatchWithoutLetterCase) {
   writeBytes(dir.file("SOUNDS.txt"), "upper\r\n");
   writeBytes(dir.file("Smells.txt"), "exact\r\n");
   writeBytes(dir.file("smells.txt"), "other\r\n");
+  writeBytes(dir.file("items.txt"), "later in byte order\r\n");
+  writeBytes(dir.file("ITEMS.TXT"), "first in byte order\r\n");
   DressingTables tables;
   ASSERT_TRUE(loadFrom(tables, dir.path().string()).ok());
   EXPECT_EQ(tables.FluffDesc.entries.back(), "lower");
   EXPECT_EQ(tables.FluffSounds.entries.back(), "upper");
   ASSERT_EQ(tables.FluffSmells.entries.size(), 31u) << "only one of the two smells files";
   EXPECT_EQ(tables.FluffSmells.entries.back(), "exact");
+  EXPECT_EQ(tables.FluffItems.entries.back(), "first in byte order");
 }
 
 TEST(DressingTables, DirectoryNamedLikeAFileIsIgnored) {

@@ -242,6 +242,26 @@ TEST(RasterCanvas, TiledResetEqualsTheTilesDrawnOneByOne) {
   }
 }
 
+// Pictures of a megabyte and more live on whole huge pages; growing, shrinking and copying
+// them keeps every pixel.
+TEST(Bitmap, BigPicturesKeepTheirPixelsThroughReshapesAndCopies) {
+  Bitmap bitmap(800, 600, colors::kRock);
+  bitmap.setPixel(799, 599, colors::kRed);
+  const Bitmap copy = bitmap;
+  EXPECT_EQ(copy, bitmap);
+  bitmap.reshape(1280, 1024);
+  EXPECT_EQ(bitmap.row(0)[0], colors::kRock.r) << "the bytes kept are the old first bytes";
+  bitmap.reshape(10, 10);
+  bitmap.reshape(1600, 1200);
+  bitmap.setPixel(1599, 1199, colors::kBlue);
+  EXPECT_EQ(bitmap.pixel(1599, 1199), colors::kBlue);
+  Bitmap moved = std::move(bitmap);
+  EXPECT_EQ(moved.pixel(1599, 1199), colors::kBlue);
+  EXPECT_EQ(copy.pixel(799, 599), colors::kRed);
+  moved = copy;
+  EXPECT_EQ(moved, copy);
+}
+
 TEST(RasterCanvas, LinesContinueFromTheLastEndPoint) {
   RasterCanvas canvas = canvasOf(6, 6);
   canvas.moveTo(1, 1);

@@ -1,10 +1,15 @@
 #include "render/pixel_allocator.h"
 
+#if defined(__linux__) && !defined(__EMSCRIPTEN__)
 #include <sys/mman.h>
+#define DELVORA_MAP_HUGE_PAGES 1
+#endif
 
 #include <cstdint>
 
 namespace delvora {
+
+#ifdef DELVORA_MAP_HUGE_PAGES
 
 namespace {
 
@@ -37,5 +42,18 @@ void* allocateHugePages(std::size_t bytes) {
 void freeHugePages(void* pointer, std::size_t bytes) noexcept {
   ::munmap(pointer, wholeHugePages(bytes));
 }
+
+#else
+
+// Elsewhere (the WebAssembly build among them) big buffers come from the heap like small ones.
+void* allocateHugePages(std::size_t bytes) {
+  return ::operator new(bytes);
+}
+
+void freeHugePages(void* pointer, std::size_t) noexcept {
+  ::operator delete(pointer);
+}
+
+#endif
 
 }  // namespace delvora

@@ -11,7 +11,8 @@ namespace delvora {
 // it can (transparent huge pages, asked for per mapping); smaller ones come from the heap. A fresh
 // 4 KB page costs a fault of several microseconds, and the largest map's picture is nearly a
 // thousand of them, more than its whole generation; as two huge pages it costs two faults.
-// Throws std::bad_alloc when the memory cannot be mapped.
+// Throws std::bad_alloc when the memory cannot be mapped. Where there are no such mappings (the
+// WebAssembly build) they come from the heap too.
 void* allocateHugePages(std::size_t bytes);
 void freeHugePages(void* pointer, std::size_t bytes) noexcept;
 // Buffers from this size on are mapped in huge pages.

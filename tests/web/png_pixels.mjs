@@ -1,5 +1,6 @@
-// Decodes an 8-bit RGB or RGBA non-interlaced PNG into its pixels, so that two PNGs can be
-// compared by what they show rather than by how they were compressed.
+// Decodes an 8-bit RGB, RGBA or palette non-interlaced PNG into its pixels (a palette picture
+// as the RGB it shows), so that two PNGs can be compared by what they show rather than by how
+// they were compressed.
 
 import zlib from 'node:zlib';
 
@@ -20,6 +21,7 @@ export function decodePng(bytes) {
   if (!data.subarray(0, 8).equals(SIGNATURE)) throw new Error('not a PNG');
   let offset = 8;
   let header = null;
+  let palette = null;
   const compressed = [];
   while (offset < data.length) {
     const length = data.readUInt32BE(offset);
@@ -33,6 +35,8 @@ export function decodePng(bytes) {
         colorType: body[9],
         interlace: body[12],
       };
+    } else if (type === 'PLTE') {
+      palette = body;
     } else if (type === 'IDAT') {
       compressed.push(body);
     } else if (type === 'IEND') {
@@ -41,10 +45,12 @@ export function decodePng(bytes) {
     offset += 12 + length;
   }
   if (!header) throw new Error('PNG without IHDR');
-  const channels = { 2: 3, 6: 4 }[header.colorType];
+  // Bytes a pixel as stored: palette pictures store an index.
+  const channels = { 2: 3, 3: 1, 6: 4 }[header.colorType];
   if (header.depth !== 8 || !channels || header.interlace !== 0) {
     throw new Error(`unsupported PNG: depth ${header.depth}, colour type ${header.colorType}`);
   }
+  if (header.colorType === 3 && !palette) throw new Error('palette PNG without PLTE');
   const raw = zlib.inflateSync(Buffer.concat(compressed));
   const stride = header.width * channels;
   const pixels = Buffer.alloc(stride * header.height);
@@ -61,5 +67,11 @@ export function decodePng(bytes) {
       pixels[out + x] = (line[x] + predictor) & 0xff;
     }
   }
-  return { width: header.width, height: header.height, channels, pixels };
+  if (header.colorType !== 3) return { width: header.width, height: header.height, channels, pixels };
+  const rgb = Buffer.alloc(pixels.length * 3);
+  for (let i = 0; i < pixels.length; ++i) {
+    if (3 * pixels[i] + 3 > palette.length) throw new Error(`index ${pixels[i]} past the palette`);
+    palette.copy(rgb, 3 * i, 3 * pixels[i], 3 * pixels[i] + 3);
+  }
+  return { width: header.width, height: header.height, channels: 3, pixels: rgb };
 }

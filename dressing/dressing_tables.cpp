@@ -15,6 +15,7 @@ using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 void appendBuiltins(DressingTable& table, std::span<const BuiltinEntry> builtins,
                     RandomSource& random) {
+  table.entries.reserve(table.entries.size() + builtins.size());
   for (const BuiltinEntry& entry : builtins) {
     std::string text(entry.text);
     if (entry.quantityRange > 0) {

@@ -301,18 +301,25 @@ void RasterCanvas::drawTile(Tile tile, int x, int y) {
 void RasterCanvas::textOut(int x, int y, std::string_view text) {
   const TileSize cell = fontCellSize();
   const bool box = m_brushStyle == BrushStyle::Solid;
+  const int top = std::max(y, 0);
+  const int bottom =
+      std::min(static_cast<long>(y) + cell.height, static_cast<long>(m_bitmap.height()));
   for (std::size_t i = 0; i < text.size(); ++i) {
     const long cellLeft = x + static_cast<long>(i) * cell.width;
     if (cellLeft >= m_bitmap.width()) break;
-    for (int cy = 0; cy < cell.height; ++cy) {
-      for (int cx = 0; cx < cell.width; ++cx) {
-        const int px = static_cast<int>(cellLeft) + cx;
-        if (!m_bitmap.contains(px, y + cy)) continue;
-        if (fontInk(text[i], cx, cy)) {
-          m_bitmap.setPixel(px, y + cy, m_fontColor);
-        } else if (box) {
-          m_bitmap.setPixel(px, y + cy, m_brushColor);
-        }
+    const int first = static_cast<int>(std::max(cellLeft, 0L));
+    const int last =
+        static_cast<int>(std::min(cellLeft + cell.width, static_cast<long>(m_bitmap.width())));
+    for (int py = top; py < bottom; ++py) {
+      const std::uint32_t ink = fontInkRow(text[i], py - y);
+      std::uint8_t* p = m_bitmap.row(py) + static_cast<std::size_t>(first) * kPixelBytes;
+      for (int px = first; px < last; ++px, p += kPixelBytes) {
+        const bool inked = ((ink >> (px - cellLeft)) & 1U) != 0;
+        if (!inked && !box) continue;
+        const Rgb color = inked ? m_fontColor : m_brushColor;
+        p[0] = color.r;
+        p[1] = color.g;
+        p[2] = color.b;
       }
     }
   }

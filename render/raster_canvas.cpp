@@ -302,8 +302,8 @@ void RasterCanvas::textOut(int x, int y, std::string_view text) {
   const TileSize cell = fontCellSize();
   const bool box = m_brushStyle == BrushStyle::Solid;
   const int top = std::max(y, 0);
-  const int bottom =
-      std::min(static_cast<long>(y) + cell.height, static_cast<long>(m_bitmap.height()));
+  const auto bottom = static_cast<int>(
+      std::min(static_cast<long>(y) + cell.height, static_cast<long>(m_bitmap.height())));
   for (std::size_t i = 0; i < text.size(); ++i) {
     const long cellLeft = x + static_cast<long>(i) * cell.width;
     if (cellLeft >= m_bitmap.width()) break;

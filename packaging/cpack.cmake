@@ -21,9 +21,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://delvora.example/")
-# The libraries come from the binaries. Printouts use Liberation Sans when it is there, for text
-# that measures as the layout expects.
+# The libraries come from the binaries; sensible-utils gives "sensible-editor", the editor the
+# program falls back on for dressing files. Printouts use Liberation Sans when it is there, for
+# text that measures as the layout expects.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "sensible-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -24,6 +24,7 @@
 #include "app/percent_edit.h"
 #include "app/program.h"
 #include "app_test_support.h"
+#include "tests/support/largest_settings.h"
 
 using namespace delvora;
 
@@ -90,15 +91,7 @@ void OptionsTest::defaultsAreTheEngineDefaults() {
 
 void OptionsTest::settingsRoundTrip_data() {
   QTest::addColumn<Settings>("settings");
-  Settings largest;
-  largest.mapSizeIndex = 3;
-  largest.iterations = 3000;
-  largest.roomSize = RoomSize::Large;
-  largest.corridorStyle = CorridorStyle::VeryTwisty;
-  largest.stairs = 10;
-  largest.river = true;
-  largest.chasm = true;
-  largest.dressRoll = 6;
+  Settings largest = testing::largestSettings();
   largest.concealedPercent = 20;
   largest.secretPercent = 0;
   largest.title = "The Vault";

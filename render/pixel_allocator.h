@@ -5,6 +5,8 @@
 #include <new>
 #include <utility>
 
+#include "engine/uninitialized_allocator.h"
+
 namespace delvora {
 
 // Big pixel buffers are mapped in whole 2 MB pages, which the system backs with huge pages where
@@ -21,7 +23,7 @@ inline constexpr std::size_t kHugePageWorthy = std::size_t{1} << 20;
 // The allocator of pixel storage: big buffers on huge pages, and new elements left uninitialised
 // (a bitmap about to be painted all over would otherwise be written once more for nothing).
 template <typename T>
-struct PixelAllocator {
+struct PixelAllocator : UninitializedAllocator<T> {
   using value_type = T;
 
   PixelAllocator() = default;
@@ -40,15 +42,6 @@ struct PixelAllocator {
       return;
     }
     std::allocator<T>().deallocate(pointer, count);
-  }
-
-  template <typename U>
-  void construct(U* p) noexcept {
-    ::new (static_cast<void*>(p)) U;
-  }
-  template <typename U, typename... Args>
-  void construct(U* p, Args&&... args) {
-    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
   }
 
   template <typename U>

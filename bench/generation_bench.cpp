@@ -18,8 +18,8 @@
 namespace delvora {
 namespace {
 
-// Each generation lists its dressing folder: an empty one, as in a fresh folder of maps, so that the
-// timing does not depend on the folder the benchmark is started in.
+// Each generation lists its dressing folder: an empty one, as in a fresh folder of maps, so that
+// the timing does not depend on the folder the benchmark is started in.
 void runGenerations(benchmark::State& state, Settings settings) {
   const testing::ScratchDir dressingDir;
   settings.dressingDir = dressingDir.path().string();

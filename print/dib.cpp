@@ -87,7 +87,7 @@ std::optional<DibHeaderInfo> readDibHeader(std::span<const std::uint8_t> header)
   return info;
 }
 
-std::vector<std::uint8_t> writeBmp(const PaletteImage& image) {
+std::vector<std::uint8_t> writeBmp(const IndexedImage& image) {
   const std::size_t colors = image.palette.size();
   const std::size_t rowBytes = dibRowBytes(image.width, 8);
   const std::size_t offset = kBmpFileHeaderSize + kInfoHeaderSize + 4 * colors;
@@ -143,7 +143,7 @@ std::optional<Dib> extractDib(std::span<const std::uint8_t> bmp) {
   return dib;
 }
 
-std::optional<Dib> extractDib(const PaletteImage& image) {
+std::optional<Dib> extractDib(const IndexedImage& image) {
   const std::vector<std::uint8_t> bmp = writeBmp(image);
   return extractDib(std::span<const std::uint8_t>(bmp));
 }

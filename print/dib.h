@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "print/palette_image.h"
+#include "render/indexed_image.h"
 
 namespace delvora {
 
@@ -49,7 +49,7 @@ std::size_t dibRowBytes(std::int64_t width, int bitsPerPixel);
 
 // Writes image as an uncompressed 8-bit BMP file (information header, one colour-table entry per
 // palette entry) into memory.
-std::vector<std::uint8_t> writeBmp(const PaletteImage& image);
+std::vector<std::uint8_t> writeBmp(const IndexedImage& image);
 
 // Reads a BMP file held in memory into a DIB, checking the "BM" signature, the pixel-data offset,
 // the header size (12 or 40), positive width and height and a pixel block of at least 32 bytes
@@ -57,7 +57,7 @@ std::vector<std::uint8_t> writeBmp(const PaletteImage& image);
 std::optional<Dib> extractDib(std::span<const std::uint8_t> bmp);
 
 // The DIB extraction of the print bitmap: writes it as BMP into memory and reads it back.
-std::optional<Dib> extractDib(const PaletteImage& image);
+std::optional<Dib> extractDib(const IndexedImage& image);
 
 // Little-endian reads and writes of BMP fields. Precondition: the bytes are there.
 std::uint16_t readU16(std::span<const std::uint8_t> bytes, std::size_t at);

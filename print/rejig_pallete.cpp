@@ -72,7 +72,7 @@ bool compressJpeg(const Bitmap& picture, JumpErrorManager& manager, unsigned cha
 // Decodes the JPEG into image, whose storage is sized before decoding starts so that nothing is
 // allocated by us between setjmp and a possible jump.
 bool decompressQuantized(const unsigned char* jpeg, unsigned long size, int width, int height,
-                         JumpErrorManager& manager, PaletteImage& image) {
+                         JumpErrorManager& manager, IndexedImage& image) {
   jpeg_decompress_struct info;
   std::memset(&info, 0, sizeof info);
   installErrorManager(manager);

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "print/palette_image.h"
 #include "render/bitmap.h"
+#include "render/indexed_image.h"
 
 namespace delvora {
 
@@ -12,7 +12,7 @@ inline constexpr int kPrintPaletteColors = 236;
 
 // What the palette step gives: the print bitmap, or the library's message when it failed.
 struct PaletteResult {
-  PaletteImage image;
+  IndexedImage image;
   std::string error;
   bool ok() const { return error.empty(); }
 };

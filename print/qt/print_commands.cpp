@@ -57,7 +57,7 @@ class JobGuard {
 };
 
 // Draws the whole print bitmap stretched into rect.
-void drawWholeBitmap(QPainter& painter, const PaletteImage& image, const DeviceRect& rect) {
+void drawWholeBitmap(QPainter& painter, const IndexedImage& image, const DeviceRect& rect) {
   const std::optional<Dib> dib = extractDib(image);
   if (!dib) return;
   QtPrintDevice device(painter);

@@ -14,7 +14,7 @@ namespace {
 using testing::numberedImage;
 
 TEST(DibExtraction, PaletteBitmapRoundTripsThroughBmp) {
-  const PaletteImage image = numberedImage(6, 5);
+  const IndexedImage image = numberedImage(6, 5);
   const std::vector<std::uint8_t> bmp = writeBmp(image);
   ASSERT_EQ(bmp[0], 'B');
   ASSERT_EQ(bmp[1], 'M');

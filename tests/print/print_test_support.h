@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "print/dib.h"
-#include "print/palette_image.h"
+#include "render/indexed_image.h"
 
 namespace delvora::testing {
 
 // A width x height palette picture whose index at (x, y) is (x + 7 * y) % 256, over a grey
 // palette of 256 entries, so every tile's source position can be read back from its pixels.
-inline PaletteImage numberedImage(int width, int height) {
-  PaletteImage image;
+inline IndexedImage numberedImage(int width, int height) {
+  IndexedImage image;
   image.width = width;
   image.height = height;
   for (int i = 0; i < 256; ++i) {

@@ -12,17 +12,19 @@
 #include "dressing/edit_round_trip.h"
 #include "dressing/hover_text.h"
 #include "dressing/report.h"
+#include "files/atomic_file.h"
 
 namespace delvora {
 
 void MapWindow::reloadDressing(const Settings& settings) {
-  const LoadResult result = AddFluff(m_tables, m_model->random, settings.dressingDir);
+  const LoadResult result =
+      m_dungeon->reloadDressing(DressingSource::fromFolder(settings.dressingDir));
   if (!result.ok()) m_dialogs.showMessage(this, fromDressingBytes(result.error));
 }
 
 void MapWindow::onMapMouseMoved(int x, int y) {
-  if (!m_settings.dressing) return;
-  const HoverText hover = hoverText(*m_model, m_tables, x, y);
+  if (!settings().dressing) return;
+  const HoverText hover = hoverText(model(), tables(), x, y);
   if (!hover.overFeature) {
     m_view->switchHintOff();
     return;
@@ -32,7 +34,7 @@ void MapWindow::onMapMouseMoved(int x, int y) {
 
 void MapWindow::onSaveDressingAsTriggered() {
   // The report is made before the dialog opens, whatever the dialog's outcome.
-  const std::vector<std::string> report = buildDressingReport(*m_model, m_tables, m_settings.title);
+  const std::vector<std::string> report = buildDressingReport(model(), tables(), settings().title);
   SaveFileRequest request;
   request.defaultSuffix = QStringLiteral("txt");
   request.initialName = QStringLiteral("Delvora");
@@ -40,15 +42,15 @@ void MapWindow::onSaveDressingAsTriggered() {
   request.confirmOverwrite = true;
   const std::optional<QString> fileName = m_dialogs.askSaveFileName(this, request);
   if (!fileName) return;
-  const std::string error = writeTextFile(toFileNameBytes(*fileName), report);
+  const std::string error = saveTextFile(toFileNameBytes(*fileName), textFileBytes(report));
   if (!error.empty()) m_dialogs.showMessage(this, fromDressingBytes(error));
 }
 
 void MapWindow::onEditTriggered() {
-  const std::vector<std::string> items = buildEditingFile(*m_model, m_tables, m_settings);
+  const std::vector<std::string> items = buildEditingFile(model(), tables(), settings());
   const QString fileName = QString::fromLatin1(kEditingFileName);
   QFile::remove(fileName);
-  const std::string writeError = writeTextFile(kEditingFileName, items);
+  const std::string writeError = saveTextFile(kEditingFileName, textFileBytes(items));
   if (!writeError.empty()) {
     m_dialogs.showMessage(this, fromDressingBytes(writeError));
     return;
@@ -60,7 +62,7 @@ void MapWindow::onEditTriggered() {
     m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
     return;
   }
-  const std::string readError = ReWriteFluff(*m_model, m_tables, kEditingFileName);
+  const std::string readError = m_dungeon->readEditedDressing(kEditingFileName);
   if (!readError.empty()) m_dialogs.showMessage(this, fromDressingBytes(readError));
 }
 

@@ -18,9 +18,7 @@ void MapWindow::onPrintDressingTriggered() {
 }
 
 PrintSource MapWindow::printSource() const {
-  return PrintSource{
-      *m_model,    m_canvas.bitmap(), m_tables, m_settings, mapCaption(m_settings.title),
-      std::nullopt};
+  return PrintSource{*m_dungeon, std::nullopt};
 }
 
 }  // namespace delvora

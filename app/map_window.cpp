@@ -15,7 +15,6 @@
 #include "app/map_view.h"
 #include "app/qt_text.h"
 #include "app/window_print_ui.h"
-#include "dressing/generate.h"
 #include "print/qt/print_commands.h"
 
 namespace delvora {
@@ -29,7 +28,7 @@ constexpr QPoint kFramePosition{2, 1};
 MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent),
       m_dialogs(dialogs),
-      m_model(std::make_unique<MapModel>()),
+      m_dungeon(std::make_unique<Dungeon>()),
       m_printSession(std::make_unique<PrintSession>()),
       m_printUi(std::make_unique<WindowPrintUi>(*this, dialogs)) {
   setWindowTitle(QStringLiteral("Delvora"));
@@ -97,19 +96,17 @@ void MapWindow::buildMenus() {
 
 bool MapWindow::generate(const Settings& settings) {
   m_generateTimer.start();
-  m_settings = settings;
-  setWindowTitle(QString::fromStdString(mapCaption(m_settings.title)));
-  prepareShowing();
-  m_model->clearMapLists();
-  RunHooks hooks;
-  hooks.processMessages = [this] { processMessages(); };
+  setWindowTitle(QString::fromStdString(mapCaption(settings.title)));
+  prepareShowing(settings);
   m_busy = true;
-  const GenerateResult result = generateDungeon(*m_model, m_settings, m_tables, m_canvas, hooks);
+  const GenerateReport report =
+      m_dungeon->generate(settings, DressingSource::fromFolder(settings.dressingDir),
+                          Audience::GameMaster, [this] { processMessages(); });
   m_busy = false;
-  if (!result.generated) {
+  if (!report.ok()) {
     m_generateTimer.invalidate();
     hide();
-    m_dialogs.showMessage(nullptr, fromDressingBytes(result.load.error));
+    m_dialogs.showMessage(nullptr, fromDressingBytes(report.error));
     return false;
   }
   showPicture();
@@ -124,7 +121,7 @@ void MapWindow::showModal(const Settings& settings) {
   loop.exec();
 }
 
-void MapWindow::prepareShowing() {
+void MapWindow::prepareShowing(const Settings& settings) {
   // The window system's window is made anew for every showing: the position given before it
   // exists is that of the frame, title bar included.
   if (!isVisible() && testAttribute(Qt::WA_WState_Created)) destroy();
@@ -140,8 +137,8 @@ void MapWindow::prepareShowing() {
   m_menu.lots->setChecked(true);
   m_menu.some->setChecked(false);
   m_menu.aFew->setChecked(false);
-  m_menu.printDressing->setEnabled(m_settings.dressing);
-  m_menu.saveDressingAs->setEnabled(m_settings.dressing);
+  m_menu.printDressing->setEnabled(settings.dressing);
+  m_menu.saveDressingAs->setEnabled(settings.dressing);
 }
 
 void MapWindow::processMessages() {
@@ -159,7 +156,7 @@ void MapWindow::processMessages() {
 }
 
 void MapWindow::showPicture() {
-  m_view->setPicture(toQImage(m_canvas.bitmap()));
+  m_view->setPicture(toQImage(m_dungeon->picture()));
 }
 
 void MapWindow::fitWindow() {
@@ -208,11 +205,10 @@ void MapWindow::onAFewTriggered() {
 }
 
 void MapWindow::runDeadEnds(DeadEndMode mode) {
-  StepContext ctx{*m_model, m_settings, m_canvas};
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_busy = true;
-  CleanDeadEnds(ctx, mode,
-                [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  m_dungeon->cleanDeadEnds(
+      mode, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
   m_busy = false;
   QApplication::restoreOverrideCursor();
   showPicture();
@@ -225,7 +221,7 @@ void MapWindow::onExitTriggered() {
 }
 
 void MapWindow::emptyListsAndMenus() {
-  m_model->clearMapLists();
+  m_dungeon->close();
   for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setEnabled(true);
 }
 

@@ -4,10 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "dressing/dressing_tables.h"
-#include "engine/dead_ends.h"
-#include "engine/map_model.h"
-#include "render/raster_canvas.h"
+#include "dungeon/dungeon.h"
 
 class QAction;
 class QScrollArea;
@@ -22,8 +19,8 @@ struct PrintSession;
 struct PrintSource;
 
 // The map window: shows the generated dungeon with its legend strip and runs the menu commands
-// on it (dead ends, dressing report, dressing editing). It owns the map model, the dressing
-// tables and the map canvas for the life of the program.
+// on it (dead ends, dressing report, dressing editing). It owns the dungeon for the life of the
+// program.
 class MapWindow : public QMainWindow {
   Q_OBJECT
 
@@ -59,11 +56,12 @@ class MapWindow : public QMainWindow {
   void reloadDressing(const Settings& settings);
 
   // The settings of the current (or last) showing.
-  const Settings& settings() const { return m_settings; }
+  const Settings& settings() const { return m_dungeon->settings(); }
 
-  const MapModel& model() const { return *m_model; }
-  const DressingTables& tables() const { return m_tables; }
-  const Bitmap& bitmap() const { return m_canvas.bitmap(); }
+  const Dungeon& dungeon() const { return *m_dungeon; }
+  const MapModel& model() const { return m_dungeon->model(); }
+  const DressingTables& tables() const { return m_dungeon->tables(); }
+  const Bitmap& bitmap() const { return m_dungeon->picture(); }
   MapView* view() const { return m_view; }
   QScrollArea* scrollArea() const { return m_scrollArea; }
   const Menu& menu() const { return m_menu; }
@@ -93,7 +91,7 @@ class MapWindow : public QMainWindow {
 
  private:
   void buildMenus();
-  void prepareShowing();
+  void prepareShowing(const Settings& settings);
   void showPicture();
   void fitWindow();
   void runDeadEnds(DeadEndMode mode);
@@ -103,10 +101,7 @@ class MapWindow : public QMainWindow {
   PrintSource printSource() const;
 
   Dialogs& m_dialogs;
-  Settings m_settings;
-  std::unique_ptr<MapModel> m_model;
-  DressingTables m_tables;
-  RasterCanvas m_canvas;
+  std::unique_ptr<Dungeon> m_dungeon;
   // Printing state kept for the life of the program (orientation, the job running).
   std::unique_ptr<PrintSession> m_printSession;
   std::unique_ptr<WindowPrintUi> m_printUi;

@@ -1,16 +1,14 @@
 // Timings of one whole generation ("Generate": seeding, dressing load, the run up to the grid)
-// and of writing the largest map as a PNG.
+// and of writing the largest map as a PNG, as delvora-cli writes it.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <memory>
 #include <string>
 
-#include "dressing/dressing_tables.h"
-#include "dressing/generate.h"
-#include "engine/map_model.h"
+#include "dungeon/dungeon.h"
+#include "files/atomic_file.h"
 #include "render/png_writer.h"
-#include "render/raster_canvas.h"
 #include "tests/support/generated_dungeon.h"
 #include "tests/support/largest_settings.h"
 #include "tests/support/scratch_dir.h"
@@ -23,19 +21,17 @@ namespace {
 void runGenerations(benchmark::State& state, Settings settings) {
   const testing::ScratchDir dressingDir;
   settings.dressingDir = dressingDir.path().string();
-  const auto model = std::make_unique<MapModel>();
-  RasterCanvas canvas;
-  DressingTables tables;
+  // One dungeon made again and again, as the map window keeps one.
+  Dungeon dungeon;
   std::size_t features = 0;
   for (auto _ : state) {
-    model->clearMapLists();
-    const GenerateResult result = generateDungeon(*model, settings, tables, canvas);
-    if (!result.generated) {
-      state.SkipWithError(result.load.error.c_str());
+    const GenerateReport report = dungeon.generate(settings);
+    if (!report.ok()) {
+      state.SkipWithError(report.error.c_str());
       break;
     }
-    features = model->lstWalls.size();
-    benchmark::DoNotOptimize(canvas.bitmap().row(0));
+    features = dungeon.model().lstWalls.size();
+    benchmark::DoNotOptimize(dungeon.picture().row(0));
   }
   state.counters["features"] = static_cast<double>(features);
 }
@@ -55,7 +51,12 @@ void BM_WritePng(benchmark::State& state) {
   const testing::ScratchDir dir;
   const std::string path = dir.file("map.png");
   for (auto _ : state) {
-    const std::string error = writePng(dungeon->bitmap(), path);
+    const std::string error =
+        writeFileAtomically(path, Durability::Unsynced, [&](const FileSink& sink) {
+          return encodePng(
+              dungeon->picture(), kGridSize,
+              [&sink](const std::uint8_t* data, std::size_t size) { return sink(data, size); });
+        });
     if (!error.empty()) {
       state.SkipWithError(error.c_str());
       break;

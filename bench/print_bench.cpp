@@ -19,9 +19,10 @@ namespace delvora {
 namespace {
 
 // The largest map, at 1280x1024 or at the 1600x1200 capacity size.
-std::unique_ptr<testing::GeneratedDungeon> largestMap(int sizeIndex) {
+std::unique_ptr<Dungeon> largestMap(int sizeIndex) {
   Settings settings = testing::largestSettings();
   settings.mapSizeIndex = sizeIndex;
+  settings.title = "Bench";
   return testing::makeDungeon(settings);
 }
 
@@ -29,7 +30,7 @@ void BM_ReJigPallete(benchmark::State& state) {
   const auto map = largestMap(static_cast<int>(state.range(0)));
   std::size_t colours = 0;
   for (auto _ : state) {
-    const PaletteResult result = ReJigPallete(map->bitmap());
+    const PaletteResult result = ReJigPallete(map->picture());
     colours = result.image.palette.size();
     benchmark::DoNotOptimize(result.image.indices.data());
   }
@@ -61,8 +62,7 @@ void BM_Print25mmPdf(benchmark::State& state) {
   const auto map = largestMap(3);
   const testing::ScratchDir dir;
   const std::string path = dir.file("25mm.pdf");
-  const PrintSource source{*map->model,   map->bitmap(),          map->tables,
-                           map->settings, "Delvora Demo - Bench", std::nullopt};
+  const PrintSource source{*map, std::nullopt};
   for (auto _ : state) {
     PrintSession session;
     session.pdfPath = path;
@@ -74,7 +74,7 @@ void BM_Print25mmPdf(benchmark::State& state) {
       break;
     }
   }
-  const Bitmap clip = ClipImage(map->model->grid, map->bitmap());
+  const Bitmap clip = ClipImage(map->model().grid, map->picture());
   state.counters["clipWidth"] = clip.width();
   state.counters["clipHeight"] = clip.height();
   state.counters["pages"] = pdfPages(path);

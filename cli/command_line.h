@@ -7,16 +7,9 @@
 #include "engine/dead_ends.h"
 #include "engine/dimensions.h"
 #include "engine/settings.h"
+#include "print/print_module.h"
 
 namespace delvora {
-
-// The PDFs asked for on the command line; empty means "not written".
-struct PrintPaths {
-  std::string map;
-  std::string map25mm;
-  std::string dressing;
-  bool any() const { return !map.empty() || !map25mm.empty() || !dressing.empty(); }
-};
 
 // Everything one delvora-cli invocation asks for: the generation settings, the clean-ups to run
 // after the generation and the files to write.

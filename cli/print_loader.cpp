@@ -54,9 +54,7 @@ PrintEntryPoint loadPrintModule(std::string& why) {
 
 }  // namespace
 
-std::vector<std::string> writePrintOutputs(const PrintPaths& paths, const MapModel& model,
-                                           const Bitmap& map, const DressingTables& tables,
-                                           const Settings& settings) {
+std::vector<std::string> writePrintOutputs(const PrintPaths& paths, const Dungeon& dungeon) {
   std::vector<std::string> errors;
   if (!paths.any()) return errors;
 #if DELVORA_CAN_PRINT
@@ -66,9 +64,9 @@ std::vector<std::string> writePrintOutputs(const PrintPaths& paths, const MapMod
     errors.push_back("Cannot print: " + why);
     return errors;
   }
-  entry(PrintJob{paths, model, map, tables, settings, errors});
+  entry(PrintJob{paths, dungeon, errors});
 #else
-  (void)model, (void)map, (void)tables, (void)settings;
+  (void)dungeon;
   errors.push_back("Cannot print: this build of delvora-cli was built without Qt");
 #endif
   return errors;

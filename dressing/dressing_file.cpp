@@ -1,7 +1,10 @@
 #include "dressing/dressing_file.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
+
+#include "dressing/dressing_source.h"
 
 namespace delvora {
 
@@ -48,33 +51,42 @@ std::vector<std::string> DressingFileParser::takeEntries() {
 std::vector<std::filesystem::path> findDressingFiles(const std::filesystem::path& dir,
                                                      const std::vector<std::string_view>& names) {
   namespace fs = std::filesystem;
-  std::vector<std::string> best(names.size());
-  std::vector<bool> exact(names.size(), false);
+  // Only the names of files that match one of the names are kept from the listing.
+  std::vector<std::string> candidates;
   std::error_code error;
   fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, error);
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-    const std::string candidate = it->path().filename().string();
-    for (std::size_t i = 0; i < names.size(); ++i) {
-      if (exact[i] || !equalsNoCase(candidate, names[i])) continue;
-      std::error_code kindError;
-      if (it->is_directory(kindError)) continue;
-      if (candidate == names[i]) {
-        best[i] = candidate;
-        exact[i] = true;
-      } else if (best[i].empty() || candidate < best[i]) {
-        best[i] = candidate;
-      }
-    }
+    std::string candidate = it->path().filename().string();
+    const bool wanted = std::any_of(names.begin(), names.end(), [&](std::string_view name) {
+      return equalsNoCase(candidate, name);
+    });
+    std::error_code kindError;
+    if (wanted && !it->is_directory(kindError)) candidates.push_back(std::move(candidate));
   }
   std::vector<fs::path> found;
-  for (const std::string& name : best) {
-    if (name.empty()) {
+  for (const std::string_view name : names) {
+    const int pick = pickDressingName(candidates, std::string(name));
+    if (pick < 0) {
       found.emplace_back();
-    } else {
-      found.push_back(dir.empty() ? fs::path(name) : dir / name);
+      continue;
     }
+    const std::string& file = candidates[static_cast<std::size_t>(pick)];
+    found.push_back(dir.empty() ? fs::path(file) : dir / file);
   }
   return found;
+}
+
+int pickDressingName(const std::vector<std::string>& candidates, const std::string& name) {
+  int best = -1;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    const std::string& candidate = candidates[i];
+    if (!equalsNoCase(candidate, name)) continue;
+    if (candidate == name) return static_cast<int>(i);
+    if (best < 0 || candidate < candidates[static_cast<std::size_t>(best)]) {
+      best = static_cast<int>(i);
+    }
+  }
+  return best;
 }
 
 std::filesystem::path findDressingFile(const std::filesystem::path& dir, std::string_view name) {

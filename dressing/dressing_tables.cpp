@@ -6,6 +6,7 @@
 #include "dressing/builtin_dressing.h"
 #include "dressing/dressing_categories.h"
 #include "dressing/dressing_file.h"
+#include "dressing/dressing_source.h"
 
 namespace delvora {
 
@@ -93,24 +94,58 @@ std::array<const DressingTable*, kDressingCategoryCount> DressingTables::all() c
   return tables;
 }
 
-LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir) {
+namespace {
+
+// Reads a dressing file held in memory into the table.
+void loadBytes(DressingTable& table, const NamedBytes& file, LoadResult& result) {
+  DressingFileParser parser;
+  parser.feed(file.bytes);
+  parser.finish();
+  appendFileEntries(table, parser.takeEntries(), file.name, result);
+}
+
+// The six categories' file names, in category order.
+std::vector<std::string_view> categoryFileNames() {
+  std::vector<std::string_view> names;
+  for (const DressingCategory& category : kDressingCategories) names.push_back(category.fileName);
+  return names;
+}
+
+// Refills the tables: each category's built-in entries, then what load adds from its file.
+template <typename Load>
+LoadResult refill(DressingTables& tables, RandomSource& random, const Load& load) {
   LoadResult result;
-  const std::filesystem::path dir = usableDressingDir(dressingDir);
   const auto all = tables.all();
   for (DressingTable* table : all) *table = DressingTable{};
   const auto builtins = builtinDressing();
-  // One listing of the directory for the six files: each listing is a system call or more.
-  std::vector<std::string_view> names;
-  for (const DressingCategory& category : kDressingCategories) names.push_back(category.fileName);
-  const std::vector<std::filesystem::path> files = findDressingFiles(dir, names);
   for (std::size_t i = 0; i < all.size(); ++i) {
     appendBuiltins(*all[i], builtins[i], random);
-    const std::filesystem::path& file = files[i];
-    if (file.empty()) continue;
-    loadFile(*all[i], file, result);
+    load(i, *all[i], result);
     if (!result.ok()) break;
   }
   return result;
+}
+
+}  // namespace
+
+LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir) {
+  const std::filesystem::path dir = usableDressingDir(dressingDir);
+  // One listing of the directory for the six files: each listing is a system call or more.
+  const std::vector<std::filesystem::path> files = findDressingFiles(dir, categoryFileNames());
+  return refill(tables, random, [&](std::size_t i, DressingTable& table, LoadResult& result) {
+    if (!files[i].empty()) loadFile(table, files[i], result);
+  });
+}
+
+LoadResult AddFluff(DressingTables& tables, RandomSource& random, const DressingSource& source) {
+  if (!source.inMemory) return AddFluff(tables, random, source.folder);
+  std::vector<std::string> names;
+  for (const NamedBytes& file : source.files) names.push_back(file.name);
+  const std::vector<std::string_view> wanted = categoryFileNames();
+  return refill(tables, random, [&](std::size_t i, DressingTable& table, LoadResult& result) {
+    const int pick = pickDressingName(names, std::string(wanted[i]));
+    if (pick >= 0) loadBytes(table, source.files[static_cast<std::size_t>(pick)], result);
+  });
 }
 
 }  // namespace delvora

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "dressing/dressing_source.h"
 #include "engine/dressing_records.h"
 #include "engine/random_source.h"
 
@@ -42,5 +43,7 @@ inline constexpr std::size_t kMaxTableEntries = 10000;
 // exists but cannot be read stops the load with "Cannot open file <path>" or "Cannot read file
 // <path>"; the tables keep what was loaded up to then.
 LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir);
+// The same load from a folder or from files held in memory (which cannot fail to be read).
+LoadResult AddFluff(DressingTables& tables, RandomSource& random, const DressingSource& source);
 
 }  // namespace delvora

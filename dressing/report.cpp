@@ -48,4 +48,10 @@ std::vector<std::string> buildDressingReport(const MapModel& model, const Dressi
   return items;
 }
 
+std::string textFileBytes(const std::vector<std::string>& items) {
+  std::string bytes;
+  for (const std::string& item : items) bytes.append(item).append("\r\n");
+  return bytes;
+}
+
 }  // namespace delvora

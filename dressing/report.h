@@ -15,8 +15,7 @@ namespace delvora {
 std::vector<std::string> buildDressingReport(const MapModel& model, const DressingTables& tables,
                                              std::string_view title);
 
-// Writes every item followed by CR LF to path, atomically (AtomicFileWriter). Returns "" on
-// success, else "Cannot create file <path>" (an existing file is left intact).
-std::string writeTextFile(const std::string& path, const std::vector<std::string>& items);
+// The bytes of a text file of items: every item followed by CR LF.
+std::string textFileBytes(const std::vector<std::string>& items);
 
 }  // namespace delvora

@@ -6,8 +6,9 @@
 
 #include "engine/dressing_records.h"
 #include "export/json_file.h"
-#include "export/scaled_png.h"
 #include "export/wall_outline.h"
+#include "render/png_writer.h"
+#include "render/scaled_rows.h"
 
 namespace delvora {
 
@@ -99,10 +100,9 @@ std::string foundryBackgroundSource(const std::string& scenePath) {
   return "delvora/" + std::filesystem::path(foundryImagePath(scenePath)).filename().string();
 }
 
-std::string writeFoundryScene(const MapModel& model, const Bitmap& map, const FoundryScene& scene,
-                              const std::string& path) {
+FoundryFiles foundryFiles(const Dungeon& dungeon, Audience audience, const FoundryScene& scene) {
+  const Bitmap& map = dungeon.picture(audience);
   const int px = scene.pxPerGrid;
-  const std::string imageError = writeScaledPng(map, px, foundryImagePath(path));
   const json document = {
       {"name", scene.title.empty() ? std::string("Delvora dungeon") : scene.title},
       {"width", scaledLength(map.width(), px)},
@@ -110,14 +110,10 @@ std::string writeFoundryScene(const MapModel& model, const Bitmap& map, const Fo
       {"padding", 0},
       {"grid",
        {{"size", px}, {"type", kSquareGrid}, {"distance", kFeetPerSquare}, {"units", "ft"}}},
-      {"background",
-       {{"src",
-         scene.backgroundSource.empty() ? foundryBackgroundSource(path) : scene.backgroundSource}}},
-      {"walls", sceneWalls(model, px)},
+      {"background", {{"src", scene.backgroundSource}}},
+      {"walls", sceneWalls(dungeon.model(), px)},
   };
-  const std::string sceneError = writeJsonFile(document, path);
-  if (!imageError.empty() && !sceneError.empty()) return imageError + "\n" + sceneError;
-  return imageError.empty() ? sceneError : imageError;
+  return {jsonText(document), pngBytes(map, px)};
 }
 
 }  // namespace delvora

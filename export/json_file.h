@@ -6,9 +6,7 @@
 
 namespace delvora {
 
-// Writes the document as JSON text to path, atomically (AtomicFileWriter), so a failed write
-// leaves an existing file untouched. Returns "" on success, else a one-line message naming the
-// file.
-std::string writeJsonFile(const nlohmann::json& document, const std::string& path);
+// The document as JSON text, as the exports write it: compact, ending in a line break.
+std::string jsonText(const nlohmann::json& document);
 
 }  // namespace delvora

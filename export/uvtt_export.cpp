@@ -5,8 +5,9 @@
 
 #include "export/base64.h"
 #include "export/json_file.h"
-#include "export/scaled_png.h"
 #include "export/wall_outline.h"
+#include "render/png_writer.h"
+#include "render/scaled_rows.h"
 
 namespace delvora {
 
@@ -39,8 +40,9 @@ json portal(const MapDoor& door) {
 
 }  // namespace
 
-std::string writeUvtt(const MapModel& model, const Bitmap& map, int pxPerGrid,
-                      const std::string& path) {
+std::string uvttFile(const Dungeon& dungeon, Audience audience, int pxPerGrid) {
+  const MapModel& model = dungeon.model();
+  const Bitmap& map = dungeon.picture(audience);
   // Only ordinary doors and archways open the wall; the format has no secret door.
   std::vector<MapDoor> openings;
   for (const MapDoor& door : liveDoors(model)) {
@@ -56,9 +58,8 @@ std::string writeUvtt(const MapModel& model, const Bitmap& map, int pxPerGrid,
   for (const MapDoor& door : openings) {
     if (door.kind == 'N') portals.push_back(portal(door));
   }
-  std::vector<std::uint8_t> png;
-  const std::string error = encodeScaledPng(map, pxPerGrid, png);
-  if (!error.empty()) return "Cannot write UVTT file " + path + ": " + error;
+  std::vector<std::uint8_t> png = pngBytes(map, pxPerGrid);
+  if (png.empty()) return "";
   std::string image = base64Encode(png);
   png = {};
   json document = {
@@ -76,7 +77,7 @@ std::string writeUvtt(const MapModel& model, const Bitmap& map, int pxPerGrid,
       {"lights", json::array()},
   };
   document["image"] = std::move(image);
-  return writeJsonFile(document, path);
+  return jsonText(document);
 }
 
 }  // namespace delvora

@@ -174,10 +174,27 @@ void AtomicFileWriter::discard() {
   releasePendingFile(std::exchange(m_pendingSlot, -1));
 }
 
-std::string writeFileAtomically(const std::string& path, std::string_view bytes) {
-  AtomicFileWriter writer(path);
+std::string writeFileAtomically(const std::string& path, std::string_view bytes,
+                                Durability durability) {
+  AtomicFileWriter writer(path, durability);
   if (writer.open() && writer.write(bytes) && writer.commit()) return "";
   return writer.error();
+}
+
+std::string saveTextFile(const std::string& path, std::string_view bytes) {
+  return writeFileAtomically(path, bytes).empty() ? "" : "Cannot create file " + path;
+}
+
+std::string writeFileAtomically(const std::string& path, Durability durability,
+                                const std::function<std::string(const FileSink& sink)>& produce) {
+  AtomicFileWriter writer(path, durability);
+  if (!writer.open()) return writer.error();
+  const std::string failure =
+      produce([&writer](const void* data, std::size_t size) { return writer.write(data, size); });
+  if (!writer.error().empty()) return writer.error();
+  if (!failure.empty()) return failure;
+  if (!writer.commit()) return writer.error();
+  return "";
 }
 
 }  // namespace delvora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,21 @@ class AtomicFileWriter {
 };
 
 // Writes bytes to path with an AtomicFileWriter. Returns "" on success, else why it failed.
-std::string writeFileAtomically(const std::string& path, std::string_view bytes);
+std::string writeFileAtomically(const std::string& path, std::string_view bytes,
+                                Durability durability = Durability::Synced);
+
+// Writes a text file the user asked for (a dressing report, the editing file) atomically.
+// Returns "" on success, else "Cannot create file <path>", the message the program shows; an
+// existing file is left intact.
+std::string saveTextFile(const std::string& path, std::string_view bytes);
+
+// Takes bytes in order for a file; false once writing has failed.
+using FileSink = std::function<bool(const void* data, std::size_t size)>;
+
+// Writes to path with an AtomicFileWriter what produce hands to its sink, for bytes made as they
+// are written (a large picture). produce returns "" or why it failed; nothing is put in place
+// then. Returns "" on success, else why it failed (the file's reason first).
+std::string writeFileAtomically(const std::string& path, Durability durability,
+                                const std::function<std::string(const FileSink& sink)>& produce);
 
 }  // namespace delvora

@@ -5,12 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "render/png_image.h"
 #include "render/png_writer.h"
 
 namespace delvora {
-
-// Takes the encoded bytes in order; false stops the encoding (the sink keeps why).
-using PngByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
 
 // Encodes the picture as a PNG into sink, asking for its rows one at a time: signature, header,
 // palette, the rows Up-filtered and deflated by zlib in 64 KB data chunks, end. Returns false on

@@ -1,53 +1,31 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "engine/dimensions.h"
 #include "render/bitmap.h"
-#include "render/indexed_image.h"
 
 namespace delvora {
 
-// Hands out row y (0 <= y < height, asked for in order) as width bytes of palette indices or
-// width * 3 RGB bytes; the pointer need only stay valid until the next call.
-using PngRowSource = std::function<const std::uint8_t*(int y)>;
+// Takes the encoded bytes in order; false stops the encoding (the sink's owner knows why).
+using PngByteSink = std::function<bool(const std::uint8_t* data, std::size_t size)>;
 
-// zlib levels, chosen by measuring maps (BM_WritePng): a map as drawn at 3, which writes the
-// largest map in about a tenth of the time the 24-bit PNG took at libpng's defaults, into a
-// smaller file (levels 1 to 3 take about the same time here, 4 twice as long); a scaled picture,
-// whose repeated rows and columns only the lazy matching of level 4 and above finds well, at 4.
-inline constexpr int kDrawnMapLevel = 3;
-inline constexpr int kScaledPictureLevel = 4;
+// Told how many rows of how many an encoding has made.
+using RowProgress = std::function<void(int rowsDone, int rows)>;
 
-// A picture to write as a PNG: 8-bit palette indices when palette is set (at most 256 colours),
-// else 24-bit RGB. Rows are written with the Up filter (each row as its difference from the one
-// above), which turns the many rows of a map equal to the row above into zeros.
-struct PngImage {
-  int width = 0;
-  int height = 0;
-  const std::vector<Rgb>* palette = nullptr;
-  PngRowSource rows;
-  // zlib's compression level, 1 (fastest) to 9 (smallest).
-  int level = kDrawnMapLevel;
-};
+// The one way a map picture becomes a PNG: at pxPerGrid pixels per grid square (kGridSize gives
+// the picture as drawn, any other scale nearest-neighbour), as 8-bit palette when it has at most
+// 256 colours (maps have fewer than 64), else 24-bit RGB; readers see the same RGB either way.
+// The bytes go to sink as they are made. progress, when given, hears of every row of a scaled
+// picture. Returns "" on success, else why it failed ("write failed" when the sink refused).
+std::string encodePng(const Bitmap& bitmap, int pxPerGrid, const PngByteSink& sink,
+                      const RowProgress& progress = {});
 
-// Writes the picture as a PNG, atomically (AtomicFileWriter): a failed write leaves an existing
-// file untouched. Returns "" on success, else a one-line message naming the file.
-std::string writePngImage(const PngImage& image, const std::string& path);
-
-// Encodes the picture as a PNG into png (replacing its content). Returns "" on success, else a
-// one-line message; png is then empty.
-std::string encodePngImage(const PngImage& image, std::vector<std::uint8_t>& png);
-
-// A width x height 24-bit RGB PNG of the rows; see writePngImage and encodePngImage.
-std::string writePngRows(int width, int height, const PngRowSource& rows, const std::string& path);
-std::string encodePngRows(int width, int height, const PngRowSource& rows,
-                          std::vector<std::uint8_t>& png);
-
-// Writes the bitmap as a PNG: 8-bit palette when it has at most 256 colours (maps have fewer
-// than 64), else 24-bit RGB. Readers see the same RGB either way.
-std::string writePng(const Bitmap& bitmap, const std::string& path);
+// The same PNG in memory; empty when it could not be made (an empty picture).
+std::vector<std::uint8_t> pngBytes(const Bitmap& bitmap, int pxPerGrid = kGridSize);
 
 }  // namespace delvora

@@ -3,10 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -31,8 +28,8 @@ const char* keep(std::string bytes) {
   return result().c_str();
 }
 
-delvora::WebSession::FoundryFiles& foundryFiles() {
-  static delvora::WebSession::FoundryFiles files;
+delvora::FoundryFiles& foundryFiles() {
+  static delvora::FoundryFiles files;
   return files;
 }
 
@@ -62,7 +59,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* dv_generate(std::uint32_t seed, int mapSizeIndex, int iterations,
                                              int roomSize, int corridors, int stairs, int flags,
                                              int concealed, int secret, int dressRoll,
-                                             const char* title, const char* dressingDir) {
+                                             const char* title) {
   delvora::Settings settings;
   settings.seed = seed;
   settings.mapSizeIndex = mapSizeIndex;
@@ -83,7 +80,6 @@ EMSCRIPTEN_KEEPALIVE const char* dv_generate(std::uint32_t seed, int mapSizeInde
   settings.secretPercent = secret;
   settings.dressRoll = dressRoll;
   settings.title = title;
-  settings.dressingDir = dressingDir;
   return keep(session().generate(settings));
 }
 
@@ -147,12 +143,13 @@ EMSCRIPTEN_KEEPALIVE const char* dv_uvtt(int pxPerGrid, int playerMap) {
 // The Foundry scene file (empty on failure); its image follows with dv_foundry_image().
 EMSCRIPTEN_KEEPALIVE const char* dv_foundry(int pxPerGrid, int playerMap, const char* baseName) {
   foundryFiles() = session().foundry(pxPerGrid, playerMap != 0, baseName);
-  if (!foundryFiles().error.empty()) foundryFiles() = {};
+  if (foundryFiles().image.empty()) foundryFiles() = {};
   return keep(foundryFiles().scene);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* dv_foundry_image() {
-  return keep(foundryFiles().image);
+  const std::vector<std::uint8_t>& image = foundryFiles().image;
+  return keep(std::string(image.begin(), image.end()));
 }
 
 EMSCRIPTEN_KEEPALIVE std::size_t dv_result_size() {
@@ -196,21 +193,15 @@ EMSCRIPTEN_KEEPALIVE const std::uint8_t* dv_legend_swatch(int item) {
   return pixels.data();
 }
 
-// Stores a dressing file the user chose under dir (made when missing); 0 on success.
-EMSCRIPTEN_KEEPALIVE int dv_store_file(const char* dir, const char* name, const char* bytes,
-                                       std::size_t size) {
-  std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  std::ofstream file(std::filesystem::path(dir) / name, std::ios::binary | std::ios::trunc);
-  file.write(bytes, static_cast<std::streamsize>(size));
-  file.close();
-  return file ? 0 : 1;
+// Adds a dressing file the user chose to those the next Generate reads.
+EMSCRIPTEN_KEEPALIVE void dv_add_dressing_file(const char* name, const char* bytes,
+                                               std::size_t size) {
+  session().addDressingFile({name, std::string(bytes, size)});
 }
 
-// Removes dir and the files in it.
-EMSCRIPTEN_KEEPALIVE void dv_remove_dir(const char* dir) {
-  std::error_code error;
-  std::filesystem::remove_all(dir, error);
+// Forgets the dressing files chosen so far.
+EMSCRIPTEN_KEEPALIVE void dv_clear_dressing_files() {
+  session().clearDressingFiles();
 }
 
 }  // extern "C"

@@ -5,67 +5,54 @@
 #include <string>
 #include <vector>
 
-#include "dressing/dressing_tables.h"
+#include "dressing/dressing_source.h"
 #include "dressing/hover_text.h"
-#include "engine/dead_ends.h"
-#include "engine/map_model.h"
-#include "engine/settings.h"
-#include "render/raster_canvas.h"
+#include "dungeon/dungeon.h"
+#include "export/foundry_export.h"
 
 namespace delvora {
 
-// One dungeon of the web page: "Generate", the dead-end clean-ups after it, and everything the
-// page reads from it (picture, hover text, dump, report, PNG and exports), made by the same
-// library calls as delvora-cli makes for the same options.
+// One dungeon of the web page and everything the page reads from it (pictures, hover text,
+// dump, report, PNG and exports), made by the same library calls as delvora-cli makes for the
+// same options. Nothing goes through files: the dressing files the user chose are held in
+// memory and every output is made as bytes.
 class WebSession {
  public:
-  WebSession();
-  ~WebSession();
-
-  // Generates a new dungeon; "" on success, else the dressing load's error (the previous
-  // dungeon is then gone and nothing is drawn).
+  // Generates a new dungeon from the dressing files held; "" on success, else the dressing
+  // load's error (the previous dungeon is then gone and nothing is drawn).
   std::string generate(const Settings& settings);
-  bool generated() const { return m_model != nullptr; }
+  bool generated() const { return m_dungeon != nullptr; }
   // Warnings of the last dressing load and a stairs shortfall, one per line.
   const std::vector<std::string>& warnings() const { return m_warnings; }
+
+  // The dressing files the next Generate reads, matched by name like files in a folder.
+  void addDressingFile(NamedBytes file) { m_dressingFiles.push_back(std::move(file)); }
+  void clearDressingFiles() { m_dressingFiles.clear(); }
 
   // A dead-end clean-up on the current map, as the "Dead Ends" menu runs it.
   void cleanDeadEnds(DeadEndMode mode);
 
   // The map as drawn for the game master, or for players (no room numbers, concealed and
-  // secret doors as wall).
-  const Bitmap& picture(bool playerMap);
+  // secret doors as wall); an empty picture before the first dungeon.
+  const Bitmap& picture(bool playerMap) const;
   HoverText hover(int x, int y) const;
   // The model lists as delvora-cli --dump writes them.
   std::string dump() const;
   // The dressing report's bytes as delvora-cli --report writes them (title only without
-  // dressing); "" on a write failure.
+  // dressing).
   std::string report() const;
-  // The map PNG at pxPerGrid pixels per grid square, for the game master or for players.
-  std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap);
-  // The Universal VTT file, its bytes read back from the in-memory file system.
-  std::string uvtt(int pxPerGrid, bool playerMap);
-  // The Foundry scene named baseName + ".json" and its image baseName + ".png".
-  struct FoundryFiles {
-    std::string scene;
-    std::string image;
-    std::string error;
-  };
-  FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName);
+  // The map PNG at pxPerGrid pixels per grid square.
+  std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
+  // The Universal VTT file.
+  std::string uvtt(int pxPerGrid, bool playerMap) const;
+  // The Foundry scene for a file named baseName + ".json", and its image.
+  FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
 
  private:
-  // The same dungeon drawn for players: generated again through the player canvas, with the
-  // same clean-ups, when first asked for.
-  struct PlayerMap;
-  const MapModel& modelFor(bool playerMap);
-
-  Settings m_settings;
-  std::unique_ptr<MapModel> m_model;
-  RasterCanvas m_canvas;
-  DressingTables m_tables;
-  std::vector<DeadEndMode> m_deadEnds;
+  std::unique_ptr<Dungeon> m_dungeon;
+  std::vector<NamedBytes> m_dressingFiles;
   std::vector<std::string> m_warnings;
-  std::unique_ptr<PlayerMap> m_player;
+  const Bitmap m_empty;
 };
 
 }  // namespace delvora

@@ -129,7 +129,7 @@ std::string printPages(const PageJob& page, JobGuard& guard) {
 }  // namespace
 
 void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui) {
-  const PaletteResult palette = ReJigPallete(source.map);
+  const PaletteResult palette = ReJigPallete(source.dungeon.picture());
   BusyCursor busy(ui);
   const JobStart start = beginPrintJob(session, ui, PageOrientation::Landscape);
   if (!start.job) {
@@ -142,7 +142,7 @@ void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui) {
   painter.setFont(printerFont(kTitlePoints));
   const QFontMetrics metrics(painter.font(), painter.device());
   const int textHeight = metrics.height();
-  const QString title = printText(source.caption);
+  const QString title = printText(source.dungeon.caption());
   drawTextAt(painter, centreX(pageWidth, metrics.horizontalAdvance(title)), textHeight, title);
   const DeviceRect rect =
       fittedImageRect(pageWidth, textHeight, palette.image.width, palette.image.height);
@@ -156,7 +156,8 @@ void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui)
     ui.showMessage("Already printing... Please try again later!");
     return;
   }
-  const PaletteResult palette = ReJigPallete(ClipImage(source.model.grid, source.map));
+  const PaletteResult palette =
+      ReJigPallete(ClipImage(source.dungeon.model().grid, source.dungeon.picture()));
   const std::optional<Dib> dib = palette.ok() ? extractDib(palette.image) : std::nullopt;
   if (!dib) {
     ui.showMessage("Bitmap load error");
@@ -181,7 +182,8 @@ void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui)
       } else {
         const PrintedSize printed = scaledPrintSize(
             dib->width, dib->height, metrics->pixelsPerInchX, metrics->pixelsPerInchY);
-        message = printPages({session, ui, *job, *dib, *metrics, printed, source.caption}, guard);
+        const std::string caption = source.dungeon.caption();
+        message = printPages({session, ui, *job, *dib, *metrics, printed, caption}, guard);
       }
     }
   }

@@ -3,12 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "dressing/dressing_tables.h"
-#include "engine/map_model.h"
-#include "engine/settings.h"
+#include "dungeon/dungeon.h"
 #include "print/print_layout.h"
 #include "print/tiled_printer.h"
-#include "render/bitmap.h"
 
 namespace delvora {
 
@@ -49,16 +46,10 @@ struct PrintSession {
   TiledPrinterSettings tiler;
 };
 
-// The map and dressing a print command works on, as the map window holds them.
+// What a print command works on: the dungeon (its picture as drawn, its dressing, the settings
+// the footer reads and its caption) and the footer's time.
 struct PrintSource {
-  const MapModel& model;
-  // The map picture.
-  const Bitmap& map;
-  const DressingTables& tables;
-  // The options as they stand; the footer reads them.
-  const Settings& settings;
-  // The map caption (mapCaption).
-  std::string caption;
+  const Dungeon& dungeon;
   // The footer's date and time; the local time now when unset.
   std::optional<FooterTime> time;
 };

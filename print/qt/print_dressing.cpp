@@ -47,9 +47,9 @@ void printDressing(PrintSession& session, const PrintSource& source, PrintUi& ui
   const int pageWidth = painter.device()->width();
   const int pageHeight = painter.device()->height();
   PrinterMeasure measure(painter.device());
-  const PrintoutLayout layout =
-      layoutPrintout(dressingPrintLines(source.model, source.tables, source.caption), pageWidth,
-                     pageHeight, measure.measure());
+  const PrintoutLayout layout = layoutPrintout(
+      dressingPrintLines(source.dungeon.model(), source.dungeon.tables(), source.dungeon.caption()),
+      pageWidth, pageHeight, measure.measure());
   int page = 1;
   for (const PlacedLine& line : layout.lines) {
     for (; page < line.page; ++page) job->printer->newPage();

@@ -176,7 +176,8 @@ void drawSettingsFooter(QPainter& painter, int x, int pageHeight, const PrintSou
   painter.setFont(printerFont(8));
   painter.setBrush(Qt::white);
   const QFontMetrics metrics(painter.font(), painter.device());
-  const std::string text = settingsFooter(source.settings, source.time.value_or(footerTimeNow()));
+  const std::string text =
+      settingsFooter(source.dungeon.settings(), source.time.value_or(footerTimeNow()));
   drawTextAt(painter, x, pageHeight - metrics.height(), printText(text));
 }
 

@@ -15,6 +15,7 @@
 #include "dressing/edit_round_trip.h"
 #include "dressing/hover_text.h"
 #include "dressing/report.h"
+#include "files/atomic_file.h"
 
 using namespace delvora;
 
@@ -95,9 +96,10 @@ void DressingCommandsTest::saveDressingAsWritesTheReport() {
   QVERIFY(m_dialogs.messages.isEmpty());
 
   const QString expectedPath = m_work.filePath(QStringLiteral("expected.txt"));
-  QCOMPARE(writeTextFile(expectedPath.toStdString(),
-                         buildDressingReport(map().model(), map().tables(), "The Crypt")),
-           std::string());
+  QCOMPARE(
+      saveTextFile(expectedPath.toStdString(),
+                   textFileBytes(buildDressingReport(map().model(), map().tables(), "The Crypt"))),
+      std::string());
   const QByteArray written = readFile(target);
   QCOMPARE(written, readFile(expectedPath));
   QVERIFY(written.startsWith("The Crypt\r\n\r\nRoom 1   \r\nSize           ("));

@@ -35,7 +35,7 @@ Q_DECLARE_METATYPE(delvora::Settings)
 namespace {
 
 // The engine run as delvora-cli makes it, with no window involved.
-std::unique_ptr<testing::GeneratedDungeon> runDirect(const Settings& settings) {
+std::unique_ptr<Dungeon> runDirect(const Settings& settings) {
   return testing::makeDungeon(settings);
 }
 
@@ -160,9 +160,9 @@ void MapWindowTest::generateEqualsTheEngine() {
   expected.dressingDir = m_program->options().settings().dressingDir;
   QVERIFY(generateFromOptions(*m_program));
   const auto direct = runDirect(expected);
-  compareModels(map().model(), *direct->model);
-  QVERIFY(map().bitmap() == direct->bitmap());
-  QCOMPARE(map().view()->picture(), toQImage(direct->bitmap()));
+  compareModels(map().model(), direct->model());
+  QVERIFY(map().bitmap() == direct->picture());
+  QCOMPARE(map().view()->picture(), toQImage(direct->picture()));
   QVERIFY(map().isVisible());
   QCOMPARE(map().windowModality(), Qt::ApplicationModal);
 }
@@ -231,20 +231,19 @@ void MapWindowTest::deadEndMenusThroughSomeAndAFew() {
   Settings expected = settings;
   expected.dressingDir = m_program->options().settings().dressingDir;
   const auto direct = runDirect(expected);
-  StepContext ctx = direct->context();
 
   map().menu().some->trigger();
   QCOMPARE(states(), QStringLiteral("-dxd-e"));
-  CleanDeadEnds(ctx, DeadEndMode::Some);
-  compareModels(map().model(), *direct->model);
-  QVERIFY(map().bitmap() == direct->bitmap());
+  direct->cleanDeadEnds(DeadEndMode::Some);
+  compareModels(map().model(), direct->model());
+  QVERIFY(map().bitmap() == direct->picture());
 
   map().menu().aFew->trigger();
   QCOMPARE(states(), QStringLiteral("-d-dxd"));
-  CleanDeadEnds(ctx, DeadEndMode::AFew);
-  compareModels(map().model(), *direct->model);
-  QVERIFY(map().bitmap() == direct->bitmap());
-  QCOMPARE(map().view()->picture(), toQImage(direct->bitmap()));
+  direct->cleanDeadEnds(DeadEndMode::AFew);
+  compareModels(map().model(), direct->model());
+  QVERIFY(map().bitmap() == direct->picture());
+  QCOMPARE(map().view()->picture(), toQImage(direct->picture()));
 
   map().close();
   QCOMPARE(states(), QStringLiteral("-e-exe"));

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/cli_outputs.h"
 #include "cli/cli_run.h"
 #include "cli/command_line.h"
 #include "tests/support/scratch_dir.h"
@@ -75,10 +76,10 @@ TEST(GoldenDumps, DungeonsStayExactlyAsRecorded) {
     ASSERT_TRUE(parsed.error.empty()) << parsed.error;
     std::ostringstream out;
     std::ostringstream err;
-    CliDungeon dungeon;
+    Dungeon dungeon;
     ASSERT_TRUE(generateCliDungeon(parsed.options, dungeon, err)) << err.str();
     ASSERT_TRUE(writeCliOutputs(parsed.options, dungeon, out, err)) << err.str();
-    const std::string checksum = bitmapChecksum(dungeon.raster.bitmap());
+    const std::string checksum = bitmapChecksum(dungeon.picture());
     const std::filesystem::path dump = data / (std::string(c.name) + ".dump");
     const std::filesystem::path picture = data / (std::string(c.name) + ".bitmap");
     if (update) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "dressing/report.h"
+#include "files/atomic_file.h"
 #include "tests/support/scratch_dir.h"
 
 namespace delvora {
@@ -26,7 +27,9 @@ struct RoundTrip : ::testing::Test {
         "00000001"};
     model->lstDoorDress.insert("0001EN2001982051422056");
   }
-  std::string write() { return writeTextFile(path, buildEditingFile(*model, tables, settings)); }
+  std::string write() {
+    return saveTextFile(path, textFileBytes(buildEditingFile(*model, tables, settings)));
+  }
   std::string fileText() { return testing::readBytes(path); }
 
   testing::ScratchDir dir;

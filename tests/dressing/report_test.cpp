@@ -1,4 +1,5 @@
 #include "dressing/report.h"
+#include "files/atomic_file.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,7 @@ TEST(TextFile, WritesEveryItemWithCrLf) {
   ScratchDir dir;
   const std::string path = dir.file("report.txt");
   writeBytes(path, "old contents that are longer than the new ones");
-  EXPECT_EQ(writeTextFile(path, {"first\r\n", "", "last"}), "");
+  EXPECT_EQ(saveTextFile(path, textFileBytes({"first\r\n", "", "last"})), "");
   EXPECT_EQ(readBytes(path), "first\r\n\r\n\r\nlast\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
@@ -95,13 +96,13 @@ TEST(TextFile, WritesEveryItemWithCrLf) {
 TEST(TextFile, FailureNamesTheFileAndKeepsWhatWasThere) {
   ScratchDir dir;
   const std::string missingDir = dir.file("no-such-dir/report.txt");
-  EXPECT_EQ(writeTextFile(missingDir, {"x"}), "Cannot create file " + missingDir);
+  EXPECT_EQ(saveTextFile(missingDir, textFileBytes({"x"})), "Cannot create file " + missingDir);
 
   // A directory in the way cannot be replaced by a file; it stays with its contents.
   const std::string blocked = dir.file("blocked");
   std::filesystem::create_directory(blocked);
   writeBytes(blocked + "/inside.txt", "keep");
-  EXPECT_EQ(writeTextFile(blocked, {"x"}), "Cannot create file " + blocked);
+  EXPECT_EQ(saveTextFile(blocked, textFileBytes({"x"})), "Cannot create file " + blocked);
   EXPECT_EQ(readBytes(blocked + "/inside.txt"), "keep");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                           std::filesystem::directory_iterator()),
@@ -116,7 +117,7 @@ TEST(TextFile, UnwritableFolderKeepsTheOldFile) {
   writeBytes(path, "old");
   std::filesystem::permissions(
       dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_EQ(writeTextFile(path, {"new"}), "Cannot create file " + path);
+  EXPECT_EQ(saveTextFile(path, textFileBytes({"new"})), "Cannot create file " + path);
   EXPECT_EQ(readBytes(path), "old");
 }
 

@@ -16,12 +16,15 @@ namespace {
 
 using nlohmann::json;
 
-json exportScene(const testing::GeneratedDungeon& dungeon, int pxPerGrid, const testing::ScratchDir& dir,
-                 const std::string& backgroundSource = "") {
-  const std::string path = dir.file("scene.json");
+// The scene of the dungeon; image, when given, receives the scene's picture.
+json exportScene(const Dungeon& dungeon, int pxPerGrid,
+                 const std::string& backgroundSource = "delvora/scene.png",
+                 std::string* image = nullptr) {
   const FoundryScene scene{"The Vault", pxPerGrid, backgroundSource};
-  EXPECT_EQ(writeFoundryScene(*dungeon.model, dungeon.bitmap(), scene, path), "");
-  return json::parse(testing::readBytes(path));
+  const FoundryFiles files = foundryFiles(dungeon, Audience::GameMaster, scene);
+  EXPECT_FALSE(files.image.empty());
+  if (image != nullptr) *image = std::string(files.image.begin(), files.image.end());
+  return json::parse(files.scene);
 }
 
 std::set<std::string> keysOf(const json& object) {
@@ -45,8 +48,8 @@ TEST(FoundryExport, WritesTheSceneFieldsOfCurrentFoundry) {
   EXPECT_EQ(foundryImagePath("scene"), "scene.png");
   EXPECT_EQ(foundryBackgroundSource("out/vault.json"), "delvora/vault.png");
   const auto dungeon = testing::makeDungeon(Settings{});
-  const testing::ScratchDir dir;
-  const json scene = exportScene(*dungeon, 50, dir);
+  std::string image;
+  const json scene = exportScene(*dungeon, 50, "delvora/scene.png", &image);
   EXPECT_EQ(keysOf(scene), (std::set<std::string>{"name", "width", "height", "padding", "grid",
                                                   "background", "walls"}));
   EXPECT_EQ(scene.at("name"), "The Vault");
@@ -59,18 +62,18 @@ TEST(FoundryExport, WritesTheSceneFieldsOfCurrentFoundry) {
     ASSERT_EQ(keysOf(wall),
               (std::set<std::string>{"c", "move", "sight", "light", "sound", "door", "ds"}));
   }
-  EXPECT_EQ(testing::pngSize(testing::readBytes(dir.file("scene.png"))), (std::pair{2500, 1875}));
+  EXPECT_EQ(testing::pngSize(image), (std::pair{2500, 1875}));
 
-  const json elsewhere = exportScene(*dungeon, 50, dir, "maps/keep.png");
+  const json elsewhere = exportScene(*dungeon, 50, "maps/keep.png");
   EXPECT_EQ(elsewhere.at("background").at("src"), "maps/keep.png");
 }
 
 // An odd scale does not divide the map evenly: the scene is the picture's size all the same.
 TEST(FoundryExport, SceneIsThePicturesSize) {
   const auto dungeon = testing::makeDungeon(Settings{});
-  const testing::ScratchDir dir;
-  const json scene = exportScene(*dungeon, 25, dir);
-  EXPECT_EQ(testing::pngSize(testing::readBytes(dir.file("scene.png"))), (std::pair{1250, 937}));
+  std::string image;
+  const json scene = exportScene(*dungeon, 25, "delvora/scene.png", &image);
+  EXPECT_EQ(testing::pngSize(image), (std::pair{1250, 937}));
   EXPECT_EQ(scene.at("width"), 1250);
   EXPECT_EQ(scene.at("height"), 937);
 }
@@ -84,8 +87,7 @@ TEST(FoundryExport, ChasmWallsBlockOnlyMovement) {
     settings.chasm = chasm;
     settings.river = true;
     const auto dungeon = testing::makeDungeon(settings);
-    const testing::ScratchDir dir;
-    const json scene = exportScene(*dungeon, 16, dir);
+    const json scene = exportScene(*dungeon, 16);
     int chasmWalls = 0;
     for (const json& wall : scene.at("walls")) {
       EXPECT_EQ(wall.at("move"), 20);
@@ -106,7 +108,7 @@ TEST(FoundryExport, ChasmWallsBlockOnlyMovement) {
       bool floorNear = false;
       for (int dy = -2; dy <= 2; ++dy) {
         for (int dx = -2; dx <= 2; ++dx) {
-          const Bitmap& map = dungeon->raster.bitmap();
+          const Bitmap& map = dungeon->picture();
           if (!map.contains(x + dx, y + dy)) continue;
           const Rgb pixel = map.pixel(x + dx, y + dy);
           chasmNear = chasmNear || pixel == colors::kBlack;
@@ -127,8 +129,7 @@ TEST(FoundryExport, DoorWallsCarryKindAndLock) {
     settings.iterations = 1000;
     settings.dressing = dressed;
     const auto dungeon = testing::makeDungeon(settings, {.deadEnds = {DeadEndMode::Some}});
-    const testing::ScratchDir dir;
-    const json scene = exportScene(*dungeon, 16, dir);
+    const json scene = exportScene(*dungeon, 16);
     std::map<std::vector<long>, json> doorWalls;
     for (const json& wall : scene.at("walls")) {
       if (wall.at("door") != 0) {
@@ -137,14 +138,14 @@ TEST(FoundryExport, DoorWallsCarryKindAndLock) {
     }
     std::size_t expected = 0;
     int locked = 0;
-    for (const MapDoor& door : liveDoors(*dungeon->model)) {
+    for (const MapDoor& door : liveDoors(dungeon->model())) {
       if (door.kind == 'A') continue;
       ++expected;
       const std::vector<long> c{door.from.x, door.from.y, door.to.x, door.to.y};
       ASSERT_TRUE(doorWalls.contains(c)) << "door at " << door.tile.left << "," << door.tile.top;
       const json& wall = doorWalls.at(c);
       EXPECT_EQ(wall.at("door"), door.kind == 'N' ? 1 : 2) << door.kind;
-      const int lock = lockOf(*dungeon->model, door.tile);
+      const int lock = lockOf(dungeon->model(), door.tile);
       EXPECT_EQ(wall.at("ds"), lock == 1 || lock == 2 ? 2 : 0) << "lock " << lock;
       locked += wall.at("ds") == 2 ? 1 : 0;
     }
@@ -155,9 +156,8 @@ TEST(FoundryExport, DoorWallsCarryKindAndLock) {
 
 TEST(FoundryExport, CoordinatesScaleWithPixelsPerGrid) {
   const auto dungeon = testing::makeDungeon(Settings{});
-  const testing::ScratchDir dir;
-  const json at16 = exportScene(*dungeon, 16, dir);
-  const json at70 = exportScene(*dungeon, 70, dir);
+  const json at16 = exportScene(*dungeon, 16);
+  const json at70 = exportScene(*dungeon, 70);
   ASSERT_EQ(at16.at("walls").size(), at70.at("walls").size());
   for (std::size_t i = 0; i < at16.at("walls").size(); ++i) {
     const std::vector<long> a = at16.at("walls")[i].at("c");

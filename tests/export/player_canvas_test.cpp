@@ -76,8 +76,8 @@ TEST(PlayerCanvas, SameDungeonDrawnWithoutSecrets) {
   const std::vector<DeadEndMode> cleanUps{DeadEndMode::Some};
   const auto master = testing::makeDungeon(settings, {.deadEnds = cleanUps});
   const auto player = testing::makeDungeon(settings, {.playerMap = true, .deadEnds = cleanUps});
-  const MapModel& a = *master->model;
-  const MapModel& b = *player->model;
+  const MapModel& a = master->model();
+  const MapModel& b = player->model();
   EXPECT_EQ(toString(a), toString(b));
   EXPECT_EQ(a.lstErased, b.lstErased);
 
@@ -91,8 +91,8 @@ TEST(PlayerCanvas, SameDungeonDrawnWithoutSecrets) {
     const Feature f = parseFeature(record);
     if (isRoom(f.type)) allowed.push_back(f.rect);
   }
-  const Bitmap& gm = master->bitmap();
-  const Bitmap& pm = player->bitmap();
+  const Bitmap& gm = master->picture();
+  const Bitmap& pm = player->picture();
   ASSERT_EQ(gm.width(), pm.width());
   int hiddenPixels = 0;
   for (int y = 0; y < pm.height(); ++y) {

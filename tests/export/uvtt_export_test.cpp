@@ -16,18 +16,15 @@ namespace {
 using nlohmann::json;
 
 struct Export {
-  std::unique_ptr<testing::GeneratedDungeon> dungeon;
+  std::unique_ptr<Dungeon> dungeon;
   json document;
 };
 
 Export exportUvtt(Settings settings, int pxPerGrid, const std::vector<DeadEndMode>& deadEnds = {}) {
   Export result{testing::makeDungeon(settings, {.deadEnds = deadEnds}), {}};
-  const testing::ScratchDir dir;
-  const std::string path = dir.file("map.dd2vtt");
-  const std::string error =
-      writeUvtt(*result.dungeon->model, result.dungeon->bitmap(), pxPerGrid, path);
-  EXPECT_EQ(error, "");
-  result.document = json::parse(testing::readBytes(path));
+  const std::string bytes = uvttFile(*result.dungeon, Audience::GameMaster, pxPerGrid);
+  EXPECT_FALSE(bytes.empty());
+  result.document = json::parse(bytes);
   return result;
 }
 
@@ -73,7 +70,7 @@ TEST(UvttExport, PortalsFollowTheDoorKinds) {
     settings.secretPercent = 20;
     const Export e = exportUvtt(
         settings, 16, cleaned ? std::vector{DeadEndMode::AFew} : std::vector<DeadEndMode>{});
-    const MapModel& model = *e.dungeon->model;
+    const MapModel& model = e.dungeon->model();
     const std::set<testing::UnitEdge> walls = testing::unitEdges(wallsOf(e.document));
     std::map<std::pair<int, int>, int> portals;
     for (const json& portal : e.document.at("portals")) {

@@ -81,7 +81,8 @@ TEST(WallOutline, StretchGapIsClosedOnTheDoorsLine) {
   // one-pixel row of rock between them, its wall line being the lower corridor's top.
   for (const char kind : {'A', 'N'}) {
     auto model = std::make_unique<MapModel>();
-    smallMap(*model).lstWalls.insert(featureRecord({128, 224, 144, 288}, FeatureType::VerticalCorridor));
+    smallMap(*model).lstWalls.insert(
+        featureRecord({128, 224, 144, 288}, FeatureType::VerticalCorridor));
     model->lstWalls.insert(featureRecord({128, 100, 144, 223}, FeatureType::VerticalCorridor));
     model->lstDoors.insert(doorRecord({129, 222, 143, 229}, 'H', kind));
     const std::vector<MapDoor> doors = liveDoors(*model);
@@ -174,7 +175,7 @@ TEST(WallOutline, GeneratedMapsAreEnclosedExceptAtDoors) {
     settings.iterations = 1000;
     settings.snapToGrid = c.snap;
     const auto dungeon = testing::makeDungeon(settings, {.deadEnds = c.deadEnds});
-    const MapModel& model = *dungeon->model;
+    const MapModel& model = dungeon->model();
     const std::vector<MapDoor> doors = liveDoors(model);
     const std::vector<WallPolyline> walls = traceWalls(model, doors);
     const std::set<UnitEdge> edges = testing::unitEdges(walls);

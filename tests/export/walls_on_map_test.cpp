@@ -18,11 +18,8 @@ namespace {
 using nlohmann::json;
 
 // The walls of the Universal VTT file at 16 pixels a square, in picture pixels.
-std::vector<WallPolyline> exportedWalls(const testing::GeneratedDungeon& dungeon) {
-  const testing::ScratchDir dir;
-  const std::string path = dir.file("map.dd2vtt");
-  EXPECT_EQ(writeUvtt(*dungeon.model, dungeon.raster.bitmap(), 16, path), "");
-  const json document = json::parse(testing::readBytes(path));
+std::vector<WallPolyline> exportedWalls(const Dungeon& dungeon) {
+  const json document = json::parse(uvttFile(dungeon, Audience::GameMaster, 16));
   std::vector<WallPolyline> walls;
   for (const json& line : document.at("line_of_sight")) {
     WallPolyline polyline;
@@ -50,10 +47,10 @@ TEST(WallsOnMap, RoundRoomsHoldNoRockAndFewWalls) {
   int rooms = 0;
   for (const std::uint32_t seed : {4u, 6u, 7u, 9u, 14u, 17u}) {
     const auto dungeon = testing::makeDungeon(largeRooms(seed));
-    const Bitmap& map = dungeon->raster.bitmap();
+    const Bitmap& map = dungeon->picture();
     const std::vector<WallPolyline> walls = exportedWalls(*dungeon);
     const testing::WallAreas areas(map.width(), map.height(), walls);
-    for (const std::string& record : dungeon->model->lstWalls) {
+    for (const std::string& record : dungeon->model().lstWalls) {
       const Feature f = parseFeature(record);
       if (f.type != FeatureType::RoundRoom) continue;
       ++rooms;
@@ -129,10 +126,10 @@ TEST(WallsOnMap, WallsKeepRockAndFloorApart) {
   cases.push_back({Settings{}, {}});
   for (const Case& c : cases) {
     const auto dungeon = testing::makeDungeon(c.settings, {.deadEnds = c.deadEnds});
-    const Bitmap& map = dungeon->raster.bitmap();
+    const Bitmap& map = dungeon->picture();
     const testing::WallAreas areas(map.width(), map.height(), exportedWalls(*dungeon));
     const testing::MixedArea mixed =
-        testing::rockAndFloorTogether(map, areas, drawnFeatures(*dungeon->model));
+        testing::rockAndFloorTogether(map, areas, drawnFeatures(dungeon->model()));
     EXPECT_FALSE(mixed.found) << "seed " << c.settings.seed << ": rock at " << mixed.rock.first
                               << "," << mixed.rock.second << " and floor at " << mixed.floor.first
                               << "," << mixed.floor.second;
@@ -153,7 +150,7 @@ TEST(WallsOnMap, NoOpeningIntoErasedRockWithoutSnapping) {
     settings.snapToGrid = false;
     settings.stairs = 3;
     const auto dungeon = testing::makeDungeon(settings, {.deadEnds = {DeadEndMode::AFew}});
-    const Bitmap& map = dungeon->raster.bitmap();
+    const Bitmap& map = dungeon->picture();
     ASSERT_EQ(map.pixel(c.corridor.first, c.corridor.second), colors::kWhite) << c.seed;
     ASSERT_TRUE(testing::isRock(map.pixel(c.opening.first, c.opening.second))) << c.seed;
     const testing::WallAreas areas(map.width(), map.height(), exportedWalls(*dungeon));
@@ -181,8 +178,8 @@ int smallSteps(const std::vector<WallPolyline>& walls) {
 
 TEST(WallsOnMap, DefaultMapHasNoSmallSteps) {
   const auto dungeon = testing::makeDungeon(Settings{});
-  const std::vector<MapDoor> doors = liveDoors(*dungeon->model);
-  EXPECT_EQ(smallSteps(traceWalls(*dungeon->model, doors)), 0);
+  const std::vector<MapDoor> doors = liveDoors(dungeon->model());
+  EXPECT_EQ(smallSteps(traceWalls(dungeon->model(), doors)), 0);
   EXPECT_EQ(smallSteps(exportedWalls(*dungeon)), 0);
 }
 

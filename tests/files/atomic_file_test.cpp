@@ -78,6 +78,32 @@ TEST_F(AtomicFile, FailuresSayWhyAndTouchNothing) {
   EXPECT_EQ(listing(), "taken ");
 }
 
+// Bytes made as they are written (a large picture): a producer that fails, or a file that
+// cannot be made, leaves the old file and no temporary one.
+TEST_F(AtomicFile, StreamedWritesPutTheWholeFileInPlaceOrNothing) {
+  const auto produce = [](std::string why) {
+    return [why](const FileSink& sink) {
+      for (int i = 0; i < 1000; ++i) {
+        if (!sink("0123456789", 10)) return std::string("sink refused");
+      }
+      return why;
+    };
+  };
+  std::ofstream(path("map.png")) << "previous";
+  EXPECT_EQ(writeFileAtomically(path("map.png"), Durability::Unsynced, produce("broken")),
+            "broken");
+  EXPECT_EQ(read(path("map.png")), "previous");
+  EXPECT_EQ(listing(), "map.png ");
+  EXPECT_EQ(writeFileAtomically(path("map.png"), Durability::Unsynced, produce("")), "");
+  EXPECT_EQ(read(path("map.png")).size(), 10000u);
+  // The file's own reason comes first.
+  EXPECT_EQ(writeFileAtomically(path("no/such/map.png"), Durability::Synced, produce("")),
+            "No such file or directory");
+  EXPECT_EQ(saveTextFile(path("no/such/report.txt"), "x"),
+            "Cannot create file " + path("no/such/report.txt"));
+  EXPECT_EQ(listing(), "map.png ");
+}
+
 TEST_F(AtomicFile, NonRegularTargetsAreWrittenInPlaceWithoutBlocking) {
   EXPECT_EQ(writeFileAtomically("/dev/null", "discarded"), "");
   EXPECT_TRUE(fs::is_character_file("/dev/null"));

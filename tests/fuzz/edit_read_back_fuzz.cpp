@@ -15,6 +15,7 @@
 #include "dressing/edit_round_trip.h"
 #include "dressing/report.h"
 #include "engine/dressing_records.h"
+#include "files/atomic_file.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> shown = shownTexts(*model, tables);
 
   const Settings settings;
-  check(writeTextFile(path, buildEditingFile(*model, tables, settings)).empty(),
+  check(saveTextFile(path, textFileBytes(buildEditingFile(*model, tables, settings))).empty(),
         "cannot rewrite the editing file");
   check(ReWriteFluff(*model, tables, path).empty(), "the rewritten file was not read");
   checkReadBack(*model, tables);

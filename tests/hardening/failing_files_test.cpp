@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "dressing/dressing_tables.h"
-#include "dressing/generate.h"
 #include "dressing/report.h"
+#include "dungeon/generate.h"
+#include "files/atomic_file.h"
 #include "tests/hardening/run_watchdog.h"
 #include "tests/hardening/session_resources.h"
 #include "tests/support/recording_canvas.h"
@@ -75,7 +76,8 @@ TEST(FailingFiles, DressingFileThatCannotBeRead) {
     settings.dressingDir = dir.path().string();
     auto model = std::make_unique<MapModel>();
     testing::RecordingCanvas canvas;
-    const GenerateResult generated = generateDungeon(*model, settings, tables, canvas);
+    const GenerateResult generated = generateDungeon(
+        *model, settings, DressingSource::fromFolder(settings.dressingDir), tables, canvas);
     EXPECT_FALSE(generated.generated);
     EXPECT_EQ(generated.load.error, result.error);
     EXPECT_TRUE(model->lstWalls.empty());
@@ -98,7 +100,8 @@ TEST(FailingFiles, DressingFolderRemovedAfterItWasChosen) {
   settings.dressingDir = dir;
   auto model = std::make_unique<MapModel>();
   testing::RecordingCanvas canvas;
-  const GenerateResult result = generateDungeon(*model, settings, tables, canvas);
+  const GenerateResult result = generateDungeon(
+      *model, settings, DressingSource::fromFolder(settings.dressingDir), tables, canvas);
   EXPECT_TRUE(result.generated);
   EXPECT_TRUE(result.load.ok()) << result.load.error;
   EXPECT_TRUE(result.load.warnings.empty());
@@ -119,7 +122,8 @@ TEST(FailingFiles, ReportToAFullDeviceKeepsTheDevice) {
   struct stat before {};
   ASSERT_EQ(::stat(full.c_str(), &before), 0);
   ASSERT_TRUE(S_ISCHR(before.st_mode));
-  EXPECT_EQ(writeTextFile(full, {"The Crypt\r\n", "Room 1   "}), "Cannot create file " + full);
+  EXPECT_EQ(saveTextFile(full, textFileBytes({"The Crypt\r\n", "Room 1   "})),
+            "Cannot create file " + full);
   struct stat after {};
   ASSERT_EQ(::stat(full.c_str(), &after), 0);
   EXPECT_TRUE(S_ISCHR(after.st_mode)) << "the device was replaced by a file";
@@ -130,7 +134,7 @@ TEST(FailingFiles, ReportToAFullDeviceKeepsTheDevice) {
         << "temporary file left: " << entry.path();
   }
   // A device that takes the bytes is written as it is.
-  EXPECT_EQ(writeTextFile("/dev/null", {"x"}), "");
+  EXPECT_EQ(saveTextFile("/dev/null", textFileBytes({"x"})), "");
 }
 
 TEST(FailingFiles, ReportOnAFullDiskKeepsTheOldFile) {
@@ -140,7 +144,7 @@ TEST(FailingFiles, ReportOnAFullDiskKeepsTheOldFile) {
   const std::vector<std::string> items(100, std::string(100, 'x'));
   {
     const testing::FileSizeLimit disk(4096);
-    EXPECT_EQ(writeTextFile(path, items), "Cannot create file " + path);
+    EXPECT_EQ(saveTextFile(path, textFileBytes(items)), "Cannot create file " + path);
   }
   EXPECT_EQ(readBytes(path), "the old report");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
@@ -152,10 +156,10 @@ TEST(FailingFiles, ReportToAnUnwritableFolderKeepsTheOldFile) {
   const std::string old = "/proc/version";
   const std::string before = readBytes(old);
   ASSERT_FALSE(before.empty());
-  EXPECT_EQ(writeTextFile(old, {"new"}), "Cannot create file " + old);
+  EXPECT_EQ(saveTextFile(old, textFileBytes({"new"})), "Cannot create file " + old);
   EXPECT_EQ(readBytes(old), before);
   const std::string fresh = "/proc/delvora-report.txt";
-  EXPECT_EQ(writeTextFile(fresh, {"new"}), "Cannot create file " + fresh);
+  EXPECT_EQ(saveTextFile(fresh, textFileBytes({"new"})), "Cannot create file " + fresh);
   EXPECT_FALSE(fs::exists(fresh));
 }
 
@@ -166,7 +170,7 @@ TEST(FailingFiles, ReportToAFifoWithoutReaderFails) {
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
   testing::RunWatchdog watchdog(std::chrono::seconds(60));
   watchdog.arm("report to a FIFO");
-  EXPECT_EQ(writeTextFile(fifo, {"x"}), "Cannot create file " + fifo);
+  EXPECT_EQ(saveTextFile(fifo, textFileBytes({"x"})), "Cannot create file " + fifo);
   watchdog.disarm();
   EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
 }

@@ -6,9 +6,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "dressing/generate.h"
-#include "engine/dead_ends.h"
-#include "render/raster_canvas.h"
+#include "dungeon/dungeon.h"
 #include "tests/hardening/session_resources.h"
 #include "tests/support/scratch_dir.h"
 
@@ -35,22 +33,20 @@ Settings optionsFor(int n, const std::string& dressingDir) {
 TEST(LongSession, TenThousandGenerationsKeepMemoryFlat) {
   testing::ScratchDir dressing;
   testing::writeBytes(dressing.file("Items.txt"), "A dusty lantern\r\nA broken key\r\n");
-  auto model = std::make_unique<MapModel>();
-  DressingTables tables;
-  RasterCanvas canvas;
+  // One dungeon for the whole session, as the map window keeps one.
+  Dungeon dungeon;
   const int filesAtStart = testing::openFileCount();
   long peakEarly = 0;
   for (int n = 1; n <= kGenerations; ++n) {
     // Closing the map window empties the per-map lists; "Generate" builds anew.
-    model->clearMapLists();
+    dungeon.close();
     const Settings settings = optionsFor(n, dressing.path().string());
-    const GenerateResult result = generateDungeon(*model, settings, tables, canvas);
-    ASSERT_TRUE(result.generated) << "generation " << n << ": " << result.load.error;
-    ASSERT_EQ(tables.FluffItems.entries.size(), 54u) << "generation " << n;
+    const GenerateReport report = dungeon.generate(settings);
+    ASSERT_TRUE(report.ok()) << "generation " << n << ": " << report.error;
+    ASSERT_EQ(dungeon.tables().FluffItems.entries.size(), 54u) << "generation " << n;
     if (n % 3 == 0) {
-      StepContext ctx{*model, settings, canvas};
-      CleanDeadEnds(ctx, DeadEndMode::Some);
-      CleanDeadEnds(ctx, DeadEndMode::AFew);
+      dungeon.cleanDeadEnds(DeadEndMode::Some);
+      dungeon.cleanDeadEnds(DeadEndMode::AFew);
     }
     if (n == kEarly) peakEarly = testing::peakResidentKb();
   }

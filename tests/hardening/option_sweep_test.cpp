@@ -12,6 +12,7 @@
 #include "dressing/edit_round_trip.h"
 #include "dressing/hover_text.h"
 #include "engine/dead_ends.h"
+#include "render/raster_canvas.h"
 #include "tests/hardening/run_watchdog.h"
 #include "tests/support/dressing_invariants.h"
 #include "tests/support/engine_invariants.h"
@@ -174,20 +175,21 @@ void sweepOne(const Settings& settings, testing::RunWatchdog& watchdog) {
   const std::string description = describe(settings);
   SCOPED_TRACE(description);
   watchdog.arm(description);
-  const auto dungeon = testing::makeDungeon(settings);
-  const MapModel& model = *dungeon->model;
-  const DressingTables& tables = dungeon->tables;
-  const GenerateResult& result = dungeon->result;
+  RasterCanvas canvas;
+  const auto run = testing::runOnCanvas(settings, canvas);
+  const MapModel& model = *run->model;
+  const DressingTables& tables = run->tables;
+  const GenerateResult& result = run->result;
   ASSERT_TRUE(result.generated) << result.load.error;
   EXPECT_GE(result.run.stairsShortfall, 0);
   EXPECT_LE(result.run.stairsShortfall, settings.stairs);
-  testing::checkEngineInvariants(model, settings, dungeon->builtWalls);
+  testing::checkEngineInvariants(model, settings, run->builtWalls);
   if (settings.dressing) testing::checkDressingRecords(model, tables, settings);
   if (!settings.numberRooms) {
     EXPECT_TRUE(model.lstFluff.empty());
   }
 
-  StepContext ctx = dungeon->context();
+  StepContext ctx{*run->model, run->settings, canvas};
   for (const DeadEndMode mode : {DeadEndMode::Some, DeadEndMode::AFew}) {
     CleanDeadEnds(ctx, mode);
     testing::checkEngineInvariants(model, settings, {});

@@ -70,8 +70,9 @@ class QtPrint : public ::testing::Test {
     application();
     Settings settings;
     settings.mapSizeIndex = 0;
+    settings.title = "Test";
     dungeon = testing::makeDungeon(settings);
-    ASSERT_TRUE(dungeon->result.generated);
+    ASSERT_TRUE(dungeon->generated());
   }
   static void TearDownTestSuite() { dungeon.reset(); }
   void SetUp() override {
@@ -79,10 +80,7 @@ class QtPrint : public ::testing::Test {
     session.pdfPath = dir.file("out.pdf");
   }
 
-  PrintSource source() const {
-    return {*dungeon->model,   dungeon->bitmap(),     dungeon->tables,
-            dungeon->settings, "Delvora Demo - Test", FooterTime{2024, 3, 7, 9, 5}};
-  }
+  PrintSource source() const { return {*dungeon, FooterTime{2024, 3, 7, 9, 5}}; }
   // Pages the 25 mm print of the test map needs on an A4 PDF page.
   int expectedPages(bool landscape) const {
     QPrinter printer(QPrinter::HighResolution);
@@ -91,13 +89,13 @@ class QtPrint : public ::testing::Test {
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (landscape) printer.setPageOrientation(QPageLayout::Landscape);
     const PageMetrics metrics = *pageMetrics(printerCaps(printer));
-    const Bitmap clip = ClipImage(dungeon->model->grid, dungeon->bitmap());
+    const Bitmap clip = ClipImage(dungeon->model().grid, dungeon->picture());
     const PageGrid grid = pageGrid(scaledPrintSize(clip.width(), clip.height(), 600, 600),
                                    metrics.usableWidth, metrics.usableHeight);
     return grid.across * grid.down;
   }
 
-  static inline std::unique_ptr<testing::GeneratedDungeon> dungeon;
+  static inline std::unique_ptr<Dungeon> dungeon;
   testing::ScratchDir dir;
   PrintSession session;
   FakeUi ui;

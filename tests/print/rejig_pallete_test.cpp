@@ -22,8 +22,8 @@ TEST(ReJigPallete, GeneratedMapKeepsItsSizeWithAtMost236Colours) {
   settings.mapSizeIndex = 0;
   settings.river = true;
   const auto dungeon = testing::makeDungeon(settings);
-  ASSERT_TRUE(dungeon->result.generated);
-  const PaletteResult result = ReJigPallete(dungeon->bitmap());
+  ASSERT_TRUE(dungeon->generated());
+  const PaletteResult result = ReJigPallete(dungeon->picture());
   ASSERT_TRUE(result.ok()) << result.error;
   EXPECT_EQ(result.image.width, 640);
   EXPECT_EQ(result.image.height, 480);

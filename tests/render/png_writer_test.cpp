@@ -2,38 +2,38 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "render/indexed_image.h"
 #include "render/png_encoder.h"
-#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
 
-namespace fs = std::filesystem;
+// The PNG of a picture as drawn, as a string of bytes.
+std::string encoded(const Bitmap& bitmap) {
+  const std::vector<std::uint8_t> png = pngBytes(bitmap);
+  return {png.begin(), png.end()};
+}
 
-// A fresh folder per test, removed afterwards.
-class PngWriter : public ::testing::Test {
- protected:
-  std::string path(const std::string& name) const { return m_dir.file(name); }
-  std::vector<std::string> files() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(m_dir.path())) {
-      names.push_back(entry.path().filename().string());
-    }
-    return names;
-  }
-
-  testing::ScratchDir m_dir;
-};
+// Encodes through the encoder itself; "" when it failed.
+std::string encodedImage(const PngImage& image) {
+  std::string png;
+  std::string error;
+  const bool ok = encodePngStream(
+      image,
+      [&png](const std::uint8_t* data, std::size_t size) {
+        png.append(reinterpret_cast<const char*>(data), size);
+        return true;
+      },
+      error);
+  return ok ? png : "";
+}
 
 Bitmap pattern(int width, int height) {
   Bitmap bitmap(width, height);
@@ -48,19 +48,14 @@ Bitmap pattern(int width, int height) {
 }
 
 // Reads a PNG back as the RGB a reader sees; an empty bitmap when it cannot be read.
-Bitmap readPng(const std::string& path) {
+Bitmap readPng(const std::string& png) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
+  if (!png_image_begin_read_from_memory(&image, png.data(), png.size())) return {};
   image.format = PNG_FORMAT_RGB;
   Bitmap bitmap(static_cast<int>(image.width), static_cast<int>(image.height));
   if (!png_image_finish_read(&image, nullptr, bitmap.row(0), 0, nullptr)) return {};
   return bitmap;
-}
-
-std::string contents(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::uint32_t bigEndian(const std::string& bytes, std::size_t at) {
@@ -109,16 +104,15 @@ Bitmap fewColours(int width, int height, int colours) {
   return bitmap;
 }
 
-TEST_F(PngWriter, RoundTripIsExactRgb) {
+TEST(PngWriter, RoundTripIsExactRgb) {
   for (const auto& [width, height] : {std::pair{1, 1}, {37, 23}, {640, 480}}) {
     const Bitmap bitmap = pattern(width, height);
-    ASSERT_EQ(writePng(bitmap, path("map.png")), "") << width << "x" << height;
-    EXPECT_EQ(readPng(path("map.png")), bitmap) << width << "x" << height;
+    EXPECT_EQ(readPng(encoded(bitmap)), bitmap) << width << "x" << height;
   }
-  EXPECT_EQ(files(), std::vector<std::string>{"map.png"});
+  EXPECT_TRUE(pngBytes(Bitmap()).empty());
 }
 
-TEST_F(PngWriter, AtMost256ColoursMakeAPalettePictureMoreMakeRgb) {
+TEST(PngWriter, AtMost256ColoursMakeAPalettePictureMoreMakeRgb) {
   const struct {
     Bitmap bitmap;
     int colourType;
@@ -129,12 +123,11 @@ TEST_F(PngWriter, AtMost256ColoursMakeAPalettePictureMoreMakeRgb) {
                {Bitmap(1, 1), 3, 3},
                {pattern(640, 480), 2, 0}};
   for (const auto& c : cases) {
-    ASSERT_EQ(writePng(c.bitmap, path("map.png")), "");
-    const std::string png = contents(path("map.png"));
+    const std::string png = encoded(c.bitmap);
     EXPECT_EQ(static_cast<int>(png[25]), c.colourType) << c.bitmap.width();
     const auto found = chunks(png);
     EXPECT_EQ(found.count("PLTE") == 0 ? 0 : found.at("PLTE").size(), c.paletteBytes);
-    EXPECT_EQ(readPng(path("map.png")), c.bitmap) << c.bitmap.width();
+    EXPECT_EQ(readPng(png), c.bitmap) << c.bitmap.width();
     // The data is one zlib stream whose own check (Adler-32) zlib verifies on inflating.
     const std::string& data = found.at("IDAT");
     const std::size_t rowBytes =
@@ -186,60 +179,58 @@ TEST(Adler32, MatchesZlibAcrossItsBlocks) {
   EXPECT_EQ(worst.value(), adler32(1, ones.data(), static_cast<uInt>(ones.size())));
 }
 
-TEST_F(PngWriter, MemoryAndFileHoldTheSameBytes) {
+TEST(PngWriter, EveryLevelGivesTheSameRgb) {
   const Bitmap bitmap = fewColours(70, 40, 12);
   const auto indexed = indexColours(bitmap);
   ASSERT_TRUE(indexed);
   for (const int level : {1, kDrawnMapLevel, kScaledPictureLevel, 9}) {
     const PngImage image{indexed->width, indexed->height, &indexed->palette,
                          [&](int y) { return indexed->row(y); }, level};
-    std::vector<std::uint8_t> memory;
-    ASSERT_EQ(encodePngImage(image, memory), "");
-    ASSERT_EQ(writePngImage(image, path("level.png")), "");
-    EXPECT_EQ(std::string(memory.begin(), memory.end()), contents(path("level.png"))) << level;
-    EXPECT_EQ(readPng(path("level.png")), bitmap) << level;
+    EXPECT_EQ(readPng(encodedImage(image)), bitmap) << level;
   }
-  std::vector<std::uint8_t> memory;
-  EXPECT_NE(
-      encodePngImage({4, 4, &indexed->palette, [&](int y) { return indexed->row(y); }, 0}, memory),
-      "");
-  const std::vector<Rgb> tooMany(257);
-  EXPECT_NE(
-      writePngImage({4, 4, &tooMany, [&](int y) { return indexed->row(y); }}, path("bad.png")), "");
-  EXPECT_FALSE(fs::exists(path("bad.png")));
+  // The map as drawn is written at the drawn map's level.
+  const PngImage drawn{indexed->width, indexed->height, &indexed->palette,
+                       [&](int y) { return indexed->row(y); }};
+  EXPECT_EQ(encoded(bitmap), encodedImage(drawn));
 }
 
-TEST_F(PngWriter, RowsAreAskedForInOrder) {
+TEST(PngWriter, RowsAreAskedForInOrder) {
   const Bitmap bitmap = pattern(9, 6);
   std::vector<int> asked;
-  const std::string error = writePngRows(
-      9, 6,
-      [&](int y) {
-        asked.push_back(y);
-        return bitmap.row(y);
-      },
-      path("rows.png"));
-  EXPECT_EQ(error, "");
+  const std::string png = encodedImage({9, 6, nullptr, [&](int y) {
+                                          asked.push_back(y);
+                                          return bitmap.row(y);
+                                        }});
   EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 3, 4, 5}));
-  EXPECT_EQ(readPng(path("rows.png")), bitmap);
+  EXPECT_EQ(readPng(png), bitmap);
 }
 
-TEST_F(PngWriter, FailuresNameTheFileAndKeepTheOldOne) {
-  { std::ofstream(path("old.png")) << "previous"; }
-  const std::string empty = writePng(Bitmap(), path("old.png"));
-  EXPECT_NE(empty.find(path("old.png")), std::string::npos) << empty;
-  EXPECT_EQ(contents(path("old.png")), "previous");
+TEST(PngWriter, ScaledPicturesReportEveryRowAndASinkThatRefusesStopsIt) {
+  const Bitmap bitmap = fewColours(32, 16, 4);
+  std::vector<int> done;
+  std::string png;
+  const std::string error = encodePng(
+      bitmap, 48,
+      [&png](const std::uint8_t* data, std::size_t size) {
+        png.append(reinterpret_cast<const char*>(data), size);
+        return true;
+      },
+      [&done](int rows, int of) {
+        EXPECT_EQ(of, 48);
+        done.push_back(rows);
+      });
+  EXPECT_EQ(error, "");
+  EXPECT_EQ(readPng(png).width(), 96);
+  ASSERT_EQ(done.size(), 49u);
+  EXPECT_EQ(done.back(), 48);
 
-  const std::string missing = writePng(pattern(4, 4), path("no/such/dir/map.png"));
-  EXPECT_NE(missing.find("no/such/dir/map.png"), std::string::npos) << missing;
-
-  // Renaming over a folder fails after the image is written; the temporary file goes.
-  fs::create_directory(path("taken.png"));
-  fs::create_directory(path("taken.png/inside"));
-  const std::string taken = writePng(pattern(4, 4), path("taken.png"));
-  EXPECT_NE(taken.find(path("taken.png")), std::string::npos) << taken;
-  EXPECT_TRUE(fs::is_directory(path("taken.png")));
-  EXPECT_EQ(files().size(), 2u);
+  int calls = 0;
+  const std::string refused = encodePng(bitmap, 16, [&calls](const std::uint8_t*, std::size_t) {
+    ++calls;
+    return false;
+  });
+  EXPECT_EQ(refused, "write failed");
+  EXPECT_EQ(calls, 1);
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ function generate(deadEnds = []) {
   const options = form.read();
   if (options === null) return false;
   const started = performance.now();
-  const error = engine.generate(options, dressing.dir());
+  const error = engine.generate(options);
   messages.clear('generate');
   if (error !== '') {
     shown = null;

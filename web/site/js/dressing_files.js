@@ -1,6 +1,6 @@
-// The dressing files the user chose (file input or drag and drop). They are stored, under their
-// own names, in a folder of the generator's in-memory file system, where the desktop's loader
-// reads them: it matches the six names without regard to case.
+// The dressing files the user chose (file input or drag and drop). The generator holds them
+// under their own names and matches the six names without regard to case, as it does in a
+// folder.
 
 export const DRESSING_FILE_NAMES = [
   'Descriptions.txt',
@@ -31,8 +31,6 @@ export class DressingFiles {
     this.changed = changed;
     // File name -> bytes, in the order chosen.
     this.files = new Map();
-    this.serial = 0;
-    this.folder = '';
 
     input.addEventListener('change', async () => {
       await this.add([...input.files]);
@@ -58,11 +56,6 @@ export class DressingFiles {
     this.render();
   }
 
-  // The folder "Generate" reads dressing files from ("" for none chosen).
-  dir() {
-    return this.folder;
-  }
-
   async add(chosen) {
     const ignored = [];
     for (const file of chosen) {
@@ -83,23 +76,11 @@ export class DressingFiles {
     if (chosen.length > ignored.length) this.store();
   }
 
-  // Writes the files into a new folder, generates from it, then drops the old folder.
+  // Hands the files to the generator, then generates from them.
   store() {
-    const old = this.folder;
-    if (this.files.size === 0) {
-      this.folder = '';
-    } else {
-      this.serial += 1;
-      this.folder = `/dressing/${this.serial}`;
-      for (const [name, bytes] of this.files) {
-        if (!this.engine.storeFile(this.folder, name, bytes)) {
-          this.messages.show('error', `Cannot store the dressing file ${name}.`, { group: 'dressing-files' });
-        }
-      }
-    }
+    this.engine.setDressingFiles([...this.files]);
     this.render();
     this.changed();
-    if (old !== '') this.engine.removeDir(old);
   }
 
   render() {

@@ -62,8 +62,8 @@ export class Engine {
   }
 
   // "Generate" with the options; returns "" or the message that stopped it.
-  generate(options, dressingDir) {
-    return this.withStrings([options.title, dressingDir], (title, dir) =>
+  generate(options) {
+    return this.withStrings([options.title], (title) =>
       this.resultText(
         this.m._dv_generate(
           options.seed,
@@ -77,7 +77,6 @@ export class Engine {
           options.secret,
           options.dressRoll,
           title,
-          dir,
         ),
       ),
     );
@@ -163,18 +162,17 @@ export class Engine {
     return items;
   }
 
-  // Puts a dressing file into dir of the in-memory file system.
-  storeFile(dir, name, bytes) {
-    const pointer = this.m._malloc(Math.max(bytes.length, 1));
-    this.m.HEAPU8.set(bytes, pointer);
-    try {
-      return this.withStrings([dir, name], (d, n) => this.m._dv_store_file(d, n, pointer, bytes.length) === 0);
-    } finally {
-      this.m._free(pointer);
+  // The dressing files the next Generate reads: [name, bytes] pairs, held by the generator.
+  setDressingFiles(files) {
+    this.m._dv_clear_dressing_files();
+    for (const [name, bytes] of files) {
+      const pointer = this.m._malloc(Math.max(bytes.length, 1));
+      this.m.HEAPU8.set(bytes, pointer);
+      try {
+        this.withStrings([name], (n) => this.m._dv_add_dressing_file(n, pointer, bytes.length));
+      } finally {
+        this.m._free(pointer);
+      }
     }
-  }
-
-  removeDir(dir) {
-    this.withStrings([dir], (d) => this.m._dv_remove_dir(d));
   }
 }

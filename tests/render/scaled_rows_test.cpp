@@ -1,12 +1,14 @@
-// Nearest-neighbour scaling at N pixels per 16-pixel square, the in-memory PNG and base64.
-#include "export/scaled_png.h"
+// Nearest-neighbour scaling at N pixels per 16-pixel square and the scaled PNG.
+#include "render/scaled_rows.h"
 
 #include <png.h>
 
 #include <gtest/gtest.h>
 
-#include "export/base64.h"
-#include "export_test_support.h"
+#include <string>
+#include <vector>
+
+#include "render/png_writer.h"
 
 namespace delvora {
 namespace {
@@ -71,49 +73,15 @@ Bitmap decodePng(const std::vector<std::uint8_t>& bytes) {
   return bitmap;
 }
 
-TEST(ScaledPng, MemoryPngHoldsTheScaledImage) {
-  std::vector<std::uint8_t> png;
-  ASSERT_EQ(encodeScaledPng(twoSquares(), 48, png), "");
-  const Bitmap decoded = decodePng(png);
+TEST(ScaledPng, PngHoldsTheScaledImage) {
+  const Bitmap decoded = decodePng(pngBytes(twoSquares(), 48));
   ASSERT_EQ(decoded.width(), 96);
   ASSERT_EQ(decoded.height(), 48);
   EXPECT_EQ(decoded.pixel(47, 47), colors::kRed);
   EXPECT_EQ(decoded.pixel(48, 0), colors::kBlue);
   EXPECT_EQ(decoded.pixel(51, 3), colors::kWhite);
-
-  EXPECT_NE(encodePngRows(
-                0, 4, [](int) { return nullptr; }, png),
-            "");
-  EXPECT_TRUE(png.empty());
-}
-
-TEST(ScaledPng, FileAtSixteenIsTheBitmapAsDrawn) {
-  const testing::ScratchDir dir;
-  const Bitmap source = twoSquares();
-  ASSERT_EQ(writeScaledPng(source, 16, dir.file("a.png")), "");
-  ASSERT_EQ(writePng(source, dir.file("b.png")), "");
-  EXPECT_EQ(testing::readBytes(dir.file("a.png")), testing::readBytes(dir.file("b.png")));
-  ASSERT_EQ(writeScaledPng(source, 100, dir.file("c.png")), "");
-  EXPECT_EQ(testing::pngSize(testing::readBytes(dir.file("c.png"))), (std::pair{200, 100}));
-  EXPECT_NE(writeScaledPng(source, 100, dir.file("missing/c.png")), "");
-}
-
-TEST(Base64, EncodesKnownVectors) {
-  const struct {
-    std::string bytes;
-    std::string text;
-  } cases[] = {{"", ""},
-               {"f", "Zg=="},
-               {"fo", "Zm8="},
-               {"foo", "Zm9v"},
-               {"foob", "Zm9vYg=="},
-               {"fooba", "Zm9vYmE="},
-               {"foobar", "Zm9vYmFy"},
-               {"\xff\xfe", "//4="}};
-  for (const auto& c : cases) {
-    const std::vector<std::uint8_t> bytes(c.bytes.begin(), c.bytes.end());
-    EXPECT_EQ(base64Encode(bytes), c.text) << c.text;
-  }
+  EXPECT_EQ(decodePng(pngBytes(twoSquares(), 100)).width(), 200);
+  EXPECT_EQ(decodePng(pngBytes(twoSquares(), 16)), twoSquares());
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(DungeonSweep, DressingMatchesTheRoomsAcrossSeeds) {
     settings.useInternalDressing = n % 9 != 0;
     settings.stairs = static_cast<int>(n % 4);
     RecordingCanvas canvas;
-    const auto dungeon = testing::makeDungeon(settings, {.canvas = &canvas});
+    const auto dungeon = testing::runOnCanvas(settings, canvas);
     const MapModel& model = *dungeon->model;
     ASSERT_TRUE(dungeon->result.generated) << dungeon->result.load.error;
     SCOPED_TRACE(::testing::Message() << "case " << n);
@@ -36,7 +36,7 @@ TEST(DungeonSweep, DressingMatchesTheRoomsAcrossSeeds) {
 
     // Clean-ups only ever take dressing away, one removed door at a time.
     const std::size_t doorDress = model.lstDoorDress.size();
-    StepContext ctx = dungeon->context();
+    StepContext ctx{*dungeon->model, dungeon->settings, canvas};
     CleanDeadEnds(ctx, DeadEndMode::Some);
     CleanDeadEnds(ctx, DeadEndMode::AFew);
     EXPECT_LE(model.lstDoorDress.size(), doorDress);

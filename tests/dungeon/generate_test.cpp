@@ -1,17 +1,19 @@
-#include "dressing/generate.h"
+#include "dungeon/generate.h"
 
 #include <gtest/gtest.h>
 
-#include "dressing_test_support.h"
 #include "engine/dressing_records.h"
 #include "engine/model_dump.h"
 #include "tests/support/generated_dungeon.h"
+#include "tests/support/recording_canvas.h"
+#include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
 
 using testing::makeDungeon;
 using testing::RecordingCanvas;
+using testing::runOnCanvas;
 using testing::ScratchDir;
 
 TEST(Generate, SeedsLoadsThenNumbersAndDressesRooms) {
@@ -19,7 +21,7 @@ TEST(Generate, SeedsLoadsThenNumbersAndDressesRooms) {
   Settings settings;
   settings.dressingDir = empty.path().string();
   RecordingCanvas canvas;
-  const auto g = makeDungeon(settings, {.canvas = &canvas});
+  const auto g = runOnCanvas(settings, canvas);
   ASSERT_TRUE(g->result.generated);
   EXPECT_TRUE(g->result.load.ok());
   EXPECT_GE(g->messages, 3) << "the run's own yields and the numbering's";
@@ -49,9 +51,9 @@ TEST(Generate, SameSeedSameDressing) {
   settings.dressRoll = 4;
   const auto first = makeDungeon(settings);
   const auto second = makeDungeon(settings);
-  EXPECT_EQ(toString(*first->model), toString(*second->model));
-  EXPECT_TRUE(first->bitmap() == second->bitmap());
-  EXPECT_FALSE(first->model->lstDoorDress.empty());
+  EXPECT_EQ(toString(first->model()), toString(second->model()));
+  EXPECT_TRUE(first->picture() == second->picture());
+  EXPECT_FALSE(first->model().lstDoorDress.empty());
 }
 
 TEST(Generate, FailedLoadMakesNoRun) {
@@ -60,7 +62,7 @@ TEST(Generate, FailedLoadMakesNoRun) {
   Settings settings;
   settings.dressingDir = dir.path().string();
   RecordingCanvas canvas;
-  const auto g = makeDungeon(settings, {.canvas = &canvas});
+  const auto g = runOnCanvas(settings, canvas);
   EXPECT_FALSE(g->result.generated);
   EXPECT_EQ(g->result.load.error, "Cannot open file " + dir.file("Traps.txt"));
   EXPECT_TRUE(g->model->lstWalls.empty());

@@ -1,7 +1,6 @@
-#include "export/scaled_png.h"
+#include "render/scaled_rows.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace delvora {
 
@@ -47,47 +46,6 @@ const std::uint8_t* ScaledRows::row(int y) {
     m_sourceRow = sourceRow;
   }
   return m_row.data();
-}
-
-namespace {
-
-// Writes or encodes the bitmap at the scale through write, with its palette when it has one.
-template <typename Write>
-std::string withScaledImage(const Bitmap& bitmap, int pxPerGrid, const Write& write) {
-  const int level = pxPerGrid == kGridSize ? kDrawnMapLevel : kScaledPictureLevel;
-  const std::optional<IndexedImage> indexed = indexColours(bitmap);
-  if (!indexed) {
-    ScaledRows rows(bitmap, pxPerGrid);
-    return write(PngImage{rows.width(), rows.height(), nullptr, rows.source(), level});
-  }
-  if (pxPerGrid == kGridSize) {
-    return write(PngImage{indexed->width, indexed->height, &indexed->palette,
-                          [&indexed](int y) { return indexed->row(y); }, level});
-  }
-  ScaledRows rows(*indexed, pxPerGrid);
-  return write(PngImage{rows.width(), rows.height(), &indexed->palette, rows.source(), level});
-}
-
-}  // namespace
-
-std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path,
-                           const RowProgress& progress) {
-  return withScaledImage(bitmap, pxPerGrid, [&](PngImage image) {
-    if (!progress || pxPerGrid == kGridSize) return writePngImage(image, path);
-    const int height = image.height;
-    image.rows = [rows = std::move(image.rows), &progress, height](int y) {
-      progress(y, height);
-      return rows(y);
-    };
-    const std::string error = writePngImage(image, path);
-    progress(height, height);
-    return error;
-  });
-}
-
-std::string encodeScaledPng(const Bitmap& bitmap, int pxPerGrid, std::vector<std::uint8_t>& png) {
-  return withScaledImage(bitmap, pxPerGrid,
-                         [&png](const PngImage& image) { return encodePngImage(image, png); });
 }
 
 }  // namespace delvora

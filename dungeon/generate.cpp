@@ -1,15 +1,16 @@
-#include "dressing/generate.h"
+#include "dungeon/generate.h"
 
 #include "dressing/room_dressing.h"
 
 namespace delvora {
 
-GenerateResult generateDungeon(MapModel& model, const Settings& settings, DressingTables& tables,
-                               Canvas& canvas, const RunHooks& hooks) {
+GenerateResult generateDungeon(MapModel& model, const Settings& settings,
+                               const DressingSource& source, DressingTables& tables, Canvas& canvas,
+                               const RunHooks& hooks) {
   GenerateResult result;
   model.random.setState(settings.seed);
   // The quantity draws of the load are the first draws of every dungeon.
-  result.load = AddFluff(tables, model.random, settings.dressingDir);
+  result.load = AddFluff(tables, model.random, source);
   if (!result.load.ok()) return result;
   StepContext ctx{model, settings, canvas};
   RunHooks runHooks;

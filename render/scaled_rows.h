@@ -1,13 +1,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <string>
 #include <vector>
 
 #include "engine/dimensions.h"
 #include "render/bitmap.h"
-#include "render/png_writer.h"
+#include "render/indexed_image.h"
 
 namespace delvora {
 
@@ -26,9 +24,6 @@ class ScaledRows {
   int height() const { return m_height; }
   // Row y of the scaled image, valid until the next call; rows may come in any order.
   const std::uint8_t* row(int y);
-  PngRowSource source() {
-    return [this](int y) { return row(y); };
-  }
 
  private:
   ScaledRows(const std::uint8_t* pixels, int width, int height, int bytesPerPixel, int pxPerGrid);
@@ -44,18 +39,5 @@ class ScaledRows {
   std::vector<std::uint8_t> m_row;
   int m_sourceRow = -1;
 };
-
-// Told how many rows of how many a write has made.
-using RowProgress = std::function<void(int rowsDone, int rows)>;
-
-// Writes the bitmap as a PNG at pxPerGrid pixels per square (kGridSize writes it as it is):
-// 8-bit palette when it has at most 256 colours, as writePng. Returns "" on success, else a
-// one-line message naming the file. progress, when given, hears of every row of a scaled
-// picture.
-std::string writeScaledPng(const Bitmap& bitmap, int pxPerGrid, const std::string& path,
-                           const RowProgress& progress = {});
-
-// The same PNG in memory; returns "" on success, else a one-line message.
-std::string encodeScaledPng(const Bitmap& bitmap, int pxPerGrid, std::vector<std::uint8_t>& png);
 
 }  // namespace delvora

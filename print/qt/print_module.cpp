@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "cli/print_outputs.h"
-#include "engine/settings.h"
+#include "dungeon/dungeon.h"
+#include "print/print_module.h"
 #include "print/qt/headless_print_ui.h"
 
 namespace delvora {
@@ -50,8 +50,7 @@ void runCommand(PrintCommand command, const std::string& path, const PrintSource
 void writeAll(const PrintJob& job) {
   if (!job.paths.any()) return;
   const GuiApplication app;
-  const PrintSource source{
-      job.model, job.map, job.tables, job.settings, mapCaption(job.settings.title), std::nullopt};
+  const PrintSource source{job.dungeon, std::nullopt};
   runCommand(printMap, job.paths.map, source, "", job.errors);
   runCommand(printMap25mm, job.paths.map25mm, source, "Printing Completed!", job.errors);
   runCommand(printDressing, job.paths.dressing, source, "", job.errors);

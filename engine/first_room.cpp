@@ -35,10 +35,9 @@ void FirstRoom(StepContext& ctx) {
   pullBack(left, right, state.mapWidth, range, step);
   pullBack(top, bottom, state.mapHeight, range, step);
 
-  state.candidate = {left, top, right, bottom};
-  state.fits = true;
-  CheckBitMap(ctx, left, top, right, bottom);
-  state.featureType = FeatureType::Room;
+  // Recorded without an overlap test, as the first feature of a run always fits. Until a build
+  // attempt follows it counts as the last one.
+  state.lastFeatureType = FeatureType::Room;
   ctx.canvas.rectangle(left, top, right, bottom);
   ++state.featureCount;
   UpdateBitMap(ctx, left, top, right, bottom, FeatureType::Room);

@@ -37,7 +37,6 @@ RunReport runGeneration(StepContext& ctx, const RunHooks& hooks) {
   const Settings& settings = ctx.settings;
   RunReport report;
 
-  state.corridorStyle = settings.corridorStyle;
   // The river's course, drawn first; the river reads it from the state after the stairs.
   state.courseFlag = model.random.Random(2);
   const MapSize size = mapSizeFor(settings.mapSizeIndex);

@@ -14,24 +14,23 @@ void MapModel::clearMapLists() {
   fluffEdited = false;
 }
 
-void CheckBitMap(StepContext& ctx, int left, int top, int right, int bottom) {
-  EngineState& state = ctx.model.state;
-  if (state.featureCount == 0) return;
-  switch (state.attachDirection) {
+bool CheckBitMap(const StepContext& ctx, Rect area, char attachDirection) {
+  if (ctx.model.state.featureCount == 0) return true;
+  switch (attachDirection) {
     case 'U':
-      ++top;
+      ++area.top;
       break;
     case 'D':
-      --bottom;
+      --area.bottom;
       break;
     case 'L':
-      ++left;
+      ++area.left;
       break;
     default:
-      --right;
+      --area.right;
       break;
   }
-  if (ctx.model.grid.anyCovered(left, top, right, bottom)) state.fits = false;
+  return !ctx.model.grid.anyCovered(area.left, area.top, area.right, area.bottom);
 }
 
 void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, FeatureType type) {

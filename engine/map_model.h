@@ -13,38 +13,27 @@
 
 namespace delvora {
 
-// The working variables through which the steps hand results to each other. They keep their
-// values between steps and between runs: a step that reads a variable it did not set gets
-// whatever the last writer left.
+// What the steps keep beyond one build attempt: the run's settings in engine terms, the counts
+// and flags later steps go by, and what a dead-end clean-up needs to redraw the overlays. The
+// model outlives a run (the desktop program reuses it), so these keep their values between runs;
+// everything else a step works out it hands on as a return value.
 struct EngineState {
+  // Map size in pixels: set at the start of a run, read by every step, clean-up and export after.
   int mapWidth = 0;
   int mapHeight = 0;
-  // kGridSize when positions snap to the grid, else 1.
+  // kGridSize when positions snap to the grid, else 1: set once per run for every placement.
   int snapStep = kGridSize;
-  CorridorStyle corridorStyle = CorridorStyle::Straight;
-  // Features built so far (first room included, stretches not).
+  // Features built so far (first room included, stretches not): the overlap test skips the first.
   int featureCount = 0;
-  // The feature being placed (PlaceFeature).
-  Rect candidate;
-  // Type of the feature being attempted; kept after the attempt (lastAttemptJoinsCorridors).
-  FeatureType featureType{};
-  // Result of the overlap test.
-  bool fits = false;
-  // The chosen wall: either left == right (vertical) or top == bottom (horizontal).
-  Rect wall;
-  // Feature type of the feature that owns the chosen wall; kept after the attempt.
-  FeatureType wallOwnerType{};
-  // Side of the new feature on which its parent lies: 'U', 'D', 'L' or 'R'.
-  char attachDirection = 'R';
-  // 'H': the door sits in a horizontal wall; 'V': in a vertical wall.
-  char doorOrientation = 'H';
-  // Top-left pixel of the door tile for the new feature.
-  int doorX = 0;
-  int doorY = 0;
-  // Picks the course of the river and the chasm: 0 west to east, else north to south.
+  // Type of the feature last attempted and of the feature owning its wall: the stretches after
+  // all attempts go by them (lastAttemptJoinsCorridors).
+  FeatureType lastFeatureType{};
+  FeatureType lastWallOwnerType{};
+  // Course of the river and the chasm (0 west to east, else north to south): drawn at the start
+  // of a run and read by the river only after the stairs.
   int courseFlag = 0;
-  // Random state and course flag saved after the stairs step for redrawing river and chasm
-  // (saveOverlayStart, restoreOverlayStart).
+  // Random state and course flag where the overlays begin, kept for a later dead-end clean-up to
+  // redraw river and chasm (saveOverlayStart, restoreOverlayStart).
   std::uint32_t savedSeed = 0;
   int savedCourseFlag = 0;
 
@@ -52,10 +41,10 @@ struct EngineState {
   // reverse. Its door then rolls a second time for an archway, and so do the doors of every
   // corridor stretch: they come after all attempts and go by whatever the last one was.
   bool lastAttemptJoinsCorridors() const {
-    return (featureType == FeatureType::VerticalCorridor &&
-            wallOwnerType == FeatureType::HorizontalCorridor) ||
-           (featureType == FeatureType::HorizontalCorridor &&
-            wallOwnerType == FeatureType::VerticalCorridor);
+    return (lastFeatureType == FeatureType::VerticalCorridor &&
+            lastWallOwnerType == FeatureType::HorizontalCorridor) ||
+           (lastFeatureType == FeatureType::HorizontalCorridor &&
+            lastWallOwnerType == FeatureType::VerticalCorridor);
   }
 };
 
@@ -126,9 +115,10 @@ inline int snap(int value, int step) {
   return value - value % step;
 }
 
-// Overlap test of a closed rectangle against the grid: clears the fit flag when a covered cell
-// is found, leaving out the wall line shared with the parent. The first feature is never tested.
-void CheckBitMap(StepContext& ctx, int left, int top, int right, int bottom);
+// Overlap test of a closed rectangle against the grid: true (it fits) when no cell is covered,
+// leaving out the wall line shared with the parent, which lies on the attachDirection side ('U',
+// 'D', 'L' or 'R'). The first feature of a run (feature count 0) always fits.
+bool CheckBitMap(const StepContext& ctx, Rect area, char attachDirection);
 
 // Records a feature in lstWalls (and lstCorridors for corridors) and covers it in the grid.
 void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, FeatureType type);

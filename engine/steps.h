@@ -13,13 +13,34 @@ void BuildRoom(StepContext& ctx);
 void BuildHCorr(StepContext& ctx);
 void BuildVCorr(StepContext& ctx);
 
-// Picks a random side of a random feature as the wall to build against (state.wall) and notes
-// that feature's type (state.wallOwnerType).
-void FindWall(StepContext& ctx);
-// Places a feature of width x height pixels against the wall FindWall chose, away from its
-// parent: sets the candidate rectangle, the attach direction, the door orientation and the door
-// point. The size draws the position along the wall, so it is part of the random sequence.
-void PlaceFeature(StepContext& ctx, int width, int height);
+// A side of an existing feature that a new feature is built against.
+struct Wall {
+  // Either left == right (a vertical wall) or top == bottom (a horizontal one).
+  Rect rect;
+  // Type of the feature the wall belongs to.
+  FeatureType ownerType{};
+};
+
+// Picks a random side of a random feature of lstWalls. Two draws.
+Wall FindWall(StepContext& ctx);
+
+// Where PlaceFeature puts a new feature and its door.
+struct Placement {
+  // The new feature; a negative top when nothing can go against the wall (the builder drops it).
+  Rect candidate;
+  // Side of the new feature on which its parent lies: 'U', 'D', 'L' or 'R' (CheckBitMap).
+  char attachDirection = 'R';
+  // 'H': the door sits in a horizontal wall; 'V': in a vertical wall.
+  char doorOrientation = 'H';
+  // Top-left pixel of the door tile.
+  int doorX = 0;
+  int doorY = 0;
+};
+
+// Places a feature of width x height pixels against the wall, away from the wall's owner, and
+// picks its door point. The size draws the position along the wall, so it is part of the random
+// sequence. Two draws.
+Placement PlaceFeature(StepContext& ctx, const Wall& wall, int width, int height);
 
 // The kind letter ('A', 'N', 'C' or 'S') for a 0..99 roll: 30 values always give an archway,
 // the top concealed + secret values are shared between those two, the rest are doors.

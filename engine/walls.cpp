@@ -4,27 +4,21 @@
 
 namespace delvora {
 
-void FindWall(StepContext& ctx) {
-  EngineState& state = ctx.model.state;
+Wall FindWall(StepContext& ctx) {
   const auto& walls = ctx.model.lstWalls;
   const int i = ctx.model.random.Random(static_cast<int>(walls.size()));
   const int side = ctx.model.random.Random(4);
   const Feature feature = parseFeature(walls[static_cast<std::size_t>(i)]);
   const Rect& r = feature.rect;
-  state.wallOwnerType = feature.type;
   switch (side) {
     case 0:
-      state.wall = {r.left, r.top, r.left, r.bottom};
-      break;
+      return {{r.left, r.top, r.left, r.bottom}, feature.type};
     case 1:
-      state.wall = {r.left, r.top, r.right, r.top};
-      break;
+      return {{r.left, r.top, r.right, r.top}, feature.type};
     case 2:
-      state.wall = {r.right, r.top, r.right, r.bottom};
-      break;
+      return {{r.right, r.top, r.right, r.bottom}, feature.type};
     default:
-      state.wall = {r.left, r.bottom, r.right, r.bottom};
-      break;
+      return {{r.left, r.bottom, r.right, r.bottom}, feature.type};
   }
 }
 
@@ -57,60 +51,59 @@ int doorAlong(RandomSource& random, int wallLow, int wallHigh, int low, int high
   return door;
 }
 
-void placeOnHorizontalWall(StepContext& ctx, int width, int height) {
-  EngineState& state = ctx.model.state;
-  const Rect& wall = state.wall;
-  state.doorOrientation = 'H';
-  Rect& c = state.candidate;
-  c.left = positionAlong(ctx.model.random, wall.left, wall.right, width, state.snapStep);
+Placement placeOnHorizontalWall(StepContext& ctx, const Rect& wall, int width, int height) {
+  Placement placement;
+  placement.doorOrientation = 'H';
+  Rect& c = placement.candidate;
+  c.left = positionAlong(ctx.model.random, wall.left, wall.right, width, ctx.model.state.snapStep);
   c.right = c.left + width;
-  state.doorX = doorAlong(ctx.model.random, wall.left, wall.right, c.left, c.right);
+  placement.doorX = doorAlong(ctx.model.random, wall.left, wall.right, c.left, c.right);
   if (wall.top - kProbeDistance <= 0) {
     // Nothing fits above a wall at the map's top edge: a negative top makes the builder drop it.
     c.top = -1;
     c.bottom = height;
-    return;
+    return placement;
   }
   if (ctx.model.grid.covered(wall.left, wall.top - kProbeDistance)) {
     c.top = wall.top;
     c.bottom = wall.top + height;
-    state.attachDirection = 'U';
+    placement.attachDirection = 'U';
   } else {
     c.top = wall.top - height;
     c.bottom = wall.top;
-    state.attachDirection = 'D';
+    placement.attachDirection = 'D';
   }
-  state.doorY = wall.top - kDoorOffset;
+  placement.doorY = wall.top - kDoorOffset;
+  return placement;
 }
 
-void placeOnVerticalWall(StepContext& ctx, int width, int height) {
-  EngineState& state = ctx.model.state;
-  const Rect& wall = state.wall;
-  state.doorOrientation = 'V';
-  Rect& c = state.candidate;
-  c.top = positionAlong(ctx.model.random, wall.top, wall.bottom, height, state.snapStep);
+Placement placeOnVerticalWall(StepContext& ctx, const Rect& wall, int width, int height) {
+  Placement placement;
+  placement.doorOrientation = 'V';
+  Rect& c = placement.candidate;
+  c.top = positionAlong(ctx.model.random, wall.top, wall.bottom, height, ctx.model.state.snapStep);
   c.bottom = c.top + height;
-  state.doorY = doorAlong(ctx.model.random, wall.top, wall.bottom, c.top, c.bottom);
+  placement.doorY = doorAlong(ctx.model.random, wall.top, wall.bottom, c.top, c.bottom);
   if (ctx.model.grid.covered(wall.left + kProbeDistance, wall.top)) {
     c.left = wall.left - width;
     c.right = wall.left;
-    state.attachDirection = 'R';
+    placement.attachDirection = 'R';
   } else {
     c.left = wall.left;
     c.right = wall.left + width;
-    state.attachDirection = 'L';
+    placement.attachDirection = 'L';
   }
-  state.doorX = wall.left - kDoorOffset;
+  placement.doorX = wall.left - kDoorOffset;
+  return placement;
 }
 
 }  // namespace
 
-void PlaceFeature(StepContext& ctx, int width, int height) {
-  if (ctx.model.state.wall.top == ctx.model.state.wall.bottom) {
-    placeOnHorizontalWall(ctx, width, height);
-  } else {
-    placeOnVerticalWall(ctx, width, height);
+Placement PlaceFeature(StepContext& ctx, const Wall& wall, int width, int height) {
+  if (wall.rect.top == wall.rect.bottom) {
+    return placeOnHorizontalWall(ctx, wall.rect, width, height);
   }
+  return placeOnVerticalWall(ctx, wall.rect, width, height);
 }
 
 }  // namespace delvora

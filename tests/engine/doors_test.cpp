@@ -84,8 +84,8 @@ TEST(Doors, OnlyCorridorsJoiningCrosswiseRollTwice) {
   };
   for (const auto& c : cases) {
     EngineState state;
-    state.featureType = c.built;
-    state.wallOwnerType = c.owner;
+    state.lastFeatureType = c.built;
+    state.lastWallOwnerType = c.owner;
     EXPECT_EQ(state.lastAttemptJoinsCorridors(), c.crossing)
         << static_cast<int>(c.built) << " on " << static_cast<int>(c.owner);
   }

@@ -56,6 +56,33 @@ TEST(GenerationRun, SameSeedSameDungeon) {
   EXPECT_GT(a->model->lstWalls.size(), 10u);
 }
 
+TEST(GenerationRun, ReusedModelGivesTheSameDungeonAsANewOne) {
+  // The desktop program keeps its model between runs: nothing an earlier run leaves in the
+  // engine state may change the next dungeon.
+  Settings earlier;
+  earlier.seed = 12345;
+  earlier.mapSizeIndex = 3;
+  earlier.corridorStyle = CorridorStyle::VeryTwisty;
+  earlier.iterations = 1000;
+  earlier.snapToGrid = false;
+  earlier.river = true;
+  earlier.chasm = true;
+  const auto reused = generate(earlier);
+  reused->model->clearMapLists();
+  Settings settings;
+  settings.stairs = 3;
+  settings.river = true;
+  const auto fresh = generate(settings);
+  reused->model->random.setState(settings.seed);
+  RecordingCanvas canvas;
+  StepContext ctx{*reused->model, settings, canvas};
+  runGeneration(ctx);
+  EXPECT_EQ(toString(*reused->model), toString(*fresh->model));
+  EXPECT_EQ(canvas.rectangles, fresh->canvas.rectangles);
+  EXPECT_EQ(canvas.widths, fresh->canvas.widths);
+  EXPECT_EQ(reused->model->state.savedSeed, fresh->model->state.savedSeed);
+}
+
 TEST(GenerationRun, ChasmCourseIsTheDrawAfterTheStairs) {
   Settings settings;
   settings.chasm = true;

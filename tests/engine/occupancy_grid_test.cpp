@@ -86,10 +86,8 @@ TEST(CheckBitMap, FirstFeatureIsNeverTested) {
   EngineFixture f;
   f.model->grid.mark(0, 0, 800, 600);
   f.model->state.featureCount = 0;
-  f.model->state.fits = true;
   StepContext ctx = f.ctx();
-  CheckBitMap(ctx, 10, 10, 50, 50);
-  EXPECT_TRUE(f.model->state.fits);
+  EXPECT_TRUE(CheckBitMap(ctx, {10, 10, 50, 50}, 'R'));
 }
 
 TEST(CheckBitMap, LeavesOutOnlyTheParentSide) {
@@ -109,12 +107,10 @@ TEST(CheckBitMap, LeavesOutOnlyTheParentSide) {
   for (const Case& c : cases) {
     EngineFixture f;
     f.addFeature({100, 100, 200, 200}, FeatureType::Room);
-    f.model->state.attachDirection = c.direction;
-    f.model->state.fits = true;
     StepContext ctx = f.ctx();
-    CheckBitMap(ctx, c.candidate.left, c.candidate.top, c.candidate.right, c.candidate.bottom);
-    EXPECT_EQ(f.model->state.fits, c.fits) << "direction " << c.direction << " candidate "
-                                           << c.candidate.left << "," << c.candidate.top;
+    EXPECT_EQ(CheckBitMap(ctx, c.candidate, c.direction), c.fits)
+        << "direction " << c.direction << " candidate " << c.candidate.left << ","
+        << c.candidate.top;
   }
 }
 

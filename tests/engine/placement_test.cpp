@@ -19,22 +19,21 @@ TEST(FindWall, SideSelectsOneEdgeOfTheFeature) {
     replay.Random(1);
     const int side = replay.Random(4);
     StepContext ctx = f.ctx();
-    FindWall(ctx);
+    const Wall wall = FindWall(ctx);
     const Rect expected[] = {
         {96, 160, 96, 224}, {96, 160, 192, 160}, {192, 160, 192, 224}, {96, 224, 192, 224}};
-    EXPECT_EQ(f.model->state.wall, expected[side]) << "side " << side;
-    EXPECT_EQ(f.model->state.wallOwnerType, FeatureType::RoundRoom);
+    EXPECT_EQ(wall.rect, expected[side]) << "side " << side;
+    EXPECT_EQ(wall.ownerType, FeatureType::RoundRoom);
     EXPECT_EQ(f.model->random.state(), replay.state());
   }
 }
 
 TEST(PlaceFeature, WallAtTheTopEdgeDropsAfterBothDraws) {
   EngineFixture f;
-  f.model->state.wall = {96, 5, 192, 5};
   f.model->random.setState(1234);
   StepContext ctx = f.ctx();
-  PlaceFeature(ctx, 64, 48);
-  EXPECT_EQ(f.model->state.candidate.top, -1);
+  const Placement placement = PlaceFeature(ctx, {{96, 5, 192, 5}, FeatureType::Room}, 64, 48);
+  EXPECT_EQ(placement.candidate.top, -1);
   EXPECT_EQ(drawsBetween(1234, f.model->random.state()), 2);
 }
 
@@ -55,11 +54,9 @@ TEST(PlaceFeature, NewFeatureGoesAwayFromItsParent) {
     for (std::uint32_t seed = 1; seed < 50; ++seed) {
       EngineFixture f;
       f.addFeature({96, 160, 192, 224}, FeatureType::Room);
-      f.model->state.wall = c.wall;
       f.model->random.setState(seed);
       StepContext ctx = f.ctx();
-      PlaceFeature(ctx, 48, 32);
-      const EngineState& s = f.model->state;
+      const Placement s = PlaceFeature(ctx, {c.wall, FeatureType::Room}, 48, 32);
       const Rect& r = s.candidate;
       ASSERT_EQ(s.attachDirection, c.direction);
       ASSERT_EQ(s.doorOrientation, c.orientation);
@@ -87,11 +84,10 @@ TEST(PlaceFeature, LongerFeatureCoversTheWholeWall) {
     f.settings.snapToGrid = false;
     f.model->state.snapStep = 1;
     f.addFeature({200, 200, 232, 300}, FeatureType::VerticalCorridor);
-    f.model->state.wall = {200, 300, 232, 300};
     f.model->random.setState(seed);
     StepContext ctx = f.ctx();
-    PlaceFeature(ctx, 96, 48);
-    const Rect& r = f.model->state.candidate;
+    const Wall wall{{200, 300, 232, 300}, FeatureType::VerticalCorridor};
+    const Rect r = PlaceFeature(ctx, wall, 96, 48).candidate;
     EXPECT_GE(r.left, 232 - 96);
     EXPECT_LE(r.left, 199);
     EXPECT_GE(r.right, 232);
@@ -163,16 +159,26 @@ TEST(FirstRoom, LargeRoomsPulledBackStayOnTheMap) {
 }
 
 TEST(BuildFeature, StraightCorridorOnLikeCorridorEndsAfterWallDraws) {
-  EngineFixture f;
-  f.addFeature({200, 200, 216, 296}, FeatureType::VerticalCorridor);
-  f.model->state.corridorStyle = CorridorStyle::Straight;
-  const std::uint32_t seed = 77;
-  f.model->random.setState(seed);
-  StepContext ctx = f.ctx();
-  BuildVCorr(ctx);
-  EXPECT_EQ(drawsBetween(seed, f.model->random.state()), 2);
-  EXPECT_EQ(f.model->lstWalls.size(), 1u);
-  EXPECT_EQ(f.model->state.featureType, FeatureType::VerticalCorridor);
+  // Only the straight style (as the settings hold it) stops a corridor continuing one of its own
+  // direction. A dropped attempt still counts as the last one for the crossing rolls after it.
+  for (const CorridorStyle style : {CorridorStyle::Straight, CorridorStyle::Twisty}) {
+    EngineFixture f;
+    f.settings.corridorStyle = style;
+    f.addFeature({200, 200, 216, 296}, FeatureType::VerticalCorridor);
+    const std::uint32_t seed = 77;
+    f.model->random.setState(seed);
+    StepContext ctx = f.ctx();
+    BuildVCorr(ctx);
+    const int draws = drawsBetween(seed, f.model->random.state());
+    if (style == CorridorStyle::Straight) {
+      EXPECT_EQ(draws, 2);
+      EXPECT_EQ(f.model->lstWalls.size(), 1u);
+    } else {
+      EXPECT_GE(draws, 5) << "the length and placement draws follow";
+    }
+    EXPECT_EQ(f.model->state.lastFeatureType, FeatureType::VerticalCorridor);
+    EXPECT_EQ(f.model->state.lastWallOwnerType, FeatureType::VerticalCorridor);
+  }
 }
 
 }  // namespace

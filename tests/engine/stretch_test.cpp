@@ -46,8 +46,8 @@ TEST(StretchCorridor, ArchwaysRollForTheCrossingTheLastBuildAttemptLeft) {
     EngineFixture f;
     f.addFeature({96, 64, 256, 128}, FeatureType::Room);
     f.addFeature({160, 240, 176, 320}, FeatureType::VerticalCorridor);
-    f.model->state.featureType = FeatureType::VerticalCorridor;
-    f.model->state.wallOwnerType =
+    f.model->state.lastFeatureType = FeatureType::VerticalCorridor;
+    f.model->state.lastWallOwnerType =
         lastWasCrossing ? FeatureType::HorizontalCorridor : FeatureType::Room;
     f.model->random.setState(31);
     StepContext ctx = f.ctx();

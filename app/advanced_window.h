@@ -43,9 +43,7 @@ class AdvancedWindow : public QDialog {
 
   // Controls, for the program's tests.
   QCheckBox* corridorStairsBox() const { return m_corridorStairsBox; }
-  QCheckBox* internalDressingBox() const { return m_internalDressingBox; }
   QCheckBox* snapBox() const { return m_snapBox; }
-  QCheckBox* backgroundBox() const { return m_backgroundBox; }
   PercentEdit* concealedEdit() const { return m_concealedEdit; }
   PercentEdit* secretEdit() const { return m_secretEdit; }
   QComboBox* dressRollList() const { return m_dressRollList; }

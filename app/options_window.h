@@ -52,9 +52,6 @@ class OptionsWindow : public QMainWindow {
   QLineEdit* titleEdit() const { return m_titleEdit; }
   QLineEdit* seedEdit() const { return m_seedEdit; }
   QPushButton* generateButton() const { return m_generateButton; }
-  QCheckBox* riverBox() const { return m_riverBox; }
-  QCheckBox* chasmBox() const { return m_chasmBox; }
-  QCheckBox* gridBox() const { return m_gridBox; }
   QRadioButton* roomSizeButton(RoomSize size) const;
   QRadioButton* corridorButton(CorridorStyle style) const;
 

@@ -41,6 +41,8 @@ class WebSession {
   // The dressing report's bytes as delvora-cli --report writes them (title only without
   // dressing).
   std::string report() const;
+  // The dungeon document as delvora-cli --export-json writes it.
+  std::string json() const;
   // The map PNG at pxPerGrid pixels per grid square.
   std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
   // The Universal VTT file.

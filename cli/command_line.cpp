@@ -107,7 +107,7 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 35> kOptions{{
+const std::array<OptionDef, 36> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -201,6 +201,8 @@ const std::array<OptionDef, 35> kOptions{{
      [](CliOptions& o, std::string_view v) { return storePath(o.uvttPath, v); }},
     {"--export-foundry", "", kFileName,
      [](CliOptions& o, std::string_view v) { return storePath(o.foundryPath, v); }},
+    {"--export-json", "", "a file name, or - for standard output",
+     [](CliOptions& o, std::string_view v) { return storePath(o.jsonPath, v); }},
     {"--foundry-image-path", "", "a path (in Foundry's Data folder, or a web address)",
      [](CliOptions& o, std::string_view v) { return storePath(o.foundryImageSource, v); }},
     {"--player-map", "", "",
@@ -300,7 +302,8 @@ std::vector<std::pair<std::string_view, std::string*>> outputFiles(CliOptions& o
       {"--print-25mm", &options.print.map25mm},
       {"--print-dressing", &options.print.dressing},
       {"--export-uvtt", &options.uvttPath},
-      {"--export-foundry", &options.foundryPath}};
+      {"--export-foundry", &options.foundryPath},
+      {"--export-json", &options.jsonPath}};
   std::erase_if(files,
                 [](const auto& file) { return file.second->empty() || *file.second == "-"; });
   return files;

@@ -26,6 +26,8 @@ struct CliOptions {
   // Virtual-tabletop exports: a Universal VTT file, and a Foundry VTT scene with its PNG.
   std::string uvttPath;
   std::string foundryPath;
+  // The dungeon as a JSON document; "-" is standard output.
+  std::string jsonPath;
   // background.src of the Foundry scene; empty: "delvora/" and the name of its PNG.
   std::string foundryImageSource;
   // Draw the map for players: no room numbers, concealed and secret doors as plain wall.

@@ -48,6 +48,8 @@ Output (nothing is written unless asked):
   --export-foundry FILE    Foundry VTT scene JSON (v12 or later), its map image as a PNG
                            beside it (FILE with .json replaced by .png): copy that PNG into
                            the folder "delvora" of the Data folder in Foundry's user data
+  --export-json FILE       the whole dungeon as one documented JSON file (rooms, dressing,
+                           corridors, doors, stairs, river, chasm); - is standard output
   --foundry-image-path P   where the scene finds its image, relative to Foundry's Data folder
                            (default delvora/ and the PNG's name)
   --player-map             draw the map for players: no room numbers, concealed and secret

@@ -131,6 +131,11 @@ EMSCRIPTEN_KEEPALIVE const char* dv_report() {
   return keep(session().report());
 }
 
+// The dungeon as documented JSON, as delvora-cli --export-json writes it.
+EMSCRIPTEN_KEEPALIVE const char* dv_json() {
+  return keep(session().json());
+}
+
 EMSCRIPTEN_KEEPALIVE const char* dv_png(int pxPerGrid, int playerMap) {
   const std::vector<std::uint8_t> png = session().png(pxPerGrid, playerMap != 0);
   return keep(std::string(png.begin(), png.end()));

@@ -1,6 +1,7 @@
 #include "web/web_session.h"
 
 #include "dressing/report.h"
+#include "dungeon/dungeon_json.h"
 #include "engine/model_dump.h"
 #include "export/uvtt_export.h"
 #include "render/png_writer.h"
@@ -56,6 +57,10 @@ std::string WebSession::report() const {
   // Without dressing delvora-cli writes the title block alone.
   if (!m_dungeon->settings().dressing) items.resize(1);
   return textFileBytes(items);
+}
+
+std::string WebSession::json() const {
+  return m_dungeon ? dungeonJson(*m_dungeon) : std::string();
 }
 
 std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {

@@ -41,6 +41,8 @@ class WebSession {
   // The dressing report's bytes as delvora-cli --report writes them (title only without
   // dressing).
   std::string report() const;
+  // The dungeon document as delvora-cli --export-json writes it.
+  std::string json() const;
   // The map PNG at pxPerGrid pixels per grid square.
   std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
   // The Universal VTT file.
@@ -52,7 +54,7 @@ class WebSession {
   std::unique_ptr<Dungeon> m_dungeon;
   std::vector<NamedBytes> m_dressingFiles;
   std::vector<std::string> m_warnings;
-  const Bitmap m_empty;
+  const Bitmap m_empty{};
 };
 
 }  // namespace delvora

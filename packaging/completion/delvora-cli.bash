@@ -47,7 +47,7 @@ _delvora_cli() {
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -d -- "$cur"
       return ;;
-    --dump)
+    --dump | --export-json)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       [[ -z $cur ]] && COMPREPLY+=(-)
@@ -70,7 +70,7 @@ _delvora_cli() {
       --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
       --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing
       --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map
-      --print-25mm --print-dressing --export-uvtt --export-foundry --foundry-image-path
+      --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-image-path
       --player-map --px-per-grid --help
       --version'
     _delvora_cli_reply -W "$options" -- "$cur"

@@ -110,6 +110,8 @@ TEST(CommandLine, AcceptsEveryValueAtTheEdgesOfItsRange) {
        [](const CliOptions& o) {
          return o.pngPath == "map.png" && o.reportPath == "r.txt" && o.dumpPath == "-";
        }},
+      {{"--export-json", "d.json"}, [](const CliOptions& o) { return o.jsonPath == "d.json"; }},
+      {{"--export-json=-"}, [](const CliOptions& o) { return o.jsonPath == "-"; }},
       {{"--output=a.png", "--output", "b.png"},
        [](const CliOptions& o) { return o.pngPath == "b.png"; }},
       {{"--seed", "5", "--seed", "6"}, [](const CliOptions& o) { return o.settings.seed == 6u; }},
@@ -184,6 +186,8 @@ TEST(CommandLine, CountAboveOneNeedsTheSeedInEveryFileName) {
       {{"--count", "3", "--dump", "dump.txt"}, "--dump"},
       {{"--count", "3", "--export-foundry", "scene.json"}, "--export-foundry"},
       {{"--count", "3", "--export-uvtt", "{Seed}.dd2vtt"}, "--export-uvtt"},
+      {{"--count", "3", "--export-json", "dungeon.json"}, "--export-json"},
+      {{"--count", "3", "--export-json", "-"}, ""},
       {{"--count", "0"}, "--count"},
       {{"--count", "1000001"}, "--count"},
       {{"--seed", "4294967294", "--count", "2"}, ""},
@@ -202,9 +206,9 @@ TEST(CommandLine, CountAboveOneNeedsTheSeedInEveryFileName) {
 }
 
 TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
-  const ParseResult parsed =
-      parseCommandLine({"--seed", "40", "--count", "3", "-o", "maps/{seed}/map-{seed}.png",
-                        "--dump", "-", "--report", "r{seed}", "--dressing-dir", "{seed}"});
+  const ParseResult parsed = parseCommandLine(
+      {"--seed", "40", "--count", "3", "-o", "maps/{seed}/map-{seed}.png", "--dump", "-",
+       "--report", "r{seed}", "--dressing-dir", "{seed}", "--export-json", "{seed}.json"});
   ASSERT_TRUE(parsed.ok()) << parsed.error;
   const CliOptions one = optionsForSeed(parsed.options, 41);
   EXPECT_EQ(one.settings.seed, 41u);
@@ -212,6 +216,7 @@ TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
   EXPECT_EQ(one.pngPath, "maps/41/map-41.png");
   EXPECT_EQ(one.reportPath, "r41");
   EXPECT_EQ(one.dumpPath, "-");
+  EXPECT_EQ(one.jsonPath, "41.json");
   EXPECT_EQ(one.settings.dressingDir, "{seed}") << "only output file names change";
 }
 

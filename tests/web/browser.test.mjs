@@ -161,6 +161,44 @@ describe('the page and delvora-cli give the same dungeon', () => {
   }
 });
 
+// The dungeon document does not depend on whom the map is drawn for nor on the picture's scale.
+const JSON_OPTION_SETS = [
+  '',
+  'seed=42&map-size=1280x1024&room-size=large&river&dead-ends=some,few',
+  'seed=11&no-snap&room-size=tiny&corridors=very-twisty&stairs=5&chasm',
+  'seed=17&no-number-rooms&dead-ends=few',
+  'seed=21&title=Caf%C3%A9%20of%20the%20Sunken%20Vault&iterations=137&dress-roll=6',
+  'seed=23&player-map&px-per-grid=50&river&dead-ends=some&concealed=20&secret=20',
+];
+
+describe('the page\'s JSON is delvora-cli --export-json', () => {
+  for (const query of JSON_OPTION_SETS) {
+    test(query || '(defaults)', async () => {
+      const page = await openPage(query);
+      try {
+        const web = await page.evaluate(() => window.delvora.json());
+        // In an empty folder, so that no dressing file is picked up by accident.
+        const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-test-'));
+        let expected;
+        try {
+          expected = execFileSync(cli, [...cliArguments(query), '--export-json', '-'], {
+            cwd: dir,
+            encoding: 'utf8',
+            stdio: ['ignore', 'pipe', 'ignore'],
+          });
+        } finally {
+          fs.rmSync(dir, { recursive: true, force: true });
+        }
+        assert.equal(web, expected);
+        assert.equal(JSON.parse(web).format, 'delvora-dungeon');
+        assert.deepEqual(page.errors, []);
+      } finally {
+        await page.close();
+      }
+    });
+  }
+});
+
 // The report's block of one room: its label line, then "Heading       text" lines and doors.
 function reportRoom(report, label) {
   const blocks = report.split('\r\n\r\n');
@@ -334,15 +372,16 @@ describe('the map window commands', () => {
     try {
       const cdp = await page.createCDPSession();
       await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry']) await page.click(button);
-      const names = ['delvora-7-players.png', 'delvora-7.txt', 'delvora-7-players.dd2vtt', 'delvora-7-players-scene.json', 'delvora-7-players-scene.png'];
+      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry', '#save-json']) await page.click(button);
+      const names = ['delvora-7-players.png', 'delvora-7.txt', 'delvora-7-players.dd2vtt', 'delvora-7-players-scene.json', 'delvora-7-players-scene.png', 'delvora-7.json'];
       const deadline = Date.now() + 15000;
       while (!names.every((name) => fs.existsSync(path.join(downloads, name))) && Date.now() < deadline) {
         await new Promise((resolve) => setTimeout(resolve, 100));
       }
       execFileSync(cli, ['--seed', '7', '--stairs', '3', '--px-per-grid', '70', '--player-map',
         '-o', 'delvora-7-players.png', '--report', 'delvora-7.txt',
-        '--export-uvtt', 'delvora-7-players.dd2vtt', '--export-foundry', 'delvora-7-players-scene.json'],
+        '--export-uvtt', 'delvora-7-players.dd2vtt', '--export-foundry', 'delvora-7-players-scene.json',
+        '--export-json', 'delvora-7.json'],
       { cwd: expected, stdio: 'ignore' });
       for (const name of names) {
         const file = (dir) => fs.readFileSync(path.join(dir, name));

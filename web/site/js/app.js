@@ -1,6 +1,6 @@
 // The page: the options form, "Generate", the map with its hover read-out, the dead-end
 // clean-ups, downloads, printing, dressing files and the shareable link. For tests and
-// scripts it exposes window.delvora (ready, dump, report, png).
+// scripts it exposes window.delvora (ready, dump, report, json, png).
 
 import { DressingFiles } from './dressing_files.js';
 import { Engine, dressingText } from './engine.js';
@@ -139,6 +139,8 @@ function save(kind) {
         saveBytes(engine.png(pxPerGrid, playerMap), `${name}.png`, 'image/png');
       } else if (kind === 'report') {
         saveBytes(engine.reportBytes(), `${baseName(shown, false)}.txt`, 'text/plain');
+      } else if (kind === 'json') {
+        saveBytes(engine.jsonBytes(), `${baseName(shown, false)}.json`, 'application/json');
       } else if (kind === 'uvtt') {
         const bytes = engine.uvtt(pxPerGrid, playerMap);
         if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
@@ -204,6 +206,7 @@ function wire() {
   $('save-report').addEventListener('click', () => save('report'));
   $('save-uvtt').addEventListener('click', () => save('uvtt'));
   $('save-foundry').addEventListener('click', () => save('foundry'));
+  $('save-json').addEventListener('click', () => save('json'));
   $('print').addEventListener('click', () => window.print());
   // The browser's own print command prints the same sheet.
   window.addEventListener('beforeprint', preparePrint);
@@ -255,6 +258,8 @@ window.delvora = {
   // The dressing report as text, and its bytes (CR LF) as delvora-cli --report writes them.
   report: () => dressingText(engine.reportBytes()),
   reportBytes: () => engine.reportBytes(),
+  // The dungeon as documented JSON text, as delvora-cli --export-json writes it.
+  json: () => new TextDecoder().decode(engine.jsonBytes()),
   // The map PNG as delvora-cli -o writes it (optionally scaled, or for players).
   png: (pxPerGrid = 16, playerMap = false) => engine.png(pxPerGrid, playerMap),
   // How many maps were generated since the page loaded.

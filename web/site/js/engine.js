@@ -114,6 +114,11 @@ export class Engine {
     return this.resultBytes(this.m._dv_report());
   }
 
+  // The dungeon document's bytes (UTF-8 JSON).
+  jsonBytes() {
+    return this.resultBytes(this.m._dv_json());
+  }
+
   png(pxPerGrid = 16, playerMap = false) {
     return this.resultBytes(this.m._dv_png(pxPerGrid, playerMap ? 1 : 0));
   }

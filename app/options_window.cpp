@@ -198,7 +198,8 @@ void OptionsWindow::attach(AdvancedWindow* advanced, MapWindow* map, AboutWindow
 Settings OptionsWindow::settings() const {
   Settings settings = m_advanced != nullptr ? m_advanced->settings() : Settings{};
   settings.seed = m_seed;
-  settings.mapSizeIndex = m_mapSizeList->currentIndex();
+  settings.mapSizeIndex =
+      offeredMapSize(m_mapSizeList->currentIndex()).value_or(Settings{}.mapSizeIndex);
   settings.iterations = m_iterationsList->currentText().toInt();
   // Tested in the order Small, Medium, Large; none of them means Tiny.
   settings.roomSize = m_smallButton->isChecked()    ? RoomSize::Small
@@ -222,7 +223,7 @@ void OptionsWindow::setSettings(const Settings& settings) {
   m_seed = settings.seed;
   const QString seedText = QString::number(m_seed);
   m_seedEdit->setText(QString(seedText.size(), u'#'));
-  selectIndex(m_mapSizeList, settings.mapSizeIndex);
+  selectIndex(m_mapSizeList, static_cast<int>(settings.mapSizeIndex));
   selectIndex(m_iterationsList, m_iterationsList->findText(QString::number(settings.iterations)));
   roomSizeButton(settings.roomSize)->setChecked(true);
   corridorButton(settings.corridorStyle)->setChecked(true);

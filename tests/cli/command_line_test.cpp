@@ -57,9 +57,10 @@ TEST(CommandLine, AcceptsEveryValueAtTheEdgesOfItsRange) {
   } cases[] = {
       {{"--seed", "0"}, [](const CliOptions& o) { return o.settings.seed == 0u; }},
       {{"--seed=4294967295"}, [](const CliOptions& o) { return o.settings.seed == 4294967295u; }},
-      {{"--map-size", "640x480"}, [](const CliOptions& o) { return o.settings.mapSizeIndex == 0; }},
+      {{"--map-size", "640x480"},
+       [](const CliOptions& o) { return o.settings.mapSizeIndex == MapSizeIndex::Size640x480; }},
       {{"--map-size", "1280x1024"},
-       [](const CliOptions& o) { return o.settings.mapSizeIndex == 3; }},
+       [](const CliOptions& o) { return o.settings.mapSizeIndex == MapSizeIndex::Size1280x1024; }},
       {{"--iterations", "1"}, [](const CliOptions& o) { return o.settings.iterations == 1; }},
       {{"--iterations", "100000"},
        [](const CliOptions& o) { return o.settings.iterations == 100000; }},

@@ -25,7 +25,7 @@ bool within(int value, int low, int high) {
 
 void checkOptions(const CliOptions& options) {
   const Settings& s = options.settings;
-  check(within(s.mapSizeIndex, 0, 3), "map size out of range");
+  check(offeredMapSize(static_cast<int>(s.mapSizeIndex)).has_value(), "map size out of range");
   check(within(s.iterations, 1, 100000), "iterations out of range");
   check(within(static_cast<int>(s.roomSize), 0, 3), "room size out of range");
   check(within(static_cast<int>(s.corridorStyle), 1, 3), "corridor style out of range");

@@ -12,14 +12,6 @@ namespace delvora {
 // them.
 using CliOptions = RunOptions;
 
-// The largest of the tabletops' smallest scene grids (Foundry VTT v11's; v12 and later take
-// 20): below it an export gets a warning.
-inline constexpr int kSmallestTabletopGrid = 50;
-// The largest side of a picture the tabletops load (a common WebGL texture limit) and of a PNG
-// most readers open.
-inline constexpr int kLargestTabletopPicture = 16384;
-inline constexpr int kLargestPng = 65535;
-
 // The warning for a --px-per-grid given with an export below a tabletop's smallest grid, naming
 // those tabletops; empty when there is none.
 std::string smallGridWarning(const CliOptions& options);

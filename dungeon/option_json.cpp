@@ -9,23 +9,6 @@
 namespace delvora {
 namespace {
 
-std::string quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + '"';
-}
-
 std::string_view kindName(ValueKind kind) {
   switch (kind) {
     case ValueKind::Integer:
@@ -61,11 +44,11 @@ class JsonObject {
  public:
   JsonObject& raw(std::string_view name, std::string_view json) {
     m_text += m_text.size() > 1 ? "," : "";
-    m_text += quoted(name) + ':' + std::string(json);
+    m_text += jsonString(name) + ':' + std::string(json);
     return *this;
   }
   JsonObject& text(std::string_view name, std::string_view value) {
-    return raw(name, quoted(value));
+    return raw(name, jsonString(value));
   }
   JsonObject& number(std::string_view name, long long value) {
     return raw(name, std::to_string(value));
@@ -111,6 +94,32 @@ std::string rowJson(const OptionRow& row) {
 
 }  // namespace
 
+std::string jsonString(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
+std::string jsonStrings(const std::vector<std::string>& texts) {
+  std::string json = "[";
+  for (const std::string& text : texts) {
+    if (json.size() > 1) json += ',';
+    json += jsonString(text);
+  }
+  return json + ']';
+}
+
 std::string optionTableJson() {
   std::string json = "[";
   for (const OptionRow& row : optionTable()) {
@@ -125,15 +134,10 @@ std::string pageOptionsJson(const RunOptions& options, const std::vector<std::st
   for (const OptionRow& row : optionTable()) {
     if (row.web) values.text(row.name, optionValueText(row, row.read(options)));
   }
-  std::string list = "[";
-  for (const std::string& message : messages) {
-    if (list.size() > 1) list += ',';
-    list += quoted(message);
-  }
   return JsonObject()
       .raw("values", values.close())
       .text("query", queryFor(options))
-      .raw("messages", list + ']')
+      .raw("messages", jsonStrings(messages))
       .close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dungeon/run_options.h"
@@ -17,5 +18,9 @@ std::string optionTableJson();
 // The page's options in options, and messages, as JSON: {"values": {name: text, ...},
 // "query": queryFor(options), "messages": [...]}; a flag's text is "on" or "off".
 std::string pageOptionsJson(const RunOptions& options, const std::vector<std::string>& messages);
+
+// text as a JSON string, and texts as a JSON array of strings.
+std::string jsonString(std::string_view text);
+std::string jsonStrings(const std::vector<std::string>& texts);
 
 }  // namespace delvora

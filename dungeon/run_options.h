@@ -59,4 +59,15 @@ inline int exportPxPerGrid(const RunOptions& options) {
   return options.pxPerGrid > 0 ? options.pxPerGrid : kDefaultExportPxPerGrid;
 }
 
+// The largest of the tabletops' smallest scene grids (Foundry VTT v11's; v12 and later take
+// 20): below it an export gets a warning.
+inline constexpr int kSmallestTabletopGrid = 50;
+// The largest side of a picture the tabletops load (a common WebGL texture limit) and of a PNG
+// most readers open.
+inline constexpr int kLargestTabletopPicture = 16384;
+inline constexpr int kLargestPng = 65535;
+
+// The longer side in pixels of the map of settings drawn at pxPerGrid pixels a grid square.
+long long pictureSide(const Settings& settings, int pxPerGrid);
+
 }  // namespace delvora

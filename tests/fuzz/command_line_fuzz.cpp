@@ -1,5 +1,6 @@
 // Any bytes as delvora-cli's arguments (split at NUL bytes): parsing either fails with a
-// message or gives options whose every value lies in its range.
+// message or gives options whose every value lies in its range. The same bytes as a web page's
+// query always give such options.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "dungeon/option_parser.h"
 
 namespace {
 
@@ -66,6 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
     }
     args.push_back(std::move(arg));
+  }
+  const ParsedQuery query = parseQuery(std::string(reinterpret_cast<const char*>(data), size));
+  checkOptions(query.options);
+  for (const std::string& message : query.messages) {
+    check(message.size() < 300 + size, "an overlong link message");
   }
   const ParseResult result = parseCommandLine(args);
   if (!result.ok()) {

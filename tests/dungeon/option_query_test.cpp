@@ -133,5 +133,23 @@ TEST(OptionQuery, NamesAndValuesArePercentDecoded) {
   EXPECT_EQ(parseQuery(queryFor(options)).options.settings.title, options.settings.title);
 }
 
+// The command line names each option as it was typed; a build without printing refuses the
+// print options by name.
+TEST(OptionArguments, GivenOptionsKeepTheirTypedNames) {
+  const std::vector<std::string> args = {"-o", "a.png", "--output=b.png", "--river"};
+  const ParsedArguments parsed = parseArguments(args, true);
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  ASSERT_EQ(parsed.given.size(), 3u);
+  EXPECT_EQ(parsed.given[0].typedAs, "-o");
+  EXPECT_EQ(parsed.given[1].typedAs, "--output");
+  EXPECT_EQ(parsed.given[0].row, parsed.given[1].row);
+  EXPECT_EQ(parsed.options.pngPath, "b.png");
+  EXPECT_EQ(parseArguments({"--print-map", "m.pdf"}, false).error,
+            "--print-map: this build of delvora-cli cannot print (it was built without Qt)");
+  EXPECT_TRUE(parseArguments({"--print-map", "m.pdf"}, true).ok());
+  EXPECT_EQ(parseArguments({"-o=x"}, true).error, "unknown option \"-o=x\" (see --help)");
+  EXPECT_EQ(parseArguments({"--"}, true).error, "unknown option \"--\" (see --help)");
+}
+
 }  // namespace
 }  // namespace delvora

@@ -255,6 +255,8 @@ describe('links', () => {
       assert.ok(notices.some((t) => t.includes('--corridors accepts straight, twisty or very-twisty, not "0"')), notices.join('\n'));
       assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '4']).dump);
       assert.equal(await page.$eval('#px-per-grid', (select) => select.value), '16');
+      // Nor does a scale the binding is called with outside --px-per-grid's range.
+      assert.deepEqual(await page.evaluate(() => [0, 1001].map((px) => window.delvora.png(px).length)), [0, 0]);
       assert.deepEqual(page.errors, []);
     } finally {
       await page.close();

@@ -71,6 +71,8 @@ struct OptionRow {
   bool mayBeEmpty = false;
   // File options: "-" stands for standard output.
   bool dashIsStandardOutput = false;
+  // File options: the extension of the files a shell offers ("png"), or "" for any file.
+  std::string_view fileExtension = {};
   // One line of help, lower case and without a full stop.
   std::string_view help = {};
   // What the help shows as the default instead of the value read from RunOptions{}.

@@ -187,7 +187,10 @@ std::string zshCompletion() {
     const std::string flag = delvora::optionFlag(row);
     const std::string help = cat({"[", zshText(row.help), "]"});
     std::string action;
-    if (row.kind == ValueKind::File) action = "_files";
+    if (row.kind == ValueKind::File) {
+      action = row.fileExtension.empty() ? "_files"
+                                         : cat({"_files -g \"*.", row.fileExtension, "(-.)\""});
+    }
     if (row.kind == ValueKind::Directory) action = "_files -/";
     if (!words(row).empty()) action = cat({"(", words(row), ")"});
     const std::string value =

@@ -16,11 +16,11 @@ TEST(Usage, ListsEveryOptionOfTheTableInItsSection) {
   const std::string help = usageText();
   std::size_t previous = 0;
   for (const OptionRow& row : optionTable()) {
-    const std::string synopsis = "\n  " + optionSynopsis(row) + " ";
+    const std::string synopsis = std::string("\n  ").append(optionSynopsis(row)).append(" ");
     const std::size_t at = help.find(synopsis);
     ASSERT_NE(at, std::string::npos) << row.name;
     EXPECT_GT(at, previous) << row.name << " is out of the table's order";
-    EXPECT_GT(at, help.find("\n" + std::string(row.section))) << row.name;
+    EXPECT_GT(at, help.find(std::string("\n").append(row.section))) << row.name;
     previous = at;
   }
   EXPECT_NE(help.find("(default 66205318)"), std::string::npos);

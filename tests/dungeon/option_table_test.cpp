@@ -151,5 +151,22 @@ TEST(OptionTable, JsonDescribesEveryOptionForThePage) {
   EXPECT_EQ(row("print-map")["needsPrinting"], true);
 }
 
+// What the page reads a link as: every option it offers as text, the query that reproduces
+// them, and the messages; texts are escaped for JSON.
+TEST(OptionTable, PageOptionsJsonHoldsValuesQueryAndMessages) {
+  const ParsedQuery parsed = parseQuery("?river&title=say+%22hi%22%09%5C&stairs=x&seed=3");
+  const nlohmann::json page =
+      nlohmann::json::parse(pageOptionsJson(parsed.options, parsed.messages));
+  EXPECT_EQ(page["values"]["river"], "on");
+  EXPECT_EQ(page["values"]["no-grid"], "off");
+  EXPECT_EQ(page["values"]["title"], "say \"hi\"\t\\");
+  EXPECT_EQ(page["values"]["stairs"], "0");
+  EXPECT_EQ(page["values"]["px-per-grid"], "16");
+  EXPECT_FALSE(page["values"].contains("dressing-dir")) << "the page does not offer it";
+  EXPECT_EQ(page["query"], "?seed=3&river&title=say%20%22hi%22%09%5C");
+  ASSERT_EQ(page["messages"].size(), 1u);
+  EXPECT_EQ(page["messages"][0], parsed.messages[0]);
+}
+
 }  // namespace
 }  // namespace delvora

@@ -2,6 +2,7 @@
 
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
+#include "dungeon/option_table.h"
 #include "engine/model_dump.h"
 #include "export/uvtt_export.h"
 #include "render/png_writer.h"
@@ -15,8 +16,10 @@ Audience audience(bool playerMap) {
 
 }  // namespace
 
-std::string WebSession::generate(const Settings& settings) {
+std::string WebSession::generate(const RunOptions& options) {
   m_warnings.clear();
+  m_options = options;
+  const Settings& settings = options.settings;
   // A fresh dungeon every time, as delvora-cli starts from one.
   m_dungeon = std::make_unique<Dungeon>();
   const GenerateReport report =
@@ -30,11 +33,20 @@ std::string WebSession::generate(const Settings& settings) {
     m_warnings.push_back("placed " + std::to_string(settings.stairs - report.stairsShortfall) +
                          " of " + std::to_string(settings.stairs) + " staircases");
   }
+  for (const DeadEndMode mode : options.deadEnds) m_dungeon->cleanDeadEnds(mode);
   return "";
 }
 
 void WebSession::cleanDeadEnds(DeadEndMode mode) {
-  if (m_dungeon) m_dungeon->cleanDeadEnds(mode);
+  if (!m_dungeon) return;
+  m_dungeon->cleanDeadEnds(mode);
+  m_options.deadEnds = m_dungeon->deadEnds();
+}
+
+bool WebSession::scaleFits(int pxPerGrid, int limit) const {
+  const OptionRow& scale = *findOptionNamed("px-per-grid");
+  return m_dungeon && pxPerGrid >= scale.low && pxPerGrid <= scale.high &&
+         pictureSide(m_dungeon->settings(), pxPerGrid) <= limit;
 }
 
 const Bitmap& WebSession::picture(bool playerMap) const {
@@ -64,17 +76,17 @@ std::string WebSession::json() const {
 }
 
 std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
-  if (!m_dungeon) return {};
+  if (!scaleFits(pxPerGrid, kLargestPng)) return {};
   return pngBytes(picture(playerMap), pxPerGrid);
 }
 
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
-  if (!m_dungeon) return "";
+  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return "";
   return uvttFile(*m_dungeon, audience(playerMap), pxPerGrid);
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {
-  if (!m_dungeon) return {};
+  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return {};
   const FoundryScene scene{m_dungeon->settings().title, pxPerGrid,
                            foundryBackgroundSource(baseName + ".json")};
   return foundryFiles(*m_dungeon, audience(playerMap), scene);

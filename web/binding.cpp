@@ -69,10 +69,10 @@ EMSCRIPTEN_KEEPALIVE const char* dv_generate(const char* query) {
   const delvora::ParsedQuery parsed = delvora::parseQuery(query);
   const delvora::Settings& settings = parsed.options.settings;
   const std::string error = session().generate(parsed.options);
-  return keep("{\"error\":" + delvora::jsonString(error) +
-              ",\"messages\":" + delvora::jsonStrings(parsed.messages) +
-              ",\"caption\":" + delvora::jsonString(delvora::mapCaption(settings.title)) +
-              ",\"dressing\":" + (settings.dressing ? "true" : "false") + "}");
+  return keep(delvora::compactJson({{"error", error},
+                                  {"messages", parsed.messages},
+                                  {"caption", delvora::mapCaption(settings.title)},
+                                  {"dressing", settings.dressing}}));
 }
 
 // Warnings of the last "Generate", one per line.

@@ -161,6 +161,17 @@ describe('the page and delvora-cli give the same dungeon', () => {
   }
 });
 
+test('the footer names the version delvora-cli shows', async () => {
+  const page = await openPage();
+  try {
+    const cliVersion = execFileSync(cli, ['--version'], { encoding: 'utf8' }).split('\n')[0];
+    const footer = await page.$eval('#status', (footer) => footer.textContent);
+    assert.ok(footer.endsWith(cliVersion.replace('delvora-cli', 'Delvora')), footer);
+  } finally {
+    await page.close();
+  }
+});
+
 // The report's block of one room: its label line, then "Heading       text" lines and doors.
 function reportRoom(report, label) {
   const blocks = report.split('\r\n\r\n');

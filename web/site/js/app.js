@@ -10,6 +10,7 @@ import { MapView } from './map_view.js';
 import { Messages } from './messages.js';
 import { mapCaption } from './options.js';
 import { saveBytes } from './save.js';
+import { version } from './version.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -78,6 +79,7 @@ function showStatus(timeMs) {
   const parts = [shown.mapSize, `seed ${shown.seed}`];
   if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map((m) => (m === 'some' ? 'Some' : 'A Few')).join(', ')}`);
   if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
+  parts.push(`Delvora ${version}`);
   $('status').textContent = parts.join('  ·  ');
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "app/dialogs.h"
+#include "app/dressing_warnings.h"
 #include "app/editor_launcher.h"
 #include "app/map_view.h"
 #include "app/map_window.h"
@@ -18,6 +19,9 @@ namespace delvora {
 void MapWindow::reloadDressing(const Settings& settings) {
   const LoadResult result = AddFluff(m_tables, m_model->random, settings.dressingDir);
   if (!result.ok()) m_dialogs.showMessage(this, fromDressingBytes(result.error));
+  if (const QString warnings = dressingWarningText(result); !warnings.isEmpty()) {
+    m_dialogs.showMessage(this, warnings);
+  }
 }
 
 void MapWindow::onMapMouseMoved(int x, int y) {
@@ -57,7 +61,7 @@ void MapWindow::onEditTriggered() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       })) {
     // Nothing was edited, so the dressing stays as it is.
-    m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
+    m_dialogs.showMessage(this, editorFailureMessage());
     return;
   }
   const std::string readError = ReWriteFluff(*m_model, m_tables, kEditingFileName);

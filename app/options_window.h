@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 #include "engine/settings.h"
 
@@ -56,6 +57,8 @@ class OptionsWindow : public QMainWindow {
   QCheckBox* chasmBox() const { return m_chasmBox; }
   QCheckBox* gridBox() const { return m_gridBox; }
   QRadioButton* roomSizeButton(RoomSize size) const;
+  // The help window, once Help has opened it.
+  HelpViewer* helpViewer() const { return m_help.get(); }
   QRadioButton* corridorButton(CorridorStyle style) const;
 
  public slots:
@@ -84,7 +87,9 @@ class OptionsWindow : public QMainWindow {
   AdvancedWindow* m_advanced = nullptr;
   MapWindow* m_map = nullptr;
   AboutWindow* m_about = nullptr;
-  HelpViewer* m_help = nullptr;
+  // A window of its own, not a child of this one, so that the map window, modal to this one,
+  // does not block it.
+  std::unique_ptr<HelpViewer> m_help;
   // The seed; the edit shows it masked.
   std::uint32_t m_seed = 0;
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include "dressing/dressing_tables.h"
+
+namespace delvora {
+
+// The warnings of a dressing load (a file with more entries than a table holds) as the program
+// shows them: one message, a warning a line; empty when there are none.
+QString dressingWarningText(const LoadResult& result);
+
+}  // namespace delvora

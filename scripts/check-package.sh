@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks the Debian packages built by scripts/package.sh: lintian (pedantic) reports no error or
-# warning; the package upgrades an older build of itself; once installed, the programs, manual
-# pages, desktop entry, icons and metadata work and show the package's version; and removing it
-# leaves none of its files behind (a delvora package installed before is left installed, now
-# this one). Needs root. Usage: scripts/check-package.sh [PACKAGE.deb]
+# warning on them nor on the source package; the package upgrades an older build of itself;
+# once installed, the programs, manual pages, desktop entry, icons and metadata work and show the
+# package's version; and removing it leaves none of its files behind (a delvora package installed
+# before is left installed, now this one). Needs root.
+# Usage: scripts/check-package.sh [PACKAGE.deb]
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -43,6 +44,14 @@ done
 echo "== lintian --pedantic ${packages[*]##*/}"
 lintian --pedantic --fail-on error,warning "${packages[@]}" || fail "lintian reports errors or warnings"
 [[ ${#packages[@]} -eq 2 ]] || fail "no -dbgsym package beside $(basename "$deb")"
+if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  echo "== lintian --pedantic on the source package of HEAD"
+  mkdir -p "$work/source/delvora"
+  git -C "$root" archive HEAD | tar -x -C "$work/source/delvora"
+  (cd "$work/source" && dpkg-source -b delvora >/dev/null)
+  lintian --pedantic --fail-on error,warning "$work"/source/delvora_*.dsc ||
+    fail "lintian reports errors or warnings on the source package"
+fi
 
 version="$(dpkg-deb -f "$deb" Version)"
 echo "== upgrading an older build (0.1.0) to $version"

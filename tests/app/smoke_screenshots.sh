@@ -4,8 +4,8 @@
 # (shown twice, then with its first menu open), checks that the map window's frame, title bar
 # included, opens at (2, 1) fully on the screen and that the user cannot resize it, that a
 # screen-sized map restored from maximised keeps its frame on the screen, that minimising the map
-# window minimises the options window too and bringing it back restores both, and that the about
-# window closes from its title bar. Exits 77 (skipped) when Xvfb, openbox, xdotool, xprop,
+# window minimises the options and help windows too and bringing it back restores them all, and
+# that the about window closes from its title bar. Exits 77 (skipped) when Xvfb, openbox, xdotool, xprop,
 # xwininfo, wmctrl or ImageMagick's import is missing.
 # Usage: smoke_screenshots.sh DELVORA_EXECUTABLE OUTPUT_DIR [SCREEN_SIZE, default 1024x768]
 set -euo pipefail
@@ -140,21 +140,30 @@ run_session() {
   done
   cp "$out/map-window-1.png" "$out/map-window.png"
 
-  # Minimising the map minimises the options window too; bringing the map back restores both.
-  # F10 opens the map window's first menu.
+  # With the guide open (Help > Help), minimising the map minimises the options window and the
+  # guide too; bringing the map back restores them all. F10 opens the map window's first menu.
+  xdotool windowactivate --sync "$options" 2>/dev/null || true
+  xdotool mousemove --window "$options" 12 8 click 1
+  sleep 0.5
+  xdotool key Down Return
+  help="$(wait_for_window 'Delvora Help')"
   map="$(generate "$options")"
   sleep 1
   xdotool windowminimize "$map"
   wait_for_minimised "$options" yes
+  wait_for_minimised "$help" yes
   xdotool windowactivate "$map" 2>/dev/null || true
   wait_for_minimised "$map" no
   wait_for_minimised "$options" no
+  wait_for_minimised "$help" no
   type_into "$map" F10
   sleep 0.5
   import -window root "$out/map-menu.png"
   xdotool key Escape Escape
   type_into "$map" alt+F4
   wait_until_gone 'Delvora Demo - Untitled'
+  type_into "$help" alt+F4
+  wait_until_gone 'Delvora Help'
 
   # A map as large as the screen (1024x768: "Map Size", three tabs from "Generate") opens
   # maximised; restored, its frame stays on the screen.

@@ -102,6 +102,13 @@ EditorCommand findEditor(const EditorEnvironment& environment) {
   return {};
 }
 
+QString editorFailureMessage(const EditorEnvironment& environment) {
+  const QString chosen = environment.variable("DELVORA_EDITOR").trimmed();
+  if (chosen.isEmpty()) return QString::fromLatin1(kNoEditorMessage);
+  return QStringLiteral("The text editor \"%1\" (DELVORA_EDITOR) could not be started.")
+      .arg(chosen);
+}
+
 bool runEditorAndWait(const QString& fileName, const QString& workingDir,
                       const std::function<void()>& afterStart) {
   const EditorCommand editor = findEditor();

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <utility>
 
+#include "dungeon/levels.h"
+
 namespace delvora {
 namespace {
 
@@ -107,7 +109,7 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 36> kOptions{{
+const std::array<OptionDef, 37> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -214,6 +216,10 @@ const std::array<OptionDef, 36> kOptions{{
      [](CliOptions& o, std::string_view v) { return storeInt(o.pxPerGrid, v, 1, 1000); }},
     {"--count", "", "a number from 1 to 1000000",
      [](CliOptions& o, std::string_view v) { return storeInt(o.count, v, 1, 1000000); }},
+    {"--levels", "", "a number from 1 to 10",
+     [](CliOptions& o, std::string_view v) {
+       return storeInt(o.levels, v, kMinLevels, kMaxLevels);
+     }},
     {"--help", "", "",
      [](CliOptions& o, std::string_view) {
        o.showHelp = true;
@@ -340,7 +346,67 @@ std::string checkBatch(
   return "";
 }
 
+// The name an option was last given as ("-o" or "--output").
+std::string_view typedName(
+    std::string_view name,
+    const std::vector<std::pair<std::string_view, std::string_view>>& typedNames) {
+  std::string_view typed = name;
+  for (const auto& [option, given] : typedNames) {
+    if (option == name) typed = given;
+  }
+  return typed;
+}
+
+// Outputs written once for each level: all but the report (every level in one file unless its
+// name holds kLevelField) and the JSON (always every level in one file).
+bool perLevelOnly(std::string_view option) {
+  return option != "--report" && option != "--export-json";
+}
+
+// Several levels need staircases to join them, and a name of their own for each level's file.
+std::string checkLevels(
+    CliOptions& options,
+    const std::vector<std::pair<std::string_view, std::string_view>>& typedNames) {
+  if (options.levels <= 1) return "";
+  const std::string levels = decimal(options.levels);
+  if (options.settings.stairs < 1) {
+    return joined(
+        {"--levels ", levels, " needs --stairs 1 or more: the levels are joined by staircases"});
+  }
+  if (options.dumpPath == "-") {
+    return joined({"--dump - writes one level; with --levels ", levels, " give a file name with ",
+                   kLevelField});
+  }
+  for (const auto& [name, path] : outputFiles(options)) {
+    const bool hasField = path->find(kLevelField) != std::string::npos;
+    if (name == "--export-json" && hasField) {
+      return joined({"--export-json holds every level in one file; its name takes no ", kLevelField,
+                     ", not \"", *path, "\""});
+    }
+    if (!perLevelOnly(name) || hasField) continue;
+    return joined({typedName(name, typedNames), " needs ", kLevelField,
+                   " in its file name with --levels above 1, not \"", *path, "\""});
+  }
+  return "";
+}
+
 }  // namespace
+
+CliOptions optionsForLevel(const CliOptions& options, int level) {
+  CliOptions one = options;
+  one.levels = 1;
+  const std::string value = std::to_string(level);
+  for (const auto& [name, path] : outputFiles(one)) {
+    const bool hasField = path->find(kLevelField) != std::string::npos;
+    if (name == "--export-json" || (!hasField && !perLevelOnly(name))) {
+      path->clear();
+      continue;
+    }
+    replaceAll(*path, kLevelField, value);
+  }
+  replaceAll(one.foundryImageSource, kLevelField, value);
+  return one;
+}
 
 std::string smallGridWarning(const CliOptions& options) {
   const bool exports = !options.uvttPath.empty() || !options.foundryPath.empty();
@@ -412,6 +478,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   }
   result.error = pictureSizeError(result.options);
   if (result.error.empty()) result.error = checkBatch(result.options, typedNames);
+  if (result.error.empty()) result.error = checkLevels(result.options, typedNames);
   return result;
 }
 

@@ -38,6 +38,9 @@ struct CliOptions {
   // Maps to make, of the seeds settings.seed, settings.seed + 1, ...; with more than one, every
   // output file name holds kSeedField.
   int count = 1;
+  // Levels of the dungeon, joined by stairs (kMinLevels..kMaxLevels); with more than one, the
+  // per-level output file names hold kLevelField.
+  int levels = 1;
   bool showHelp = false;
   bool showVersion = false;
 };
@@ -69,6 +72,16 @@ std::string smallGridWarning(const CliOptions& options);
 // Replaced in output file names by the map's seed.
 inline constexpr const char* kSeedField = "{seed}";
 
+// Replaced in output file names by the level's number. Every output but two is written per
+// level; --report per level when its name holds it, else once with every level; --export-json
+// always once with every level.
+inline constexpr const char* kLevelField = "{level}";
+
+// The options of level `level` (from 1) of a dungeon of several levels: kLevelField replaced by
+// it in every file name that holds it, and the outputs written once for every level (those
+// without it, and the JSON) left out.
+CliOptions optionsForLevel(const CliOptions& options, int level);
+
 // The options of the map of one seed: the seed set and kSeedField in every output file name
 // replaced by it.
 CliOptions optionsForSeed(const CliOptions& options, std::uint32_t seed);
@@ -85,7 +98,8 @@ struct ParseResult {
 // --help or --version. A picture larger than its readers load (kLargestTabletopPicture a side for
 // the exports, kLargestPng for -o) is an error naming the largest --px-per-grid that fits. With
 // --count above 1, an output file name without kSeedField, or seeds past 4294967295, are bad
-// values.
+// values; so are, with --levels above 1, no staircases to join them and a per-level file name
+// without kLevelField.
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace delvora

@@ -33,6 +33,13 @@ Generation:
   --dressing-dir DIR       directory of the dressing files (default: current directory)
   --title TEXT             map title, the first line of the report (default empty)
   --dead-ends LIST         clean-ups after the run: some, few or some,few
+  --levels N               N levels joined by stairs, 1..10 (default 1; above 1 needs
+                           --stairs 1 or more). Level 1 is the dungeon of the seed; each
+                           further level has a seed derived from it and up staircases where
+                           the level above has its down staircases. Every output file name
+                           but --report's and --export-json's needs {level}, which becomes
+                           the level's number: -o map-{level}.png. The report holds every
+                           level (one file per level with {level}); the JSON always does
   --count N                N maps, of the seeds S, S+1, ..., S+N-1 (S from --seed),
                            1..1000000 (default 1); with N > 1 every output file name
                            needs {seed}, which becomes the map's seed: -o map-{seed}.png

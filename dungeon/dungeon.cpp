@@ -52,9 +52,8 @@ GenerateReport Dungeon::run(const Settings& settings, const DressingSource& sour
   m_model->clearMapLists();
   RunHooks hooks;
   hooks.processMessages = processMessages;
-  const GenerateResult result =
-      generateDungeon(*m_model, m_settings, m_source, m_tables, m_drawing->canvas(), hooks,
-                      m_entry);
+  const GenerateResult result = generateDungeon(*m_model, m_settings, m_source, m_tables,
+                                                m_drawing->canvas(), hooks, m_entry);
   GenerateReport report;
   report.warnings = result.load.warnings;
   report.error = result.load.error;

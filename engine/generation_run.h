@@ -28,7 +28,6 @@ struct RunReport {
 // the random draws. The lists must start empty (MapModel::clearMapLists). A level below the
 // first (entry with up staircases) starts from landing rooms around them, its groups of
 // features are joined after the stretching, and its stairs step links them.
-RunReport runGeneration(StepContext& ctx, const RunHooks& hooks = {},
-                        const LevelEntry& entry = {});
+RunReport runGeneration(StepContext& ctx, const RunHooks& hooks = {}, const LevelEntry& entry = {});
 
 }  // namespace delvora

@@ -10,8 +10,8 @@ namespace delvora {
 namespace {
 
 int floorToGrid(int value) {
-  return value >= 0 ? value / kGridSize * kGridSize : -((-value + kGridSize - 1) / kGridSize) *
-                                                          kGridSize;
+  return value >= 0 ? value / kGridSize * kGridSize
+                    : -((-value + kGridSize - 1) / kGridSize) * kGridSize;
 }
 
 int ceilToGrid(int value) {

@@ -26,7 +26,10 @@ bool overlapsDoor(const MapModel& model, const Rect& s) {
 // to spare (1: off the outline).
 int doorHits = 0;
 bool onFloor(const MapModel& model, const Rect& s, int margin) {
-  if (overlapsDoor(model, s)) { ++doorHits; return false; }
+  if (overlapsDoor(model, s)) {
+    ++doorHits;
+    return false;
+  }
   for (const std::string& record : model.lstWalls) {
     const Rect r = parseFeature(record).rect;
     if (s.left >= r.left + margin && s.top >= r.top + margin && s.right <= r.right - margin &&
@@ -60,8 +63,8 @@ void checkLinked(const DungeonLevels& levels, Stats& stats) {
       }
       // An up staircase lies off its landing's outline unless the level above has it against an
       // edge of the map.
-      const bool offOutline = !down && s.left > 0 && s.top > 0 &&
-                              s.right < model.state.mapWidth && s.bottom < model.state.mapHeight;
+      const bool offOutline = !down && s.left > 0 && s.top > 0 && s.right < model.state.mapWidth &&
+                              s.bottom < model.state.mapHeight;
       EXPECT_TRUE(onFloor(model, s, offOutline ? 1 : 0)) << model.lstStairs[i] << " index " << i;
     }
     if (k == levels.count()) continue;

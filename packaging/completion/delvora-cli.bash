@@ -60,7 +60,7 @@ _delvora_cli() {
     --foundry-image-path)
       # A path in Foundry's Data folder, not on this machine.
       return ;;
-    --seed | --iterations | --concealed | --secret | --title | --px-per-grid | --count)
+    --seed | --iterations | --concealed | --secret | --title | --px-per-grid | --count | --levels)
       # A number or a text of the user's own.
       return ;;
   esac
@@ -69,7 +69,7 @@ _delvora_cli() {
     local options='--seed --map-size --iterations --room-size --corridors --stairs
       --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
       --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing
-      --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map
+      --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map
       --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-image-path
       --player-map --px-per-grid --help
       --version'

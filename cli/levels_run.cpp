@@ -86,6 +86,9 @@ int runLevels(const CliOptions& options, std::ostream& out, std::ostream& err, b
   for (int level = 1; level <= levels.count(); ++level) {
     CliOptions own = optionsForLevel(options, level);
     own.reportPath.clear();  // with the stairs key: writeAllLevels
+    // Each level's Foundry scene is named after its level.
+    const std::string& title = options.settings.title;
+    own.settings.title = (title.empty() ? "" : title + " - ") + "Level " + std::to_string(level);
     ok = writeCliOutputs(own, levels.level(level), out, err, errIsTerminal) && ok;
   }
   ok = writeAllLevels(options, levels, out, err) && ok;

@@ -198,14 +198,13 @@ TEST_F(CliBinary, LevelsWriteEachLevelAndLevelOneIsTheSingleDungeon) {
   const Args options{"--seed", "9", "--stairs", "4", "--dead-ends", "some"};
   Args levels = options;
   levels.insert(levels.end(), {"--levels", "3", "-o", file("l-{level}.png").string(), "--report",
-                               file("key.txt").string(), "--dump",
-                               file("d-{level}.txt").string(), "--export-json",
-                               file("d.json").string()});
+                               file("key.txt").string(), "--dump", file("d-{level}.txt").string(),
+                               "--export-json", file("d.json").string()});
   const Outcome result = run(levels);
   ASSERT_EQ(result.exitCode, 0) << result.err;
   Args single = options;
-  single.insert(single.end(), {"-o", file("single.png").string(), "--dump",
-                               file("single.dump").string()});
+  single.insert(single.end(),
+                {"-o", file("single.png").string(), "--dump", file("single.dump").string()});
   ASSERT_EQ(run(single).exitCode, 0);
   EXPECT_EQ(readBytes(file("l-1.png")), readBytes(file("single.png")));
   EXPECT_EQ(readBytes(file("d-1.txt")), readBytes(file("single.dump")));
@@ -213,10 +212,9 @@ TEST_F(CliBinary, LevelsWriteEachLevelAndLevelOneIsTheSingleDungeon) {
   EXPECT_TRUE(fs::exists(file("l-3.png")));
   EXPECT_FALSE(fs::exists(file("l-4.png")));
   const std::string key = readBytes(file("key.txt"));
-  for (const std::string line :
-       {"Level 1 (seed 9)", "Level 3 (seed ", "Stairs down to level 2 in ",
-        "Stairs up to level 2 in ", "Stairs up, out of the dungeon in ",
-        "Stairs down, deeper than the levels made in "}) {
+  for (const std::string line : {"Level 1 (seed 9)", "Level 3 (seed ", "Stairs down to level 2 in ",
+                                 "Stairs up to level 2 in ", "Stairs up, out of the dungeon in ",
+                                 "Stairs down, deeper than the levels made in "}) {
     EXPECT_NE(key.find(line), std::string::npos) << line;
   }
   const std::string json = readBytes(file("d.json"));

@@ -241,9 +241,9 @@ TEST(CommandLine, LevelsNeedStairsAndTheLevelInPerLevelFileNames) {
 }
 
 TEST(CommandLine, EachLevelGetsItsOwnFileNames) {
-  const ParseResult parsed = parseCommandLine(
-      {"--levels", "3", "--stairs", "2", "-o", "m-{level}-{level}.png", "--report", "key.txt",
-       "--export-json", "d.json", "--export-uvtt", "{level}.dd2vtt"});
+  const ParseResult parsed =
+      parseCommandLine({"--levels", "3", "--stairs", "2", "-o", "m-{level}-{level}.png", "--report",
+                        "key.txt", "--export-json", "d.json", "--export-uvtt", "{level}.dd2vtt"});
   ASSERT_TRUE(parsed.ok()) << parsed.error;
   const CliOptions two = optionsForLevel(parsed.options, 2);
   EXPECT_EQ(two.levels, 1);

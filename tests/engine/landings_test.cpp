@@ -15,9 +15,8 @@ TEST(Landings, HoldTheirStaircaseOffTheOutlineOnWholeSquares) {
     Rect room;
   } cases[] = {
       {{100, 100}, {80, 80, 144, 144}},  // 17 pixels of floor and outline at least on every side
-      {{96, 96}, {64, 64, 144, 144}},
-      {{95, 95}, {64, 64, 128, 128}},
-      {{3, 5}, {0, 0, 48, 48}},          // clipped at the map's edges
+      {{96, 96}, {64, 64, 144, 144}},     {{95, 95}, {64, 64, 128, 128}},
+      {{3, 5}, {0, 0, 48, 48}},  // clipped at the map's edges
       {{780, 580}, {752, 560, 800, 600}},
   };
   for (const auto& c : cases) {
@@ -68,9 +67,9 @@ TEST(Landings, StairsBelowTheFirstLevelInterleaveAndKeepOffDoors) {
 TEST(Clusters, DoorsLinkFeaturesAndJoinsLinkGroups) {
   EngineFixture f;
   f.addFeature({100, 100, 200, 200}, FeatureType::Room);
-  f.addFeature({200, 100, 300, 200}, FeatureType::Room);   // shares a wall, no door yet
-  f.addFeature({100, 400, 200, 480}, FeatureType::Room);   // 200 pixels of rock below the first
-  f.addFeature({600, 100, 700, 200}, FeatureType::Room);   // nothing straight out of a side
+  f.addFeature({200, 100, 300, 200}, FeatureType::Room);  // shares a wall, no door yet
+  f.addFeature({100, 400, 200, 480}, FeatureType::Room);  // 200 pixels of rock below the first
+  f.addFeature({600, 100, 700, 200}, FeatureType::Room);  // nothing straight out of a side
   EXPECT_EQ(clusterCount(*f.model), 4);
   f.model->lstDoors.insert(doorRecord({198, 140, 205, 154}, 'V', 'N'));
   EXPECT_EQ(featureClusters(*f.model), (std::vector<int>{0, 1, 0, 2}))

@@ -109,7 +109,7 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 37> kOptions{{
+const std::array<OptionDef, 38> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -216,6 +216,8 @@ const std::array<OptionDef, 37> kOptions{{
      [](CliOptions& o, std::string_view v) { return storeInt(o.pxPerGrid, v, 1, 1000); }},
     {"--count", "", "a number from 1 to 1000000",
      [](CliOptions& o, std::string_view v) { return storeInt(o.count, v, 1, 1000000); }},
+    {"--foundry-version", "", "12, 13 or 14",
+     [](CliOptions& o, std::string_view v) { return storeInt(o.foundryVersion, v, 12, 14); }},
     {"--levels", "", "a number from 1 to 10",
      [](CliOptions& o, std::string_view v) {
        return storeInt(o.levels, v, kMinLevels, kMaxLevels);
@@ -358,9 +360,34 @@ std::string_view typedName(
 }
 
 // Outputs written once for each level: all but the report (every level in one file unless its
-// name holds kLevelField) and the JSON (always every level in one file).
+// name holds kLevelField), the JSON (always every level in one file) and the Foundry scene (one
+// file for v14, one per level before).
 bool perLevelOnly(std::string_view option) {
-  return option != "--report" && option != "--export-json";
+  return option != "--report" && option != "--export-json" && option != "--export-foundry";
+}
+
+// Foundry VTT v14 stacks every level in one scene; earlier releases get a scene per level.
+std::string checkFoundryLevels(const CliOptions& options) {
+  const std::string& path = options.foundryPath;
+  if (path.empty()) return "";
+  const bool hasField = path.find(kLevelField) != std::string::npos;
+  if (options.foundryVersion >= 14 && hasField) {
+    return joined(
+        {"--export-foundry writes one scene with every level for Foundry VTT v14; its "
+         "name takes no ",
+         kLevelField, ", not \"", path, "\""});
+  }
+  if (options.foundryVersion < 14 && !hasField) {
+    return joined({"--export-foundry needs ", kLevelField,
+                   " in its file name with --levels above 1 and --foundry-version ",
+                   decimal(options.foundryVersion), ", not \"", path, "\""});
+  }
+  const std::string& image = options.foundryImageSource;
+  if (!image.empty() && image.find(kLevelField) == std::string::npos) {
+    return joined({"--foundry-image-path needs ", kLevelField,
+                   " with --levels above 1 (each level has its picture), not \"", image, "\""});
+  }
+  return "";
 }
 
 // Several levels need staircases to join them, and a name of their own for each level's file.
@@ -387,7 +414,7 @@ std::string checkLevels(
     return joined({typedName(name, typedNames), " needs ", kLevelField,
                    " in its file name with --levels above 1, not \"", *path, "\""});
   }
-  return "";
+  return checkFoundryLevels(options);
 }
 
 }  // namespace
@@ -398,7 +425,8 @@ CliOptions optionsForLevel(const CliOptions& options, int level) {
   const std::string value = std::to_string(level);
   for (const auto& [name, path] : outputFiles(one)) {
     const bool hasField = path->find(kLevelField) != std::string::npos;
-    if (name == "--export-json" || (!hasField && !perLevelOnly(name))) {
+    if (name == "--export-json" || name == "--export-foundry" ||
+        (!hasField && !perLevelOnly(name))) {
       path->clear();
       continue;
     }

@@ -41,6 +41,9 @@ struct CliOptions {
   // Levels of the dungeon, joined by stairs (kMinLevels..kMaxLevels); with more than one, the
   // per-level output file names hold kLevelField.
   int levels = 1;
+  // The Foundry VTT release --export-foundry writes for (12, 13 or 14). It matters only with
+  // several levels: 14 stacks them in one scene, 12 and 13 get a scene per level.
+  int foundryVersion = 14;
   bool showHelp = false;
   bool showVersion = false;
 };
@@ -72,14 +75,15 @@ std::string smallGridWarning(const CliOptions& options);
 // Replaced in output file names by the map's seed.
 inline constexpr const char* kSeedField = "{seed}";
 
-// Replaced in output file names by the level's number. Every output but two is written per
+// Replaced in output file names by the level's number. Every output but three is written per
 // level; --report per level when its name holds it, else once with every level; --export-json
-// always once with every level.
+// always once with every level, and --export-foundry too for Foundry VTT v14 (one scene per
+// level, named with this field, for v12 and v13).
 inline constexpr const char* kLevelField = "{level}";
 
 // The options of level `level` (from 1) of a dungeon of several levels: kLevelField replaced by
-// it in every file name that holds it, and the outputs written once for every level (those
-// without it, and the JSON) left out.
+// it in every file name that holds it, and the outputs written with every level in view (those
+// without it, the JSON and the Foundry scenes) left out.
 CliOptions optionsForLevel(const CliOptions& options, int level);
 
 // The options of the map of one seed: the seed set and kSeedField in every output file name

@@ -1,6 +1,8 @@
 #include "cli/levels_run.h"
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cli/cli_outputs.h"
 #include "cli/cli_run.h"
@@ -8,6 +10,7 @@
 #include "dungeon/dungeon_json.h"
 #include "dungeon/levels.h"
 #include "dungeon/levels_key.h"
+#include "export/foundry_levels.h"
 #include "files/atomic_file.h"
 
 namespace delvora {
@@ -58,7 +61,59 @@ std::string writeReports(const std::string& path, const DungeonLevels& levels) {
   return errors;
 }
 
-// The outputs that hold every level: the report, and the JSON.
+std::string replaced(std::string text, std::string_view field, const std::string& value) {
+  for (std::size_t at = text.find(field); at != std::string::npos;
+       at = text.find(field, at + value.size())) {
+    text.replace(at, field.size(), value);
+  }
+  return text;
+}
+
+// The Foundry scenes (one with every level for v14, else one per level) and their pictures.
+std::string writeFoundryLevels(const CliOptions& options, const DungeonLevels& levels) {
+  const std::string& path = options.foundryPath;
+  const bool stacked = options.foundryVersion >= kFoundryLevelsVersion;
+  std::vector<std::string> scenePaths;
+  std::vector<std::string> imagePaths;
+  std::vector<std::string> sources;
+  for (int level = 1; level <= levels.count(); ++level) {
+    const std::string number = std::to_string(level);
+    const std::string scenePath = replaced(path, kLevelField, number);
+    if (!stacked || level == 1) scenePaths.push_back(scenePath);
+    const std::string image =
+        stacked ? foundryLevelImagePath(path, level) : foundryImagePath(scenePath);
+    imagePaths.push_back(image);
+    sources.push_back(options.foundryImageSource.empty()
+                          ? "delvora/" + std::filesystem::path(image).filename().string()
+                          : replaced(options.foundryImageSource, kLevelField, number));
+  }
+  const FoundryScene scene{options.settings.title, exportPxPerGrid(options), ""};
+  const FoundryLevelsFiles files =
+      foundryLevelsFiles(levels, audienceOf(options), scene, sources, options.foundryVersion);
+  std::string errors;
+  const auto note = [&errors](const std::string& error) {
+    if (error.empty()) return;
+    if (!errors.empty()) errors += '\n';
+    errors += error;
+  };
+  for (std::size_t i = 0; i < files.images.size(); ++i) {
+    const std::vector<std::uint8_t>& image = files.images[i];
+    if (image.empty()) {
+      note("Cannot write PNG file " + imagePaths[i] + ": the image is empty");
+      continue;
+    }
+    const std::string error = writeFileAtomically(
+        imagePaths[i], std::string_view(reinterpret_cast<const char*>(image.data()), image.size()),
+        Durability::Unsynced);
+    if (!error.empty()) note("Cannot write PNG file " + imagePaths[i] + ": " + error);
+  }
+  for (std::size_t i = 0; i < files.scenes.size(); ++i) {
+    note(writeText(scenePaths[i], files.scenes[i], "JSON"));
+  }
+  return errors;
+}
+
+// The outputs that hold every level: the report, the JSON and the Foundry scenes.
 bool writeAllLevels(const CliOptions& options, const DungeonLevels& levels, std::ostream& out,
                     std::ostream& err) {
   bool ok = true;
@@ -68,6 +123,7 @@ bool writeAllLevels(const CliOptions& options, const DungeonLevels& levels, std:
     ok = false;
   };
   if (!options.reportPath.empty()) check(writeReports(options.reportPath, levels));
+  if (!options.foundryPath.empty()) check(writeFoundryLevels(options, levels));
   if (options.jsonPath == "-") {
     out << dungeonJson(levels) << std::flush;
     if (!out) check("Cannot write the JSON to standard output");
@@ -86,9 +142,6 @@ int runLevels(const CliOptions& options, std::ostream& out, std::ostream& err, b
   for (int level = 1; level <= levels.count(); ++level) {
     CliOptions own = optionsForLevel(options, level);
     own.reportPath.clear();  // with the stairs key: writeAllLevels
-    // Each level's Foundry scene is named after its level.
-    const std::string& title = options.settings.title;
-    own.settings.title = (title.empty() ? "" : title + " - ") + "Level " + std::to_string(level);
     ok = writeCliOutputs(own, levels.level(level), out, err, errIsTerminal) && ok;
   }
   ok = writeAllLevels(options, levels, out, err) && ok;

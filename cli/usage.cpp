@@ -57,6 +57,10 @@ Output (nothing is written unless asked):
                            the folder "delvora" of the Data folder in Foundry's user data
   --export-json FILE       the whole dungeon as one documented JSON file (rooms, dressing,
                            corridors, doors, stairs, river, chasm); - is standard output
+  --foundry-version V      the Foundry VTT release of the scene: 12, 13 or 14 (default 14);
+                           with --levels above 1, v14 gets one scene with every level (its
+                           pictures FILE-level-N.png, a "Change Level" region on each pair of
+                           staircases), v12 and v13 a scene per level ({level} in FILE)
   --foundry-image-path P   where the scene finds its image, relative to Foundry's Data folder
                            (default delvora/ and the PNG's name)
   --player-map             draw the map for players: no room numbers, concealed and secret

@@ -98,6 +98,7 @@ const Bitmap& Dungeon::picture(Audience audience) const {
 }
 
 std::string Dungeon::caption() const {
+  if (!m_levelName.empty()) return mapCaption(m_settings.title) + " - " + m_levelName;
   return mapCaption(m_settings.title);
 }
 

@@ -82,8 +82,11 @@ class Dungeon {
   // it is asked for by generating the same dungeon again through the other audience's canvas
   // and running the same clean-ups.
   const Bitmap& picture(Audience audience) const;
-  // The caption the map window and the printouts show (mapCaption of the title).
+  // The caption the map window and the printouts show (mapCaption of the title), followed by
+  // " - " and the level's name when it has one.
   std::string caption() const;
+  // Names the level of a dungeon of several levels ("Level 2"); empty for a single level.
+  void setLevelName(const std::string& name) { m_levelName = name; }
 
  private:
   struct Drawing;
@@ -93,6 +96,7 @@ class Dungeon {
   Settings m_settings;
   DressingSource m_source;
   LevelEntry m_entry;
+  std::string m_levelName;
   std::unique_ptr<MapModel> m_model;
   DressingTables m_tables;
   std::unique_ptr<Drawing> m_drawing;

@@ -88,6 +88,7 @@ GenerateReport DungeonLevels::generate(const Settings& settings, const DressingS
       report.error = onLevel(number, count, "could not place every staircase down");
       return report;
     }
+    if (count > 1) level->setLevelName("Level " + std::to_string(number));
     if (number > 1) {
       const std::vector<StairsLink> links =
           linksBetween(number - 1, m_levels.back()->model(), level->model());

@@ -38,6 +38,25 @@ std::string stairsDestination(const DungeonLevels& levels, int level, std::size_
   return down ? "Stairs down, deeper than the levels made" : "Stairs up, out of the dungeon";
 }
 
+std::string stairsHoverLines(const DungeonLevels& levels, int level, int x, int y) {
+  const MapModel& model = levels.level(level).model();
+  std::string lines;
+  for (std::size_t i = 0; i < model.lstStairs.size(); ++i) {
+    const Rect s = parseStairs(model.lstStairs[i]);
+    if (x < s.left || x >= s.right || y < s.top || y >= s.bottom) continue;
+    if (!lines.empty()) lines += '\r';
+    lines += stairsDestination(levels, level, i);
+  }
+  return lines;
+}
+
+void addStairsLines(HoverText& hover, const std::string& lines) {
+  if (lines.empty()) return;
+  if (!hover.text.empty()) hover.text += '\r';
+  hover.text += lines;
+  hover.overFeature = true;
+}
+
 std::vector<std::string> levelKeyItems(const DungeonLevels& levels, int level) {
   const Dungeon& dungeon = levels.level(level);
   const MapModel& model = dungeon.model();

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "dressing/hover_text.h"
 #include "dungeon/levels.h"
 
 namespace delvora {
@@ -14,6 +15,13 @@ std::string stairsPlace(const MapModel& model, const Rect& stairs);
 // "Stairs up to level 1", "Stairs up, out of the dungeon" (level 1's up staircases) or "Stairs
 // down, deeper than the levels made" (the last level's down staircases).
 std::string stairsDestination(const DungeonLevels& levels, int level, std::size_t index);
+
+// The hover read-out's lines for map pixel (x, y) of level `level`: where each staircase there
+// leads (stairsDestination), joined by CR; empty where there is none.
+std::string stairsHoverLines(const DungeonLevels& levels, int level, int x, int y);
+
+// Appends stairsHoverLines to a hover text, which then shows even over a corridor.
+void addStairsLines(HoverText& hover, const std::string& lines);
 
 // The key of one level as report items: the heading "Level N" with its seed, then one line per
 // staircase (where it leads, where it stands and its square), then the level's dressed rooms.

@@ -55,11 +55,12 @@ enum Flag : int {
 
 extern "C" {
 
-// Generates a dungeon; "" on success, else the message to show.
+// Generates a dungeon of `levels` levels, showing level 1; "" on success, else the message to
+// show.
 EMSCRIPTEN_KEEPALIVE const char* dv_generate(std::uint32_t seed, int mapSizeIndex, int iterations,
                                              int roomSize, int corridors, int stairs, int flags,
                                              int concealed, int secret, int dressRoll,
-                                             const char* title) {
+                                             const char* title, int levels) {
   delvora::Settings settings;
   settings.seed = seed;
   settings.mapSizeIndex = mapSizeIndex;
@@ -80,7 +81,21 @@ EMSCRIPTEN_KEEPALIVE const char* dv_generate(std::uint32_t seed, int mapSizeInde
   settings.secretPercent = secret;
   settings.dressRoll = dressRoll;
   settings.title = title;
-  return keep(session().generate(settings));
+  return keep(session().generate(settings, levels));
+}
+
+EMSCRIPTEN_KEEPALIVE int dv_level_count() {
+  return session().levelCount();
+}
+
+// The level every per-level call below is of (the picture, hover, dump, PNG, exports).
+EMSCRIPTEN_KEEPALIVE void dv_show_level(int level) {
+  session().showLevel(level);
+}
+
+// Every level's PNG, the report and the JSON as one ZIP archive.
+EMSCRIPTEN_KEEPALIVE const char* dv_archive(int pxPerGrid, int playerMap, const char* baseName) {
+  return keep(session().archive(pxPerGrid, playerMap != 0, baseName));
 }
 
 // Warnings of the last "Generate", one per line.
@@ -90,7 +105,7 @@ EMSCRIPTEN_KEEPALIVE const char* dv_warnings() {
   return keep(text);
 }
 
-// 0 for "Some", 1 for "A Few".
+// 0 for "Some", 1 for "A Few"; on every level.
 EMSCRIPTEN_KEEPALIVE void dv_dead_ends(int mode) {
   session().cleanDeadEnds(mode == 0 ? delvora::DeadEndMode::Some : delvora::DeadEndMode::AFew);
 }

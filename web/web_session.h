@@ -8,20 +8,26 @@
 #include "dressing/dressing_source.h"
 #include "dressing/hover_text.h"
 #include "dungeon/dungeon.h"
+#include "dungeon/levels.h"
 #include "export/foundry_export.h"
 
 namespace delvora {
 
-// One dungeon of the web page and everything the page reads from it (pictures, hover text,
-// dump, report, PNG and exports), made by the same library calls as delvora-cli makes for the
-// same options. Nothing goes through files: the dressing files the user chose are held in
-// memory and every output is made as bytes.
+// One dungeon of the web page, of one or more levels, and everything the page reads from it
+// (pictures, hover text, dump, report, PNG and exports), made by the same library calls as
+// delvora-cli makes for the same options. Nothing goes through files: the dressing files the user
+// chose are held in memory and every output is made as bytes. The per-level outputs are the
+// shown level's; the report and the JSON hold every level, as delvora-cli writes them.
 class WebSession {
  public:
-  // Generates a new dungeon from the dressing files held; "" on success, else the dressing
-  // load's error (the previous dungeon is then gone and nothing is drawn).
-  std::string generate(const Settings& settings);
-  bool generated() const { return m_dungeon != nullptr; }
+  // Generates a new dungeon of `levels` levels from the dressing files held, showing level 1;
+  // "" on success, else why not (the previous dungeon is then gone and nothing is drawn).
+  std::string generate(const Settings& settings, int levels = 1);
+  bool generated() const { return m_levels != nullptr; }
+  int levelCount() const { return m_levels ? m_levels->count() : 0; }
+  // The level the per-level outputs are of, from 1; a number out of range is ignored.
+  void showLevel(int level);
+  int shownLevel() const { return m_shown; }
   // Warnings of the last dressing load and a stairs shortfall, one per line.
   const std::vector<std::string>& warnings() const { return m_warnings; }
 
@@ -29,7 +35,7 @@ class WebSession {
   void addDressingFile(NamedBytes file) { m_dressingFiles.push_back(std::move(file)); }
   void clearDressingFiles() { m_dressingFiles.clear(); }
 
-  // A dead-end clean-up on the current map, as the "Dead Ends" menu runs it.
+  // A dead-end clean-up on every level, as the "Dead Ends" menu runs it.
   void cleanDeadEnds(DeadEndMode mode);
 
   // The map as drawn for the game master, or for players (no room numbers, concealed and
@@ -49,9 +55,15 @@ class WebSession {
   std::string uvtt(int pxPerGrid, bool playerMap) const;
   // The Foundry scene for a file named baseName + ".json", and its image.
   FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
+  // Every level at once as a ZIP archive: baseName-level-N.png for each level (the PNG as png()
+  // makes it), baseName-key.txt (the report) and baseName.json (the JSON).
+  std::string archive(int pxPerGrid, bool playerMap, const std::string& baseName) const;
 
  private:
-  std::unique_ptr<Dungeon> m_dungeon;
+  const Dungeon* shown() const { return m_levels ? &m_levels->level(m_shown) : nullptr; }
+
+  std::unique_ptr<DungeonLevels> m_levels;
+  int m_shown = 1;
   std::vector<NamedBytes> m_dressingFiles;
   std::vector<std::string> m_warnings;
   const Bitmap m_empty{};

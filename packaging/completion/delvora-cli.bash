@@ -57,6 +57,9 @@ _delvora_cli() {
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
+    --foundry-version)
+      _delvora_cli_reply -W '12 13 14' -- "$cur"
+      return ;;
     --foundry-image-path)
       # A path in Foundry's Data folder, not on this machine.
       return ;;
@@ -70,7 +73,7 @@ _delvora_cli() {
       --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
       --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing
       --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map
-      --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-image-path
+      --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-version --foundry-image-path
       --player-map --px-per-grid --help
       --version'
     _delvora_cli_reply -W "$options" -- "$cur"

@@ -3,7 +3,11 @@
 #include <chrono>
 #include <iostream>
 
+#include <nlohmann/json.hpp>
+
+#include "dungeon/dungeon_json.h"
 #include "dungeon/levels.h"
+#include "dungeon/levels_key.h"
 #include "engine/clusters.h"
 #include "engine/model_dump.h"
 #include "tests/support/generated_dungeon.h"
@@ -121,6 +125,57 @@ TEST(Levels, FirstLevelIsTheSingleLevelDungeon) {
   EXPECT_EQ(toString(levels.level(1).model()), toString(single->model()));
   EXPECT_TRUE(levels.level(1).picture() == single->picture());
   EXPECT_NE(levels.level(2).settings().seed, settings.seed);
+}
+
+TEST(Levels, JsonStairsAndKeyPointAtTheirPartners) {
+  Settings settings;
+  settings.seed = 21;
+  settings.stairs = 3;
+  DungeonLevels levels;
+  ASSERT_TRUE(levels.generate(testSettings(settings), 3).ok());
+  const auto document = nlohmann::json::parse(dungeonJson(levels));
+  EXPECT_EQ(document["settings"]["levels"], 3);
+  int linked = 0;
+  for (const auto& level : document["levels"]) {
+    const int number = level["level"];
+    for (std::size_t i = 0; i < level["stairs"].size(); ++i) {
+      const auto& stairs = level["stairs"][i];
+      const std::string destination = stairsDestination(levels, number, i);
+      if (stairs["leads_to"].is_null()) {
+        EXPECT_TRUE(destination.find(',') != std::string::npos) << destination;
+        continue;
+      }
+      ++linked;
+      const int other = stairs["leads_to"]["level"];
+      const std::size_t index = stairs["leads_to"]["stairs"];
+      const auto& partner = document["levels"][other - 1]["stairs"][index];
+      EXPECT_EQ(partner["pixels"], stairs["pixels"]);
+      EXPECT_EQ(partner["leads_to"]["level"], number);
+      EXPECT_EQ(partner["leads_to"]["stairs"], i);
+      EXPECT_EQ(destination,
+                std::string(i % 2 == 0 ? "Stairs down to level " : "Stairs up to level ") +
+                    std::to_string(other));
+    }
+  }
+  EXPECT_EQ(linked, 2 * static_cast<int>(document["links"].size()));
+  EXPECT_EQ(document["links"].size(), 4u) << "two staircases down on each of levels 1 and 2";
+}
+
+TEST(Levels, NoStairsCannotJoinLevelsAndOneLevelNeedsNone) {
+  EXPECT_FALSE(linkProblem(Settings{}, 2).empty());
+  EXPECT_TRUE(linkProblem(Settings{}, 1).empty());
+  DungeonLevels levels;
+  const GenerateReport report = levels.generate(testSettings(Settings{}), 2);
+  EXPECT_FALSE(report.ok());
+  EXPECT_EQ(levels.count(), 0);
+}
+
+TEST(Levels, SeedsOfLevelsBelowFollowTheDocumentedRule) {
+  EXPECT_EQ(levelSeed(9, 1), 9u);
+  EXPECT_EQ(levelSeed(9, 2), mixSeed(9u + 0x9E3779B9u));
+  EXPECT_EQ(levelSeed(9, 2), 2575006578u) << "the README's example";
+  EXPECT_EQ(levelSeed(9, 3), 1759968645u);
+  EXPECT_NE(levelSeed(10, 2), levelSeed(9, 2));
 }
 
 }  // namespace

@@ -27,6 +27,9 @@ let view = null;
 let dressing = null;
 // The options the shown map was made with, dead ends included.
 let shown = null;
+// The level on screen, from 1, and how many the dungeon has.
+let shownLevel = 1;
+let levelCount = 0;
 let generation = 0;
 
 function baseName(options, playerMap) {
@@ -36,6 +39,11 @@ function baseName(options, playerMap) {
     .replace(/^-+|-+$/g, '')
     .toLowerCase();
   return (slug || `delvora-${options.seed}`) + (playerMap ? '-players' : '');
+}
+
+// A per-level download's name: the level's number follows when there are several.
+function levelName(options, playerMap) {
+  return baseName(options, playerMap) + (levelCount > 1 ? `-level-${shownLevel}` : '');
 }
 
 function setBusy(busy) {
@@ -76,6 +84,7 @@ function linkUrl() {
 
 function showStatus(timeMs) {
   const parts = [shown.mapSize, `seed ${shown.seed}`];
+  if (levelCount > 1) parts.push(`level ${shownLevel} of ${levelCount}`);
   if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map((m) => (m === 'some' ? 'Some' : 'A Few')).join(', ')}`);
   if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
   $('status').textContent = parts.join('  ·  ');
@@ -83,6 +92,35 @@ function showStatus(timeMs) {
 
 function drawMap() {
   view.show(engine.picture());
+}
+
+// One tab per level above the map, when there is more than one.
+function renderLevelTabs() {
+  const tabs = $('level-tabs');
+  tabs.replaceChildren();
+  tabs.hidden = levelCount <= 1;
+  $('save-all').hidden = levelCount <= 1;
+  for (let level = 1; level <= levelCount; ++level) {
+    const tab = document.createElement('button');
+    tab.type = 'button';
+    tab.role = 'tab';
+    tab.id = `level-tab-${level}`;
+    tab.textContent = `Level ${level}`;
+    tab.setAttribute('aria-selected', String(level === shownLevel));
+    tab.addEventListener('click', () => showLevel(level));
+    tabs.append(tab);
+  }
+}
+
+function showLevel(level) {
+  if (!shown || level < 1 || level > levelCount) return;
+  shownLevel = level;
+  engine.showLevel(level);
+  drawMap();
+  for (const tab of $('level-tabs').children) {
+    tab.setAttribute('aria-selected', String(tab.id === `level-tab-${level}`));
+  }
+  showStatus();
 }
 
 // "Generate" with the form's options; deadEnds are clean-ups to run after it (from a link).
@@ -94,11 +132,16 @@ function generate(deadEnds = []) {
   messages.clear('generate');
   if (error !== '') {
     shown = null;
+    levelCount = 0;
+    renderLevelTabs();
     updateDeadEndButtons();
     messages.show('error', error, { group: 'generate' });
     return false;
   }
   shown = { ...options, deadEnds: [] };
+  shownLevel = 1;
+  levelCount = engine.levelCount();
+  renderLevelTabs();
   for (const mode of deadEnds) {
     engine.deadEnds(mode);
     shown.deadEnds.push(mode);
@@ -130,7 +173,7 @@ function runDeadEnds(mode) {
 function save(kind) {
   if (!shown) return;
   const { pxPerGrid, playerMap } = form.downloadOptions();
-  const name = baseName(shown, playerMap);
+  const name = levelName(shown, playerMap);
   setBusy(true);
   // Let the busy cursor show before a large picture is encoded.
   setTimeout(() => {
@@ -145,6 +188,8 @@ function save(kind) {
         const bytes = engine.uvtt(pxPerGrid, playerMap);
         if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
         else saveBytes(bytes, `${name}.dd2vtt`, 'application/json');
+      } else if (kind === 'all') {
+        saveBytes(engine.archive(pxPerGrid, playerMap, baseName(shown, playerMap)), `${baseName(shown, playerMap)}.zip`, 'application/zip');
       } else if (kind === 'foundry') {
         // Named apart from the map PNG, so that the picture the scene names is the one saved.
         const files = engine.foundry(pxPerGrid, playerMap, `${name}-scene`);
@@ -170,7 +215,7 @@ function preparePrint() {
   canvas.width = picture.width;
   canvas.height = picture.height;
   canvas.getContext('2d').putImageData(picture, 0, 0);
-  $('print-caption').textContent = mapCaption(shown.title);
+  $('print-caption').textContent = mapCaption(shown.title) + (levelCount > 1 ? ` - Level ${shownLevel}` : '');
   $('print-footer').textContent = engine.footer(shown, new Date());
 }
 
@@ -207,6 +252,7 @@ function wire() {
   $('save-uvtt').addEventListener('click', () => save('uvtt'));
   $('save-foundry').addEventListener('click', () => save('foundry'));
   $('save-json').addEventListener('click', () => save('json'));
+  $('save-all').addEventListener('click', () => save('all'));
   $('print').addEventListener('click', () => window.print());
   // The browser's own print command prints the same sheet.
   window.addEventListener('beforeprint', preparePrint);
@@ -262,6 +308,9 @@ window.delvora = {
   json: () => new TextDecoder().decode(engine.jsonBytes()),
   // The map PNG as delvora-cli -o writes it (optionally scaled, or for players).
   png: (pxPerGrid = 16, playerMap = false) => engine.png(pxPerGrid, playerMap),
+  // The levels: how many, and showing one (from 1) as its tab does.
+  levelCount: () => levelCount,
+  showLevel: (level) => showLevel(level),
   // How many maps were generated since the page loaded.
   get generation() {
     return generation;

@@ -77,8 +77,25 @@ export class Engine {
           options.secret,
           options.dressRoll,
           title,
+          options.levels,
         ),
       ),
+    );
+  }
+
+  levelCount() {
+    return this.m._dv_level_count();
+  }
+
+  // The level the picture, hover read-out and per-level downloads are of, from 1.
+  showLevel(level) {
+    this.m._dv_show_level(level);
+  }
+
+  // Every level's PNG, the report and the JSON as one ZIP archive.
+  archive(pxPerGrid, playerMap, baseName) {
+    return this.withStrings([baseName], (name) =>
+      this.resultBytes(this.m._dv_archive(pxPerGrid, playerMap ? 1 : 0, name)),
     );
   }
 

@@ -44,6 +44,7 @@ export class OptionsForm {
     MAP_SIZES.forEach((size) => addOption($('map-size'), size));
     ITERATIONS.forEach((count) => addOption($('iterations'), count));
     for (let n = 0; n <= 10; ++n) addOption($('stairs'), n);
+    for (let n = 1; n <= 10; ++n) addOption($('levels'), n);
     for (let n = 1; n <= 6; ++n) addOption($('dress-roll'), n);
     SCALES.forEach(({ value, caption }) => addOption($('px-per-grid'), value, caption));
     radios($('room-size'), 'room-size', ROOM_SIZES);
@@ -101,6 +102,7 @@ export class OptionsForm {
     selectValue($('map-size'), options.mapSize);
     selectValue($('iterations'), options.iterations);
     selectValue($('stairs'), options.stairs);
+    selectValue($('levels'), options.levels);
     $('title').value = options.title;
     for (const input of document.querySelectorAll('input[name="room-size"]')) input.checked = input.value === options.roomSize;
     for (const input of document.querySelectorAll('input[name="corridors"]')) input.checked = input.value === options.corridors;
@@ -144,6 +146,7 @@ export class OptionsForm {
       roomSize: checked('room-size'),
       corridors: checked('corridors'),
       stairs: Number($('stairs').value),
+      levels: Number($('levels').value),
       numberRooms: $('number-rooms').checked,
       dressing: $('dressing').checked && $('number-rooms').checked,
       grid: $('grid').checked,

@@ -41,6 +41,7 @@ const PARAMETERS = [
   { name: 'room-size', accepts: 'tiny, small, medium or large', ...choice('roomSize', ROOM_SIZES.map((s) => s.value)) },
   { name: 'corridors', accepts: 'straight, twisty or very-twisty', ...choice('corridors', CORRIDORS.map((s) => s.value)) },
   { name: 'stairs', accepts: 'a number from 0 to 10', ...integer('stairs', 0, 10) },
+  { name: 'levels', accepts: 'a number from 1 to 10', ...integer('levels', 1, 10) },
   {
     name: 'no-number-rooms',
     flag: true,
@@ -160,6 +161,7 @@ export function queryFromOptions(options) {
   if (options.roomSize !== defaults.roomSize) add('room-size', options.roomSize);
   if (options.corridors !== defaults.corridors) add('corridors', options.corridors);
   if (options.stairs !== defaults.stairs) add('stairs', options.stairs);
+  if (options.levels !== defaults.levels) add('levels', options.levels);
   if (!options.numberRooms) add('no-number-rooms');
   else if (!options.dressing) add('no-dressing');
   if (!options.grid) add('no-grid');

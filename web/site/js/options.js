@@ -33,6 +33,8 @@ export function defaultOptions() {
     roomSize: 'small',
     corridors: 'straight',
     stairs: 0,
+    // Levels joined by stairs (above 1 needs a staircase).
+    levels: 1,
     numberRooms: true,
     dressing: true,
     grid: true,

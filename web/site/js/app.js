@@ -112,11 +112,19 @@ function renderLevelTabs() {
   }
 }
 
+// The map's caption, naming the level shown when there are several.
+function showCaption() {
+  const caption = mapCaption(shown.title) + (levelCount > 1 ? ` - Level ${shownLevel}` : '');
+  $('map-caption').textContent = caption;
+  document.title = caption;
+}
+
 function showLevel(level) {
   if (!shown || level < 1 || level > levelCount) return;
   shownLevel = level;
   engine.showLevel(level);
   drawMap();
+  showCaption();
   for (const tab of $('level-tabs').children) {
     tab.setAttribute('aria-selected', String(tab.id === `level-tab-${level}`));
   }
@@ -149,9 +157,7 @@ function generate(deadEnds = []) {
   drawMap();
   const elapsed = performance.now() - started;
   for (const warning of engine.warnings()) messages.show('warning', warning, { group: 'generate' });
-  const caption = mapCaption(options.title);
-  $('map-caption').textContent = caption;
-  document.title = caption;
+  showCaption();
   $('save-report').disabled = !options.dressing;
   updateDeadEndButtons();
   updateLink();
@@ -215,7 +221,7 @@ function preparePrint() {
   canvas.width = picture.width;
   canvas.height = picture.height;
   canvas.getContext('2d').putImageData(picture, 0, 0);
-  $('print-caption').textContent = mapCaption(shown.title) + (levelCount > 1 ? ` - Level ${shownLevel}` : '');
+  $('print-caption').textContent = $('map-caption').textContent;
   $('print-footer').textContent = engine.footer(shown, new Date());
 }
 

@@ -34,7 +34,7 @@ namespace {
 // One map: the whole of what a run of delvora-cli without --count does but the small-grid
 // warning.
 int runOne(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
-  if (options.levels > 1) return runLevels(options, out, err, errIsTerminal);
+  if (options.settings.levels > 1) return runLevels(options, out, err, errIsTerminal);
   Dungeon dungeon;
   if (!generateCliDungeon(options, dungeon, err)) return kExitFailure;
   return writeCliOutputs(options, dungeon, out, err, errIsTerminal) ? kExitOk : kExitFailure;

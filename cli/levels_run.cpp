@@ -6,6 +6,7 @@
 
 #include "cli/cli_outputs.h"
 #include "cli/cli_run.h"
+#include "cli/level_options.h"
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
 #include "dungeon/levels.h"
@@ -19,7 +20,7 @@ namespace {
 
 bool generateLevels(const CliOptions& options, DungeonLevels& levels, std::ostream& err) {
   const GenerateReport report =
-      levels.generate(options.settings, options.levels, audienceOf(options));
+      levels.generate(options.settings, options.settings.levels, audienceOf(options));
   for (const std::string& warning : report.warnings) {
     if (!warning.starts_with("warning")) err << "warning: ";
     err << warning << '\n';

@@ -3,6 +3,7 @@
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
 #include "dungeon/levels_key.h"
+#include "dungeon/option_table.h"
 #include "engine/model_dump.h"
 #include "export/uvtt_export.h"
 #include "export/zip_archive.h"
@@ -17,13 +18,15 @@ Audience audience(bool playerMap) {
 
 }  // namespace
 
-std::string WebSession::generate(const Settings& settings, int levels) {
+std::string WebSession::generate(const RunOptions& options) {
   m_warnings.clear();
+  m_options = options;
+  const Settings& settings = options.settings;
   m_shown = 1;
   // A fresh dungeon every time, as delvora-cli starts from one.
   m_levels = std::make_unique<DungeonLevels>();
   const GenerateReport report =
-      m_levels->generate(settings, DressingSource::fromFiles(m_dressingFiles), levels);
+      m_levels->generate(settings, DressingSource::fromFiles(m_dressingFiles), settings.levels);
   m_warnings = report.warnings;
   if (!report.ok()) {
     m_levels.reset();
@@ -33,6 +36,7 @@ std::string WebSession::generate(const Settings& settings, int levels) {
     m_warnings.push_back("placed " + std::to_string(settings.stairs - report.stairsShortfall) +
                          " of " + std::to_string(settings.stairs) + " staircases");
   }
+  for (const DeadEndMode mode : options.deadEnds) m_levels->cleanDeadEnds(mode);
   return "";
 }
 
@@ -41,7 +45,15 @@ void WebSession::showLevel(int level) {
 }
 
 void WebSession::cleanDeadEnds(DeadEndMode mode) {
-  if (m_levels) m_levels->cleanDeadEnds(mode);
+  if (!m_levels) return;
+  m_levels->cleanDeadEnds(mode);
+  m_options.deadEnds = m_levels->level(1).deadEnds();
+}
+
+bool WebSession::scaleFits(int pxPerGrid, int limit) const {
+  const OptionRow& scale = *findOptionNamed("px-per-grid");
+  return m_levels && pxPerGrid >= scale.low && pxPerGrid <= scale.high &&
+         pictureSide(shown()->settings(), pxPerGrid) <= limit;
 }
 
 const Bitmap& WebSession::picture(bool playerMap) const {
@@ -76,24 +88,24 @@ std::string WebSession::json() const {
 }
 
 std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
-  if (!m_levels) return {};
+  if (!scaleFits(pxPerGrid, kLargestPng)) return {};
   return pngBytes(picture(playerMap), pxPerGrid);
 }
 
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
-  if (!m_levels) return "";
+  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return "";
   return uvttFile(*shown(), audience(playerMap), pxPerGrid);
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {
-  if (!m_levels) return {};
+  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return {};
   const FoundryScene scene{shown()->settings().title, pxPerGrid,
                            foundryBackgroundSource(baseName + ".json")};
   return foundryFiles(*shown(), audience(playerMap), scene);
 }
 
 std::string WebSession::archive(int pxPerGrid, bool playerMap, const std::string& baseName) const {
-  if (!m_levels) return "";
+  if (!scaleFits(pxPerGrid, kLargestPng)) return "";
   std::vector<ArchiveFile> files;
   for (int level = 1; level <= levelCount(); ++level) {
     const std::vector<std::uint8_t> png =

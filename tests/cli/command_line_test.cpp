@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/level_options.h"
+
 namespace delvora {
 namespace {
 
@@ -57,9 +59,10 @@ TEST(CommandLine, AcceptsEveryValueAtTheEdgesOfItsRange) {
   } cases[] = {
       {{"--seed", "0"}, [](const CliOptions& o) { return o.settings.seed == 0u; }},
       {{"--seed=4294967295"}, [](const CliOptions& o) { return o.settings.seed == 4294967295u; }},
-      {{"--map-size", "640x480"}, [](const CliOptions& o) { return o.settings.mapSizeIndex == 0; }},
+      {{"--map-size", "640x480"},
+       [](const CliOptions& o) { return o.settings.mapSizeIndex == MapSizeIndex::Size640x480; }},
       {{"--map-size", "1280x1024"},
-       [](const CliOptions& o) { return o.settings.mapSizeIndex == 3; }},
+       [](const CliOptions& o) { return o.settings.mapSizeIndex == MapSizeIndex::Size1280x1024; }},
       {{"--iterations", "1"}, [](const CliOptions& o) { return o.settings.iterations == 1; }},
       {{"--iterations", "100000"},
        [](const CliOptions& o) { return o.settings.iterations == 100000; }},
@@ -257,7 +260,7 @@ TEST(CommandLine, EachLevelGetsItsOwnFileNames) {
                         "key.txt", "--export-json", "d.json", "--export-uvtt", "{level}.dd2vtt"});
   ASSERT_TRUE(parsed.ok()) << parsed.error;
   const CliOptions two = optionsForLevel(parsed.options, 2);
-  EXPECT_EQ(two.levels, 1);
+  EXPECT_EQ(two.settings.levels, 1);
   EXPECT_EQ(two.pngPath, "m-2-2.png");
   EXPECT_EQ(two.uvttPath, "2.dd2vtt");
   EXPECT_EQ(two.reportPath, "") << "one report holds every level";
@@ -277,6 +280,16 @@ TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
   EXPECT_EQ(one.dumpPath, "-");
   EXPECT_EQ(one.jsonPath, "41.json");
   EXPECT_EQ(one.settings.dressingDir, "{seed}") << "only output file names change";
+  // Every file option of the table, whatever it writes.
+  const ParseResult all = parseCommandLine(
+      {"--count", "2", "--print-map", "m{seed}.pdf", "--export-uvtt", "{seed}.dd2vtt",
+       "--export-foundry", "s{seed}.json", "--foundry-image-path", "maps/s{seed}.png"});
+  ASSERT_TRUE(all.ok()) << all.error;
+  const CliOptions second = optionsForSeed(all.options, 66205319);
+  EXPECT_EQ(second.print.map, "m66205319.pdf");
+  EXPECT_EQ(second.uvttPath, "66205319.dd2vtt");
+  EXPECT_EQ(second.foundryPath, "s66205319.json");
+  EXPECT_EQ(second.foundryImageSource, "maps/s66205319.png");
 }
 
 TEST(CommandLine, ValueErrorsSayWhatTheOptionAccepts) {

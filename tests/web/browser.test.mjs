@@ -243,6 +243,15 @@ describe('the page\'s JSON is delvora-cli --export-json', () => {
         await page.close();
       }
     });
+
+test('the footer names the version delvora-cli shows', async () => {
+  const page = await openPage();
+  try {
+    const cliVersion = execFileSync(cli, ['--version'], { encoding: 'utf8' }).split('\n')[0];
+    const footer = await page.$eval('#status', (footer) => footer.textContent);
+    assert.ok(footer.endsWith(cliVersion.replace('delvora-cli', 'Delvora')), footer);
+  } finally {
+    await page.close();
   }
 });
 
@@ -318,14 +327,61 @@ describe('links', () => {
     const page = await openPage('seed=42&map-size=999x1&stairs=eleven&river=yes&colour=red');
     try {
       const notices = await noticeTexts(page);
-      assert.ok(notices.some((t) => t.includes('"map-size" accepts 640x480, 800x600, 1024x768 or 1280x1024, not "999x1"')), notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('"stairs" accepts a number from 0 to 10, not "eleven"')), notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('"river" takes no value')), notices.join('\n'));
+      // Each message holds the line delvora-cli gives for the same value.
+      assert.ok(notices.some((t) => t.includes('"map-size" was not used: --map-size accepts 640x480, 800x600, 1024x768 or 1280x1024, not "999x1"')), notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('--stairs accepts a number from 0 to 10, not "eleven"; it keeps its default (0)')), notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('--river takes no value')), notices.join('\n'));
       assert.ok(notices.some((t) => t.includes('"colour" is not a Delvora option')), notices.join('\n'));
       // The rest of the link still counts: seed 42 with every other option at its default.
       assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '42']).dump);
       assert.equal(await page.$eval('#map-size', (select) => select.value), '800x600');
       assert.deepEqual(page.errors, []);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('no value a link gives reaches the generator unchecked', async () => {
+    const page = await openPage('seed=4&corridors=0&map-size=4&room-size=7&px-per-grid=0&concealed=99');
+    try {
+      const notices = await noticeTexts(page);
+      assert.equal(notices.length, 5, notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('--corridors accepts straight, twisty or very-twisty, not "0"')), notices.join('\n'));
+      assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '4']).dump);
+      assert.equal(await page.$eval('#px-per-grid', (select) => select.value), '16');
+      // Nor does a scale the binding is called with outside --px-per-grid's range.
+      assert.deepEqual(await page.evaluate(() => [0, 1001].map((px) => window.delvora.png(px).length)), [0, 0]);
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('the form is built from the option table: captions, choices and the values a link gives', async () => {
+    const page = await openPage('seed=6&iterations=137&concealed=5&no-snap&corridors=twisty');
+    try {
+      const form = await page.evaluate(() => ({
+        sizes: [...document.querySelectorAll('#map-size option')].map((o) => o.value),
+        iterations: document.getElementById('iterations').value,
+        corridors: [...document.querySelectorAll('input[name="corridors"]')].map((i) => [i.value, i.checked, i.parentElement.textContent.trim()]),
+        concealed: document.getElementById('concealed').value,
+        snap: document.getElementById('no-snap').checked,
+        advancedOpen: document.getElementById('advanced').open,
+        captions: [...document.querySelectorAll('#options label, #options legend, .seed span')].map((l) => l.textContent.trim()),
+      }));
+      assert.deepEqual(form.sizes, ['640x480', '800x600', '1024x768', '1280x1024']);
+      // A value the list does not offer is added to it.
+      assert.equal(form.iterations, '137');
+      assert.deepEqual(form.corridors, [['straight', false, 'Straight'], ['twisty', true, 'Twisty'], ['very-twisty', false, 'Very Twisty']]);
+      assert.equal(form.concealed, '5');
+      assert.equal(form.snap, false);
+      assert.equal(form.advancedOpen, true);
+      for (const caption of ['Random Seed', 'Map Size', 'No of Staircases', 'Number Rooms', 'Show Grid', 'Room Size', 'Allow Stairs in corridors', '%age doors secret']) {
+        assert.ok(form.captions.some((text) => text.startsWith(caption)), caption);
+      }
+      assert.ok(form.captions.some((text) => /^Add dressing on a roll of a\s+1\s*2\s*3\s*4\s*5\s*6\s+or below$/.test(text)), form.captions.join('|'));
+      await page.waitForFunction(() => location.search.includes('concealed'), { timeout: 5000 });
+      assert.equal(await page.evaluate(() => location.search), '?seed=6&iterations=137&corridors=twisty&no-snap&concealed=5');
     } finally {
       await page.close();
     }
@@ -471,11 +527,11 @@ describe('the options follow the option windows\' rules', () => {
   test('"Dressing" is off and disabled while "Number Rooms" is off', async () => {
     const page = await openPage();
     try {
-      const dressing = () => page.$eval('#dressing', (box) => [box.checked, box.disabled]);
+      const dressing = () => page.$eval('#no-dressing', (box) => [box.checked, box.disabled]);
       assert.deepEqual(await dressing(), [true, false]);
-      await page.click('#number-rooms');
+      await page.click('#no-number-rooms');
       assert.deepEqual(await dressing(), [false, true]);
-      await page.click('#number-rooms');
+      await page.click('#no-number-rooms');
       assert.deepEqual(await dressing(), [false, false]);
     } finally {
       await page.close();

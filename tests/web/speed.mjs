@@ -1,5 +1,6 @@
 // Speed of the web edition in Debian's headless Chromium: page load to the first map, "Generate"
-// with the largest settings (median of 20) and the hover read-out per mouse move. Prints the
+// with the largest settings (median of 20), the same for ten levels of them, and the hover
+// read-out per mouse move. Prints the
 // figures; asserts nothing. Usage: node tests/web/speed.mjs SITE_DIR NPM_DIR
 
 import { createRequire } from 'node:module';
@@ -55,7 +56,7 @@ await page.evaluate(() => window.delvora.ready);
 
 // "Generate" pressed 20 times with new seeds: the handler (generation and drawing onto the
 // canvas), and until the next frame is on screen.
-const generate = await page.evaluate(async () => {
+const pressGenerate = () => page.evaluate(async () => {
   const seed = document.getElementById('seed');
   const button = document.getElementById('generate');
   const handler = [];
@@ -74,6 +75,11 @@ const generate = await page.evaluate(async () => {
   }
   return { handler, frame };
 });
+const generate = await pressGenerate();
+// The same with ten levels: every level made and its picture drawn, level 1 shown.
+await page.select('#levels', '10');
+const generateLevels = await pressGenerate();
+await page.select('#levels', '1');
 
 // Mouse moves over the map, in batches: every move runs the read-out and updates the tooltip.
 const hover = await page.evaluate(() => {
@@ -108,6 +114,7 @@ for (const [what, loads] of [['fresh browser context', cold], ['cached', warm]])
   );
 }
 console.log(`"Generate", largest settings, median of 20: ${ms(median(generate.handler))} (to the next frame ${ms(median(generate.frame))})`);
+console.log(`"Generate", ten levels of the largest settings, median of 20: ${ms(median(generateLevels.handler))} (to the next frame ${ms(median(generateLevels.frame))})`);
 console.log(`hover read-out per mouse move: median ${ms(median(hover))}`);
 console.log(`delvora.wasm ${sizes.wasm} bytes, delvora.js ${sizes.js} bytes (uncompressed)`);
 

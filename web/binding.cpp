@@ -71,10 +71,10 @@ EMSCRIPTEN_KEEPALIVE const char* dv_generate(const char* query) {
   const delvora::Settings& settings = parsed.options.settings;
   const std::string error = session().generate(parsed.options);
   return keep(delvora::compactJson({{"error", error},
-                                  {"messages", parsed.messages},
-                                  {"caption", delvora::mapCaption(settings.title)},
-                                  {"dressing", settings.dressing},
-                                  {"levels", session().levelCount()}}));
+                                    {"messages", parsed.messages},
+                                    {"caption", delvora::mapCaption(settings.title)},
+                                    {"dressing", settings.dressing},
+                                    {"levels", session().levelCount()}}));
 }
 
 // The level every per-level call below is of (the picture, hover, dump, PNG, exports), from 1.

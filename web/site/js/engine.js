@@ -86,7 +86,9 @@ export class Engine {
   }
 
   warnings() {
-    return this.resultText(this.m._dv_warnings()).split('\n').filter((line) => line !== '');
+    return this.resultText(this.m._dv_warnings())
+      .split('\n')
+      .filter((line) => line !== '');
   }
 
   deadEnds(mode) {

@@ -65,7 +65,7 @@ std::string dungeonJson(const DungeonLevels& levels) {
   }
   const Json document = {
       {"format", kDungeonFormat},     {"version", kDungeonFormatVersion},
-      {"generator", DELVORA_VERSION}, {"seed", first.settings().seed},
+      {"generator", buildVersion()}, {"seed", first.settings().seed},
       {"square_pixels", kGridSize},   {"settings", std::move(settings)},
       {"levels", std::move(all)},     {"links", linksJson(levels)},
   };

@@ -29,7 +29,7 @@ nlohmann::ordered_json deadEndWords(const std::vector<DeadEndMode>& deadEnds) {
 
 nlohmann::ordered_json settingsJson(const Settings& settings,
                                     const std::vector<DeadEndMode>& deadEnds) {
-  return {
+  nlohmann::ordered_json json = {
       {"seed", settings.seed},
       {"map-size", mapSizeText(settings.mapSizeIndex)},
       {"iterations", settings.iterations},
@@ -52,6 +52,9 @@ nlohmann::ordered_json settingsJson(const Settings& settings,
       {"title", utf8Text(settings.title)},
       {"dead-ends", deadEndWords(deadEnds)},
   };
+  // Written only when on, so that documents of maps without encounters stay as they were.
+  if (settings.encounters) json["encounters"] = true;
+  return json;
 }
 
 }  // namespace delvora

@@ -8,6 +8,7 @@ void MapModel::clearMapLists() {
   lstCorridors.clear();
   lstDoorDress.clear();
   lstFluff.clear();
+  lstEncounters.clear();
   lstErased.clear();
   cleanUpPaint.clear();
   riverCourse.clear();

@@ -96,6 +96,9 @@ struct MapModel {
   RecordList lstFluff;
   // Door dressing records, sorted.
   SortedRecordList lstDoorDress;
+  // Encounter records in room-number order, one per dressed room; empty when the run drew no
+  // encounters.
+  RecordList lstEncounters;
   // Set by an editing round trip (ReWriteFluff): index 0 of each dressing table then holds room
   // 1's own text instead of the empty-category entry. Cleared with the per-map lists.
   bool fluffEdited = false;

@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "cli/output_paths.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -107,7 +109,7 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 36> kOptions{{
+const std::array<OptionDef, 40> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -174,6 +176,11 @@ const std::array<OptionDef, 36> kOptions{{
        o.settings.useInternalDressing = false;
        return true;
      }},
+    {"--encounters", "", "",
+     [](CliOptions& o, std::string_view) {
+       o.settings.encounters = true;
+       return true;
+     }},
     {"--dressing-dir", "", "a directory (empty: the current directory)",
      [](CliOptions& o, std::string_view v) {
        o.settings.dressingDir = v;
@@ -201,10 +208,22 @@ const std::array<OptionDef, 36> kOptions{{
      [](CliOptions& o, std::string_view v) { return storePath(o.uvttPath, v); }},
     {"--export-foundry", "", kFileName,
      [](CliOptions& o, std::string_view v) { return storePath(o.foundryPath, v); }},
+    {"--export-foundry-journal", "", kFileName,
+     [](CliOptions& o, std::string_view v) { return storePath(o.journalPath, v); }},
     {"--export-json", "", "a file name, or - for standard output",
      [](CliOptions& o, std::string_view v) { return storePath(o.jsonPath, v); }},
     {"--foundry-image-path", "", "a path (in Foundry's Data folder, or a web address)",
      [](CliOptions& o, std::string_view v) { return storePath(o.foundryImageSource, v); }},
+    {"--dark", "", "",
+     [](CliOptions& o, std::string_view) {
+       o.dark = true;
+       return true;
+     }},
+    {"--vtt", "", "foundry, roll20, fantasy-grounds, maptool, owlbear or lets-role",
+     [](CliOptions& o, std::string_view v) {
+       o.vtt = findTabletopPreset(v);
+       return o.vtt != nullptr;
+     }},
     {"--player-map", "", "",
      [](CliOptions& o, std::string_view) {
        o.playerMap = true;
@@ -303,6 +322,7 @@ std::vector<std::pair<std::string_view, std::string*>> outputFiles(CliOptions& o
       {"--print-dressing", &options.print.dressing},
       {"--export-uvtt", &options.uvttPath},
       {"--export-foundry", &options.foundryPath},
+      {"--export-foundry-journal", &options.journalPath},
       {"--export-json", &options.jsonPath}};
   std::erase_if(files,
                 [](const auto& file) { return file.second->empty() || *file.second == "-"; });
@@ -412,6 +432,12 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   }
   result.error = pictureSizeError(result.options);
   if (result.error.empty()) result.error = checkBatch(result.options, typedNames);
+  if (result.error.empty()) {
+    // In a batch every map's names differ only by its seed: the first map's names tell.
+    const CliOptions& options = result.options;
+    result.error = sameFileError(
+        options.count > 1 ? optionsForSeed(options, options.settings.seed) : options, typedNames);
+  }
   return result;
 }
 

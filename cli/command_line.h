@@ -7,6 +7,7 @@
 #include "engine/dead_ends.h"
 #include "engine/dimensions.h"
 #include "engine/settings.h"
+#include "export/tabletop_presets.h"
 #include "print/print_module.h"
 
 namespace delvora {
@@ -28,8 +29,15 @@ struct CliOptions {
   std::string foundryPath;
   // The dungeon as a JSON document; "-" is standard output.
   std::string jsonPath;
+  // The map's key as a Foundry VTT journal entry.
+  std::string journalPath;
   // background.src of the Foundry scene; empty: "delvora/" and the name of its PNG.
   std::string foundryImageSource;
+  // The exported scenes are lit only by the light tokens carry.
+  bool dark = false;
+  // The tabletop the pictures and exports are for (--vtt): its grid, and its limits checked
+  // before anything is written; null when not given.
+  const TabletopPreset* vtt = nullptr;
   // Draw the map for players: no room numbers, concealed and secret doors as plain wall.
   bool playerMap = false;
   // Pixels per grid square (kGridSize map pixels) of the PNG and the exports' images, 1..1000; 0
@@ -54,12 +62,15 @@ inline constexpr int kSmallestTabletopGrid = 50;
 inline constexpr int kLargestTabletopPicture = 16384;
 inline constexpr int kLargestPng = 65535;
 
-// Pixels per grid square of -o and of the exports.
+// Pixels per grid square of -o and of the exports: --px-per-grid, else the --vtt tabletop's,
+// else the defaults above.
 inline int pngPxPerGrid(const CliOptions& options) {
-  return options.pxPerGrid > 0 ? options.pxPerGrid : kDrawnPxPerGrid;
+  if (options.pxPerGrid > 0) return options.pxPerGrid;
+  return options.vtt != nullptr ? options.vtt->pxPerGrid : kDrawnPxPerGrid;
 }
 inline int exportPxPerGrid(const CliOptions& options) {
-  return options.pxPerGrid > 0 ? options.pxPerGrid : kDefaultExportPxPerGrid;
+  if (options.pxPerGrid > 0) return options.pxPerGrid;
+  return options.vtt != nullptr ? options.vtt->pxPerGrid : kDefaultExportPxPerGrid;
 }
 
 // The warning for a --px-per-grid given with an export below a tabletop's smallest grid, naming
@@ -85,7 +96,7 @@ struct ParseResult {
 // --help or --version. A picture larger than its readers load (kLargestTabletopPicture a side for
 // the exports, kLargestPng for -o) is an error naming the largest --px-per-grid that fits. With
 // --count above 1, an output file name without kSeedField, or seeds past 4294967295, are bad
-// values.
+// values; so are two outputs that would write one file (sameFileError).
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace delvora

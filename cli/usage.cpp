@@ -30,6 +30,8 @@ Generation:
   --no-corridor-stairs     no staircases in corridors
   --dress-roll N           dress a room on a roll of N or below, 1..6 (default 1)
   --no-internal-dressing   pick only entries from dressing files
+  --encounters             give every dressed room an encounter too (creatures or an empty
+                           room; Encounters.txt extends the table); nothing else changes
   --dressing-dir DIR       directory of the dressing files (default: current directory)
   --title TEXT             map title, the first line of the report (default empty)
   --dead-ends LIST         clean-ups after the run: some, few or some,few
@@ -48,10 +50,17 @@ Output (nothing is written unless asked):
   --export-foundry FILE    Foundry VTT scene JSON (v12 or later), its map image as a PNG
                            beside it (FILE with .json replaced by .png): copy that PNG into
                            the folder "delvora" of the Data folder in Foundry's user data
+  --export-foundry-journal FILE
+                           the map's key as a Foundry VTT journal entry, a page per room
+                           (in Foundry: a journal entry's "Import Data")
   --export-json FILE       the whole dungeon as one documented JSON file (rooms, dressing,
                            corridors, doors, stairs, river, chasm); - is standard output
   --foundry-image-path P   where the scene finds its image, relative to Foundry's Data folder
                            (default delvora/ and the PNG's name)
+  --dark                   exported scenes lit only by the light tokens carry (default: lit)
+  --vtt TABLETOP           foundry, roll20, fantasy-grounds, maptool, owlbear or lets-role:
+                           that tabletop's pixels per grid square, its limits checked before
+                           writing (counts printed; past a hard limit nothing is written)
   --player-map             draw the map for players: no room numbers, concealed and secret
                            doors as plain wall (same dungeon; used by every picture written)
   --px-per-grid N          pixels per grid square of the PNG and the exports' images, 1..1000
@@ -61,7 +70,7 @@ Output (nothing is written unless asked):
   --version                show the version
 
 Exit status: 0 done, 1 a dressing file or an output could not be read or written,
-2 bad usage (nothing is written).
+2 bad usage, two outputs aimed at one file or an export past a --vtt limit (nothing is written).
 )";
 }
 

@@ -43,6 +43,9 @@ _delvora_cli() {
     --dead-ends)
       _delvora_cli_reply -W 'some few some,few' -- "$cur"
       return ;;
+    --vtt)
+      _delvora_cli_reply -W 'foundry roll20 fantasy-grounds maptool owlbear lets-role' -- "$cur"
+      return ;;
     --dressing-dir)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -d -- "$cur"
@@ -53,7 +56,7 @@ _delvora_cli() {
       [[ -z $cur ]] && COMPREPLY+=(-)
       return ;;
     -o | --output | --report | --print-map | --print-25mm | --print-dressing | \
-      --export-uvtt | --export-foundry)
+      --export-uvtt | --export-foundry | --export-foundry-journal)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
@@ -68,10 +71,10 @@ _delvora_cli() {
   if [[ $cur == -* ]]; then
     local options='--seed --map-size --iterations --room-size --corridors --stairs
       --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
-      --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing
+      --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --encounters
       --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map
-      --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-image-path
-      --player-map --px-per-grid --help
+      --print-25mm --print-dressing --export-uvtt --export-foundry --export-foundry-journal
+      --export-json --foundry-image-path --dark --vtt --player-map --px-per-grid --help
       --version'
     _delvora_cli_reply -W "$options" -- "$cur"
   fi

@@ -75,6 +75,9 @@ struct MapModel {
   SortedRecordList lstWalls;
   // Corridor features in the order they were added.
   RecordList lstCorridors;
+  // Every feature in the order built, which is the order drawn: where features overlap (without
+  // snapping), the one built later shows its outline. Cleared with the per-map lists.
+  RecordList builtOrder;
   // Every door, sorted.
   SortedRecordList lstDoors;
   // Staircases in the order placed: even positions go down, odd ones up.

@@ -60,15 +60,11 @@ std::string sameFileError(
   for (std::size_t i = 0; i < files.size(); ++i) {
     for (std::size_t j = i + 1; j < files.size(); ++j) {
       if (paths[i] != paths[j]) continue;
+      // The scene's picture never has the scene's own name, so the options differ.
       std::string line(typedName(files[i].option, typedNames));
-      if (files[i].option == files[j].option) {
-        line += " writes its scene and its picture to one file, ";
-      } else {
-        line += " and ";
-        line += typedName(files[j].option, typedNames);
-        line += " both write ";
-      }
-      return line + files[j].path;
+      line += " and ";
+      line += typedName(files[j].option, typedNames);
+      return line + " both write " + files[j].path;
     }
   }
   return "";

@@ -49,6 +49,7 @@ enum Flag : int {
   kSnapToGrid = 1 << 6,
   kCorridorStairs = 1 << 7,
   kInternalDressing = 1 << 8,
+  kEncounters = 1 << 9,
 };
 
 }  // namespace
@@ -76,6 +77,7 @@ EMSCRIPTEN_KEEPALIVE const char* dv_generate(std::uint32_t seed, int mapSizeInde
   settings.snapToGrid = (flags & kSnapToGrid) != 0;
   settings.corridorStairs = (flags & kCorridorStairs) != 0;
   settings.useInternalDressing = (flags & kInternalDressing) != 0;
+  settings.encounters = (flags & kEncounters) != 0;
   settings.concealedPercent = concealed;
   settings.secretPercent = secret;
   settings.dressRoll = dressRoll;

@@ -11,12 +11,14 @@ describe('links', () => {
     const query =
       '?seed=4294967295&map-size=1280x1024&iterations=137&room-size=large&corridors=very-twisty' +
       '&stairs=10&no-dressing&no-grid&river&chasm&no-background&no-snap&concealed=0&secret=20' +
-      '&no-corridor-stairs&dress-roll=6&no-internal-dressing&title=Hall%20of%20Bones%20%26%20Ash' +
+      '&no-corridor-stairs&dress-roll=6&no-internal-dressing&encounters' +
+      '&title=Hall%20of%20Bones%20%26%20Ash' +
       '&dead-ends=some,few&player-map&px-per-grid=70';
     const { options, messages } = optionsFromQuery(query);
     assert.deepEqual(messages, []);
     assert.equal(options.title, 'Hall of Bones & Ash');
     assert.deepEqual(options.deadEnds, ['some', 'few']);
+    assert.equal(options.encounters, true);
     assert.equal(queryFromOptions(options), query);
   });
 

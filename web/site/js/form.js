@@ -111,6 +111,7 @@ export class OptionsForm {
     $('chasm').checked = options.chasm;
     $('corridor-stairs').checked = options.corridorStairs;
     $('internal-dressing').checked = options.internalDressing;
+    $('encounters').checked = options.encounters;
     $('snap').checked = options.snap;
     $('background').checked = options.background;
     selectValue($('dress-roll'), options.dressRoll);
@@ -120,7 +121,7 @@ export class OptionsForm {
     $('player-map').checked = options.playerMap;
     this.applyNumberRoomsRule();
     // Links that change an advanced option open that section, so the change is seen.
-    const advanced = !options.corridorStairs || !options.internalDressing || !options.snap ||
+    const advanced = !options.corridorStairs || !options.internalDressing || options.encounters || !options.snap ||
       !options.background || options.dressRoll !== 1 || options.concealed !== 13 || options.secret !== 3;
     if (advanced) $('advanced').open = true;
   }
@@ -152,6 +153,7 @@ export class OptionsForm {
       title: $('title').value,
       corridorStairs: $('corridor-stairs').checked,
       internalDressing: $('internal-dressing').checked,
+      encounters: $('encounters').checked,
       snap: $('snap').checked,
       background: $('background').checked,
       dressRoll: Number($('dress-roll').value),

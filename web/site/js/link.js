@@ -60,6 +60,7 @@ const PARAMETERS = [
   { name: 'no-corridor-stairs', ...flag('corridorStairs', false) },
   { name: 'dress-roll', accepts: 'a number from 1 to 6', ...integer('dressRoll', 1, 6) },
   { name: 'no-internal-dressing', ...flag('internalDressing', false) },
+  { name: 'encounters', ...flag('encounters', true) },
   {
     name: 'title',
     field: 'title',
@@ -172,6 +173,7 @@ export function queryFromOptions(options) {
   if (!options.corridorStairs) add('no-corridor-stairs');
   if (options.dressRoll !== defaults.dressRoll) add('dress-roll', options.dressRoll);
   if (!options.internalDressing) add('no-internal-dressing');
+  if (options.encounters) add('encounters');
   if (options.title !== '') add('title', options.title);
   if (options.deadEnds.length > 0) add('dead-ends', options.deadEnds.join(','));
   if (options.playerMap) add('player-map');

@@ -41,6 +41,7 @@ export function defaultOptions() {
     title: '',
     corridorStairs: true,
     internalDressing: true,
+    encounters: false,
     snap: true,
     background: true,
     dressRoll: 1,
@@ -72,6 +73,7 @@ export function optionFlags(options) {
     options.snap,
     options.corridorStairs,
     options.internalDressing,
+    options.encounters,
   ];
   return bits.reduce((flags, on, bit) => (on ? flags | (1 << bit) : flags), 0);
 }

@@ -56,6 +56,7 @@ std::string sameFileError(
     const std::vector<std::pair<std::string_view, std::string_view>>& typedNames) {
   const std::vector<OutputFile> files = filesWritten(options);
   std::vector<std::string> paths;
+  paths.reserve(files.size());
   for (const OutputFile& file : files) paths.push_back(normalised(file.path));
   for (std::size_t i = 0; i < files.size(); ++i) {
     for (std::size_t j = i + 1; j < files.size(); ++j) {

@@ -8,7 +8,7 @@ namespace delvora {
 
 namespace {
 
-constexpr std::int64_t kMegabyte = 1024 * 1024;
+constexpr std::int64_t kMegabyte = std::int64_t{1024} * 1024;
 
 // The limits, with where each is published, are in the README's tabletop table.
 constexpr std::array<TabletopPreset, 6> kPresets{{

@@ -7,7 +7,7 @@
 
 #include "cli/command_line.h"
 #include "dungeon/dungeon.h"
-#include "export/tabletop_presets.h"
+#include "dungeon/tabletop_presets.h"
 
 namespace delvora {
 

@@ -1,6 +1,8 @@
 #include "cli/output_paths.h"
 
 #include <filesystem>
+#include <string_view>
+#include <utility>
 
 #include "export/foundry_export.h"
 
@@ -9,27 +11,20 @@ namespace delvora {
 namespace {
 
 struct OutputFile {
-  std::string_view option;
+  const OptionRow* row;
   std::string path;
 };
 
 // Every file the options write, by the option that writes it.
 std::vector<OutputFile> filesWritten(const CliOptions& options) {
-  std::vector<OutputFile> files = {{"--output", options.pngPath},
-                                   {"--report", options.reportPath},
-                                   {"--dump", options.dumpPath},
-                                   {"--print-map", options.print.map},
-                                   {"--print-25mm", options.print.map25mm},
-                                   {"--print-dressing", options.print.dressing},
-                                   {"--export-uvtt", options.uvttPath},
-                                   {"--export-foundry", options.foundryPath},
-                                   {"--export-foundry-journal", options.journalPath},
-                                   {"--export-json", options.jsonPath}};
-  if (!options.foundryPath.empty()) {
-    files.push_back({"--export-foundry", foundryImagePath(options.foundryPath)});
+  std::vector<OutputFile> files;
+  for (const OptionRow& row : optionTable()) {
+    if (row.kind != ValueKind::File) continue;
+    OptionValue value = row.read(options);
+    if (value.text.empty() || value.text == "-") continue;
+    if (row.name == "export-foundry") files.push_back({&row, foundryImagePath(value.text)});
+    files.push_back({&row, std::move(value.text)});
   }
-  std::erase_if(files,
-                [](const OutputFile& file) { return file.path.empty() || file.path == "-"; });
   return files;
 }
 
@@ -39,21 +34,17 @@ std::string normalised(const std::string& path) {
   return (error ? std::filesystem::path(path) : absolute).lexically_normal().string();
 }
 
-std::string_view typedName(
-    std::string_view option,
-    const std::vector<std::pair<std::string_view, std::string_view>>& typedNames) {
-  std::string_view typed = option;
-  for (const auto& [name, given] : typedNames) {
-    if (name == option) typed = given;
+std::string typedName(const OptionRow* row, const std::vector<GivenOption>& given) {
+  std::string typed = optionFlag(*row);
+  for (const GivenOption& option : given) {
+    if (option.row == row) typed = option.typedAs;
   }
   return typed;
 }
 
 }  // namespace
 
-std::string sameFileError(
-    const CliOptions& options,
-    const std::vector<std::pair<std::string_view, std::string_view>>& typedNames) {
+std::string sameFileError(const CliOptions& options, const std::vector<GivenOption>& given) {
   const std::vector<OutputFile> files = filesWritten(options);
   std::vector<std::string> paths;
   paths.reserve(files.size());
@@ -62,10 +53,8 @@ std::string sameFileError(
     for (std::size_t j = i + 1; j < files.size(); ++j) {
       if (paths[i] != paths[j]) continue;
       // The scene's picture never has the scene's own name, so the options differ.
-      std::string line(typedName(files[i].option, typedNames));
-      line += " and ";
-      line += typedName(files[j].option, typedNames);
-      return line + " both write " + files[j].path;
+      return typedName(files[i].row, given) + " and " + typedName(files[j].row, given) +
+             " both write " + files[j].path;
     }
   }
   return "";

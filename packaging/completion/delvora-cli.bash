@@ -1,4 +1,5 @@
 # bash completion for delvora-cli                                  -*- shell-script -*-
+# Written by tools/option_docs.cpp from the option table; do not edit.
 
 # Fills COMPREPLY with what compgen prints for the arguments, one entry a line, so that file
 # names with blanks stay whole.
@@ -40,42 +41,43 @@ _delvora_cli() {
     --dress-roll)
       _delvora_cli_reply -W '1 2 3 4 5 6' -- "$cur"
       return ;;
-    --dead-ends)
-      _delvora_cli_reply -W 'some few some,few' -- "$cur"
-      return ;;
-    --vtt)
-      _delvora_cli_reply -W 'foundry roll20 fantasy-grounds maptool owlbear lets-role' -- "$cur"
-      return ;;
     --dressing-dir)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -d -- "$cur"
       return ;;
-    --dump | --export-json)
+    --dead-ends)
+      _delvora_cli_reply -W 'some few some,few' -- "$cur"
+      return ;;
+    --levels)
+      _delvora_cli_reply -W '1 2 3 4 5 6 7 8 9 10' -- "$cur"
+      return ;;
+    --dump)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       [[ -z $cur ]] && COMPREPLY+=(-)
       return ;;
-    -o | --output | --report | --print-map | --print-25mm | --print-dressing | \
-      --export-uvtt | --export-foundry | --export-foundry-journal)
+    --export-json)
+      compopt -o filenames 2>/dev/null
+      _delvora_cli_reply -f -- "$cur"
+      [[ -z $cur ]] && COMPREPLY+=(-)
+      return ;;
+    --foundry-version)
+      _delvora_cli_reply -W '12 13 14' -- "$cur"
+      return ;;
+    --vtt)
+      _delvora_cli_reply -W 'foundry roll20 fantasy-grounds maptool owlbear lets-role' -- "$cur"
+      return ;;
+    -o | --output | --report | --print-map | --print-25mm | --print-dressing | --export-uvtt | --export-foundry | --export-foundry-journal)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
-    --foundry-image-path)
-      # A path in Foundry's Data folder, not on this machine.
-      return ;;
-    --seed | --iterations | --concealed | --secret | --title | --px-per-grid | --count)
-      # A number or a text of the user's own.
+    --seed | --iterations | --concealed | --secret | --title | --count | --foundry-image-path | --px-per-grid)
+      # A number, a text or a path of the user's own.
       return ;;
   esac
 
   if [[ $cur == -* ]]; then
-    local options='--seed --map-size --iterations --room-size --corridors --stairs
-      --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
-      --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --encounters
-      --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map
-      --print-25mm --print-dressing --export-uvtt --export-foundry --export-foundry-journal
-      --export-json --foundry-image-path --dark --vtt --player-map --px-per-grid --help
-      --version'
+    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --encounters --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map --print-25mm --print-dressing --export-uvtt --export-foundry --export-foundry-journal --export-json --foundry-image-path --foundry-version --dark --vtt --player-map --px-per-grid --help --version'
     _delvora_cli_reply -W "$options" -- "$cur"
   fi
 }

@@ -110,7 +110,7 @@ TEST(Dungeon, GeneratingAgainInOneObjectEqualsAFreshOne) {
   // one for every map.
   Dungeon reused;
   Settings first = testSettings(stairsAndRiver(3));
-  first.mapSizeIndex = 3;
+  first.mapSizeIndex = MapSizeIndex::Size1280x1024;
   first.corridorStyle = CorridorStyle::VeryTwisty;
   ASSERT_TRUE(reused.generate(first).ok());
   reused.cleanDeadEnds(DeadEndMode::AFew);

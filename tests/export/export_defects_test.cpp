@@ -208,7 +208,7 @@ TEST(ExportDefects, WallsStayOnTheDrawnLinesWithoutSnapping) {
 // the picture's side, at any scale and map size.
 TEST(ExportDefects, UvttMapSizeNeverFallsShortOfThePicture) {
   for (int index = 0; index <= 3; ++index) {
-    const MapSize size = mapSizeFor(index);
+    const MapSize size = mapSizeFor(static_cast<MapSizeIndex>(index));
     for (int px = 1; px <= 1000; ++px) {
       for (const int side : {size.width, size.height}) {
         const long picture = scaledLength(side, px);

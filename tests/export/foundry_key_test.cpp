@@ -6,10 +6,10 @@
 #include <regex>
 #include <set>
 
+#include "dungeon/tabletop_presets.h"
 #include "engine/dressing_records.h"
 #include "export/foundry_export.h"
 #include "export/foundry_journal.h"
-#include "export/tabletop_presets.h"
 #include "export/uvtt_export.h"
 #include "export_test_support.h"
 
@@ -89,7 +89,7 @@ TEST(FoundryKey, JournalEscapesTheTexts) {
 TEST(FoundryKey, SceneHasARegionPerRoomAndItsLighting) {
   Settings settings;
   settings.seed = 4;
-  settings.mapSizeIndex = 2;
+  settings.mapSizeIndex = MapSizeIndex::Size1024x768;
   settings.roomSize = RoomSize::Large;
   settings.iterations = 600;
   const auto dungeon = testing::makeDungeon(settings);

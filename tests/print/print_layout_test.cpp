@@ -78,19 +78,40 @@ TEST(MapPrintLayout, FittedImageSpansTheMiddleOfThePage) {
 
 TEST(MapPrintLayout, SettingsFooter) {
   Settings settings;
-  settings.mapSizeIndex = 1;
+  settings.mapSizeIndex = MapSizeIndex::Size800x600;
   settings.iterations = 250;
   settings.roomSize = RoomSize::Medium;
   settings.corridorStyle = CorridorStyle::VeryTwisty;
   EXPECT_EQ(settingsFooter(settings, {2024, 3, 7, 9, 5}),
             "Size - 800x600 Iterations - 250  Room Size - Medium  Corridors - Very Twisty"
             "         Delvora dungeon generator  3/7/24  9:05");
-  settings.mapSizeIndex = 3;
+  settings.mapSizeIndex = MapSizeIndex::Size1280x1024;
   settings.roomSize = RoomSize::Tiny;
   settings.corridorStyle = CorridorStyle::Straight;
   EXPECT_EQ(settingsFooter(settings, {2031, 12, 25, 23, 59}),
             "Size - 1280x1024 Iterations - 250  Room Size - Tiny  Corridors - Straight"
             "         Delvora dungeon generator  12/25/31  23:59");
+}
+
+TEST(MapPrintLayout, PdfFileStemFromTheTitle) {
+  // "\xC3\xA9" is an e with an acute accent in UTF-8.
+  const std::string accented = std::string(99, 'a') + "\xC3\xA9";
+  const struct {
+    const char* title;
+    std::string stem;
+  } cases[] = {
+      {"The Sunken Vault", "The Sunken Vault"},
+      {"", "Delvora"},
+      {"   ", "Delvora"},
+      {"  Crypt  ", "Crypt"},
+      {"../../etc/passwd", "-..-etc-passwd"},
+      {".hidden", "hidden"},
+      {"Tab\there\nand there", "Tab-here-and there"},
+      {accented.c_str(), std::string(99, 'a')},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(pdfFileStem(c.title), c.stem) << "title '" << c.title << "'";
+  EXPECT_EQ(pdfFileStem(std::string(300, 'x')), std::string(100, 'x'));
 }
 
 TEST(MapPrintLayout, ResultMessages) {

@@ -5,11 +5,11 @@
 import { DressingFiles } from './dressing_files.js';
 import { Engine, dressingText } from './engine.js';
 import { OptionsForm } from './form.js';
-import { optionsFromQuery, queryFromOptions } from './link.js';
 import { MapView } from './map_view.js';
 import { Messages } from './messages.js';
-import { mapCaption } from './options.js';
+import { OptionTable } from './options.js';
 import { saveBytes } from './save.js';
+import { version } from './version.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -21,21 +21,31 @@ const ready = new Promise((resolve, reject) => {
 });
 
 const messages = new Messages($('messages'));
-const form = new OptionsForm(document);
+let table = null;
+let form = null;
 let engine = null;
 let view = null;
 let dressing = null;
-// The options the shown map was made with, dead ends included.
+// The shown map: the form's values it was made with, its dead-end clean-ups, caption and
+// whether it was dressed.
 let shown = null;
 let generation = 0;
+// The level on screen, from 1, and how many the dungeon has.
+let shownLevel = 1;
+let levelCount = 0;
 
-function baseName(options, playerMap) {
-  const slug = options.title
+function baseName(values, playerMap) {
+  const slug = values.title
     .normalize('NFKD')
     .replace(/[^A-Za-z0-9]+/g, '-')
     .replace(/^-+|-+$/g, '')
     .toLowerCase();
-  return (slug || `delvora-${options.seed}`) + (playerMap ? '-players' : '');
+  return (slug || `delvora-${values.seed}`) + (playerMap ? '-players' : '');
+}
+
+// A per-level download's name: the level's number follows when there are several.
+function levelName(values, playerMap) {
+  return baseName(values, playerMap) + (levelCount > 1 ? `-level-${shownLevel}` : '');
 }
 
 function setBusy(busy) {
@@ -64,20 +74,33 @@ function updateLink() {
   linkTimer = setTimeout(writeLink, 0);
 }
 
+// The query of the form's values and the clean-ups run.
+function queryOf(values, deadEnds) {
+  return table.query({ ...values, 'dead-ends': deadEnds.length > 0 ? deadEnds.join(',') : undefined });
+}
+
+// The shortest query that reproduces the shown map and how pictures are saved.
+function linkQuery() {
+  return engine.readQuery(queryOf({ ...shown.values, ...form.pictureValues() }, shown.deadEnds)).query;
+}
+
 function writeLink() {
   if (!shown) return;
-  const query = queryFromOptions({ ...shown, ...form.downloadOptions() });
+  const query = linkQuery();
   if (location.search !== query) history.replaceState(null, '', query + location.hash);
 }
 
 function linkUrl() {
-  return location.origin + location.pathname + queryFromOptions({ ...shown, ...form.downloadOptions() });
+  return location.origin + location.pathname + linkQuery();
 }
 
 function showStatus(timeMs) {
-  const parts = [shown.mapSize, `seed ${shown.seed}`];
-  if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map((m) => (m === 'some' ? 'Some' : 'A Few')).join(', ')}`);
+  const parts = [shown.values['map-size'], `seed ${shown.values.seed}`];
+  if (levelCount > 1) parts.push(`level ${shownLevel} of ${levelCount}`);
+  const caption = (word) => table.row('dead-ends').choices.find((choice) => choice.word === word).caption;
+  if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map(caption).join(', ')}`);
   if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
+  parts.push(`Delvora ${version}`);
   $('status').textContent = parts.join('  ·  ');
 }
 
@@ -85,31 +108,68 @@ function drawMap() {
   view.show(engine.picture());
 }
 
+// The map's caption, naming the level shown when there are several.
+function showCaption() {
+  const caption = shown.caption + (levelCount > 1 ? ` - Level ${shownLevel}` : '');
+  $('map-caption').textContent = caption;
+  document.title = caption;
+}
+
+// One tab per level above the map, when there is more than one.
+function renderLevelTabs() {
+  const tabs = $('level-tabs');
+  tabs.replaceChildren();
+  tabs.hidden = levelCount <= 1;
+  $('save-all').hidden = levelCount <= 1;
+  for (let level = 1; level <= levelCount; ++level) {
+    const tab = document.createElement('button');
+    tab.type = 'button';
+    tab.role = 'tab';
+    tab.id = `level-tab-${level}`;
+    tab.textContent = `Level ${level}`;
+    tab.setAttribute('aria-selected', String(level === shownLevel));
+    tab.addEventListener('click', () => showLevel(level));
+    tabs.append(tab);
+  }
+}
+
+function showLevel(level) {
+  if (!shown || level < 1 || level > levelCount) return;
+  shownLevel = level;
+  engine.showLevel(level);
+  drawMap();
+  showCaption();
+  for (const tab of $('level-tabs').children) {
+    tab.setAttribute('aria-selected', String(tab.id === `level-tab-${level}`));
+  }
+  showStatus();
+}
+
 // "Generate" with the form's options; deadEnds are clean-ups to run after it (from a link).
 function generate(deadEnds = []) {
-  const options = form.read();
-  if (options === null) return false;
+  const values = form.read();
+  if (values === null) return false;
   const started = performance.now();
-  const error = engine.generate(options);
+  const result = engine.generate(queryOf(values, deadEnds));
   messages.clear('generate');
-  if (error !== '') {
+  for (const text of result.messages) messages.show('error', text, { group: 'generate' });
+  if (result.error !== '') {
     shown = null;
+    levelCount = 0;
+    renderLevelTabs();
     updateDeadEndButtons();
-    messages.show('error', error, { group: 'generate' });
+    messages.show('error', result.error, { group: 'generate' });
     return false;
   }
-  shown = { ...options, deadEnds: [] };
-  for (const mode of deadEnds) {
-    engine.deadEnds(mode);
-    shown.deadEnds.push(mode);
-  }
+  shown = { values, deadEnds: [...deadEnds], caption: result.caption, dressing: result.dressing };
+  shownLevel = 1;
+  levelCount = result.levels;
+  renderLevelTabs();
   drawMap();
   const elapsed = performance.now() - started;
   for (const warning of engine.warnings()) messages.show('warning', warning, { group: 'generate' });
-  const caption = mapCaption(options.title);
-  $('map-caption').textContent = caption;
-  document.title = caption;
-  $('save-report').disabled = !options.dressing;
+  showCaption();
+  $('save-report').disabled = !result.dressing;
   updateDeadEndButtons();
   updateLink();
   showStatus(elapsed);
@@ -130,7 +190,7 @@ function runDeadEnds(mode) {
 function save(kind) {
   if (!shown) return;
   const { pxPerGrid, playerMap } = form.downloadOptions();
-  const name = baseName(shown, playerMap);
+  const name = levelName(shown.values, playerMap);
   setBusy(true);
   // Let the busy cursor show before a large picture is encoded.
   setTimeout(() => {
@@ -138,13 +198,18 @@ function save(kind) {
       if (kind === 'png') {
         saveBytes(engine.png(pxPerGrid, playerMap), `${name}.png`, 'image/png');
       } else if (kind === 'report') {
-        saveBytes(engine.reportBytes(), `${baseName(shown, false)}.txt`, 'text/plain');
+        saveBytes(engine.reportBytes(), `${baseName(shown.values, false)}.txt`, 'text/plain');
       } else if (kind === 'json') {
-        saveBytes(engine.jsonBytes(), `${baseName(shown, false)}.json`, 'application/json');
+        saveBytes(engine.jsonBytes(), `${baseName(shown.values, false)}.json`, 'application/json');
       } else if (kind === 'uvtt') {
         const bytes = engine.uvtt(pxPerGrid, playerMap);
         if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
         else saveBytes(bytes, `${name}.dd2vtt`, 'application/json');
+      } else if (kind === 'all') {
+        const all = baseName(shown.values, playerMap);
+        const bytes = engine.archive(pxPerGrid, playerMap, all);
+        if (bytes.length === 0) messages.show('error', 'The archive could not be made.');
+        else saveBytes(bytes, `${all}.zip`, 'application/zip');
       } else if (kind === 'foundry') {
         // Named apart from the map PNG, so that the picture the scene names is the one saved.
         const files = engine.foundry(pxPerGrid, playerMap, `${name}-scene`);
@@ -170,8 +235,8 @@ function preparePrint() {
   canvas.width = picture.width;
   canvas.height = picture.height;
   canvas.getContext('2d').putImageData(picture, 0, 0);
-  $('print-caption').textContent = mapCaption(shown.title);
-  $('print-footer').textContent = engine.footer(shown, new Date());
+  $('print-caption').textContent = $('map-caption').textContent;
+  $('print-footer').textContent = engine.footer(new Date());
 }
 
 async function copyLink() {
@@ -207,6 +272,7 @@ function wire() {
   $('save-uvtt').addEventListener('click', () => save('uvtt'));
   $('save-foundry').addEventListener('click', () => save('foundry'));
   $('save-json').addEventListener('click', () => save('json'));
+  $('save-all').addEventListener('click', () => save('all'));
   $('print').addEventListener('click', () => window.print());
   // The browser's own print command prints the same sheet.
   window.addEventListener('beforeprint', preparePrint);
@@ -214,10 +280,6 @@ function wire() {
 }
 
 async function start() {
-  const { options, messages: linkMessages } = optionsFromQuery(location.search);
-  form.write(options);
-  for (const text of linkMessages) messages.show('error', text, { group: 'link' });
-  wire();
   try {
     engine = await Engine.load();
     performance.mark('delvora-engine-ready');
@@ -227,6 +289,12 @@ async function start() {
     rejectReady(error);
     return;
   }
+  table = new OptionTable(engine.optionRows());
+  form = new OptionsForm(document, table);
+  const link = engine.readQuery(location.search);
+  form.write(link.values);
+  for (const text of link.messages) messages.show('error', text, { group: 'link' });
+  wire();
   view = new MapView({
     scroller: $('scroller'),
     canvas: $('map'),
@@ -246,7 +314,8 @@ async function start() {
   });
   form.renderLegend($('legend'), engine.legend());
   $('loading').remove();
-  generate(options.deadEnds);
+  const deadEnds = link.values['dead-ends'];
+  generate(deadEnds === table.row('dead-ends').default ? [] : deadEnds.split(','));
   window.delvora.firstMapMs = performance.now();
   resolveReady();
 }
@@ -262,6 +331,9 @@ window.delvora = {
   json: () => new TextDecoder().decode(engine.jsonBytes()),
   // The map PNG as delvora-cli -o writes it (optionally scaled, or for players).
   png: (pxPerGrid = 16, playerMap = false) => engine.png(pxPerGrid, playerMap),
+  // The levels: how many, and showing one (from 1) as its tab does.
+  levelCount: () => levelCount,
+  showLevel: (level) => showLevel(level),
   // How many maps were generated since the page loaded.
   get generation() {
     return generation;

@@ -1,7 +1,6 @@
 // The Delvora libraries compiled to WebAssembly, behind plain JavaScript calls.
 
 import createDelvora from '../delvora.js';
-import { CORRIDORS, MAP_SIZES, ROOM_SIZES, optionFlags } from './options.js';
 
 const encoder = new TextEncoder();
 const utf8 = new TextDecoder('utf-8', { fatal: true });
@@ -19,10 +18,6 @@ export function dressingText(bytes) {
     return text;
   }
 }
-
-const ROOM_SIZE_INDEX = Object.fromEntries(ROOM_SIZES.map((s, i) => [s.value, i]));
-// The engine numbers corridor styles from 1.
-const CORRIDOR_STYLE = Object.fromEntries(CORRIDORS.map((s, i) => [s.value, i + 1]));
 
 export class Engine {
   static async load() {
@@ -61,29 +56,39 @@ export class Engine {
     return bytes === null ? null : dressingText(bytes);
   }
 
-  // "Generate" with the options; returns "" or the message that stopped it.
-  generate(options) {
-    return this.withStrings([options.title], (title) =>
-      this.resultText(
-        this.m._dv_generate(
-          options.seed,
-          MAP_SIZES.indexOf(options.mapSize),
-          options.iterations,
-          ROOM_SIZE_INDEX[options.roomSize],
-          CORRIDOR_STYLE[options.corridors],
-          options.stairs,
-          optionFlags(options),
-          options.concealed,
-          options.secret,
-          options.dressRoll,
-          title,
-        ),
-      ),
+  // The option table: one object an option (see OptionTable).
+  optionRows() {
+    return JSON.parse(this.resultText(this.m._dv_options()));
+  }
+
+  // What a query (a link's, or the form's) gives: { values, query, messages }, the values of the
+  // page's options, the query that reproduces them and a message a parameter not used.
+  readQuery(query) {
+    return JSON.parse(this.withStrings([query], (text) => this.resultText(this.m._dv_read_query(text))));
+  }
+
+  // "Generate" with the options of a query, read as a link is, and its dead-end clean-ups:
+  // { error, messages, caption, dressing, levels }; level 1 is shown.
+  generate(query) {
+    return JSON.parse(this.withStrings([query], (text) => this.resultText(this.m._dv_generate(text))));
+  }
+
+  // The level the picture, hover read-out and per-level downloads are of, from 1.
+  showLevel(level) {
+    this.m._dv_show_level(level);
+  }
+
+  // Every level's PNG, the report and the JSON as one ZIP archive (empty for a refused scale).
+  archive(pxPerGrid, playerMap, baseName) {
+    return this.withStrings([baseName], (name) =>
+      this.resultBytes(this.m._dv_archive(pxPerGrid, playerMap ? 1 : 0, name)),
     );
   }
 
   warnings() {
-    return this.resultText(this.m._dv_warnings()).split('\n').filter((line) => line !== '');
+    return this.resultText(this.m._dv_warnings())
+      .split('\n')
+      .filter((line) => line !== '');
   }
 
   deadEnds(mode) {
@@ -136,19 +141,10 @@ export class Engine {
     return { scene, image: this.resultBytes(this.m._dv_foundry_image()) };
   }
 
-  footer(options, date) {
+  // The printed map's settings footer for the last "Generate" at date.
+  footer(date) {
     return this.resultText(
-      this.m._dv_footer(
-        MAP_SIZES.indexOf(options.mapSize),
-        options.iterations,
-        ROOM_SIZE_INDEX[options.roomSize],
-        CORRIDOR_STYLE[options.corridors],
-        date.getFullYear(),
-        date.getMonth() + 1,
-        date.getDate(),
-        date.getHours(),
-        date.getMinutes(),
-      ),
+      this.m._dv_footer(date.getFullYear(), date.getMonth() + 1, date.getDate(), date.getHours(), date.getMinutes()),
     );
   }
 

@@ -1,4 +1,4 @@
-#include "export/tabletop_presets.h"
+#include "dungeon/tabletop_presets.h"
 
 #include <algorithm>
 #include <array>

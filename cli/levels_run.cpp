@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_outputs.h"
@@ -11,6 +12,7 @@
 #include "dungeon/dungeon_json.h"
 #include "dungeon/levels.h"
 #include "dungeon/levels_key.h"
+#include "export/foundry_journal.h"
 #include "export/foundry_levels.h"
 #include "files/atomic_file.h"
 
@@ -143,7 +145,15 @@ int runLevels(const CliOptions& options, std::ostream& out, std::ostream& err, b
   for (int level = 1; level <= levels.count(); ++level) {
     CliOptions own = optionsForLevel(options, level);
     own.reportPath.clear();  // with the stairs key: writeAllLevels
+    // The level's journal has a page for its staircases, which needs every level.
+    const std::string journalPath = std::exchange(own.journalPath, {});
     ok = writeCliOutputs(own, levels.level(level), out, err, errIsTerminal) && ok;
+    if (!journalPath.empty()) {
+      const std::string message =
+          writeText(journalPath, foundryJournal(levels, level), "Foundry journal");
+      if (!message.empty()) err << message << '\n';
+      ok = message.empty() && ok;
+    }
   }
   ok = writeAllLevels(options, levels, out, err) && ok;
   return ok ? kExitOk : kExitFailure;

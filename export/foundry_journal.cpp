@@ -5,6 +5,7 @@
 #include "dressing/dressing_categories.h"
 #include "dressing/room_view.h"
 #include "dungeon/door_sides.h"
+#include "dungeon/levels_key.h"
 #include "dungeon/utf8_text.h"
 #include "engine/dressing_records.h"
 #include "export/json_file.h"
@@ -109,9 +110,9 @@ std::string pageId(int number) {
   return "delvoraRoom" + digits;
 }
 
-json page(int number, std::string html) {
+json page(int number, std::string html, std::string name) {
   return {{"_id", pageId(number)},
-          {"name", "Room " + std::to_string(number)},
+          {"name", std::move(name)},
           {"type", "text"},
           {"title", {{"show", true}, {"level", 1}}},
           {"text", {{"content", std::move(html)}, {"format", kHtml}}},
@@ -120,10 +121,7 @@ json page(int number, std::string html) {
           {"flags", json::object()}};
 }
 
-}  // namespace
-
-std::string foundryJournal(const MapModel& model, const DressingTables& tables,
-                           std::string_view name) {
+json roomPages(const MapModel& model, const DressingTables& tables) {
   std::map<int, RoomDressingRecord> dressed;
   for (const std::string& record : model.lstFluff) {
     const RoomDressingRecord room = parseRoomDressing(record);
@@ -137,20 +135,54 @@ std::string foundryJournal(const MapModel& model, const DressingTables& tables,
     if (!isRoom(feature.type)) continue;
     ++number;
     const auto room = dressed.find(number);
-    pages.push_back(page(number, room == dressed.end()
-                                     ? plainPage(feature.rect, sides, number)
-                                     : dressedPage(roomDressingView(model, tables, room->second),
-                                                   model.fluffEdited)));
+    pages.push_back(
+        page(number,
+             room == dressed.end()
+                 ? plainPage(feature.rect, sides, number)
+                 : dressedPage(roomDressingView(model, tables, room->second), model.fluffEdited),
+             "Room " + std::to_string(number)));
   }
-  const json entry = {{"name", name.empty() ? std::string("Delvora dungeon") : utf8Text(name)},
+  return pages;
+}
+
+std::string entryName(std::string_view title) {
+  return title.empty() ? std::string("Delvora dungeon") : utf8Text(title);
+}
+
+std::string entryText(std::string name, json pages) {
+  const json entry = {{"name", std::move(name)},
                       {"pages", std::move(pages)},
                       {"ownership", {{"default", kOwnershipNone}}},
                       {"flags", json::object()}};
   return jsonText(entry);
 }
 
+}  // namespace
+
+std::string foundryJournal(const MapModel& model, const DressingTables& tables,
+                           std::string_view name) {
+  return entryText(entryName(name), roomPages(model, tables));
+}
+
 std::string foundryJournal(const Dungeon& dungeon) {
   return foundryJournal(dungeon.model(), dungeon.tables(), dungeon.settings().title);
+}
+
+std::string foundryJournal(const DungeonLevels& levels, int level) {
+  const Dungeon& dungeon = levels.level(level);
+  json pages = roomPages(dungeon.model(), dungeon.tables());
+  const std::vector<std::string> stairs = stairsKeyLines(levels, level);
+  if (!stairs.empty()) {
+    std::string html = "<ul>";
+    for (const std::string& line : stairs) html += "<li>" + escaped(line) + "</li>";
+    // After the rooms, with an id no room has.
+    const int after = static_cast<int>(pages.size()) + 1;
+    json stairsPage = page(after, html + "</ul>", "Stairs");
+    stairsPage["_id"] = "delvoraStairs000";
+    pages.push_back(std::move(stairsPage));
+  }
+  return entryText(entryName(dungeon.settings().title) + ", level " + std::to_string(level),
+                   std::move(pages));
 }
 
 }  // namespace delvora

@@ -5,6 +5,7 @@
 
 #include "dressing/dressing_tables.h"
 #include "dungeon/dungeon.h"
+#include "dungeon/levels.h"
 #include "engine/map_model.h"
 
 namespace delvora {
@@ -18,5 +19,10 @@ namespace delvora {
 std::string foundryJournal(const MapModel& model, const DressingTables& tables,
                            std::string_view name);
 std::string foundryJournal(const Dungeon& dungeon);
+
+// The journal of level `level` of several: its rooms' pages, then a page "Stairs" saying where
+// each staircase leads and where it stands (none when the level has no staircase). The entry is
+// named after the title (or "Delvora dungeon") and the level: "Delvora dungeon, level 2".
+std::string foundryJournal(const DungeonLevels& levels, int level);
 
 }  // namespace delvora

@@ -6,6 +6,8 @@
 #include <regex>
 #include <set>
 
+#include "dungeon/levels.h"
+#include "dungeon/levels_key.h"
 #include "dungeon/tabletop_presets.h"
 #include "engine/dressing_records.h"
 #include "export/foundry_export.h"
@@ -82,6 +84,38 @@ TEST(FoundryKey, JournalEscapesTheTexts) {
   EXPECT_NE(html.find("A &lt;b&gt;bold&lt;/b&gt; &amp; &quot;quoted&quot; caf\xc3\xa9"),
             std::string::npos)
       << html;
+}
+
+// A level's journal is the level's own room pages, then one page for its staircases saying where
+// each leads; every id stays unique and the entry names its level.
+TEST(FoundryKey, LevelJournalAddsAStairsPage) {
+  Settings settings;
+  settings.seed = 9;
+  settings.stairs = 5;
+  DungeonLevels levels;
+  ASSERT_TRUE(levels.generate(testing::testSettings(settings), 2).ok());
+  for (int level = 1; level <= 2; ++level) {
+    const json entry = json::parse(foundryJournal(levels, level));
+    const json rooms = json::parse(foundryJournal(levels.level(level))).at("pages");
+    EXPECT_EQ(entry.at("name"), "Delvora dungeon, level " + std::to_string(level));
+    const json& pages = entry.at("pages");
+    ASSERT_EQ(pages.size(), rooms.size() + 1);
+    for (std::size_t i = 0; i < rooms.size(); ++i) EXPECT_EQ(pages[i], rooms[i]);
+    const json& stairs = pages.back();
+    EXPECT_EQ(stairs.at("name"), "Stairs");
+    EXPECT_GT(stairs.at("sort"), rooms.back().at("sort"));
+    std::set<std::string> ids;
+    for (const json& page : pages)
+      EXPECT_TRUE(ids.insert(page.at("_id").get<std::string>()).second);
+    const std::string html = stairs.at("text").at("content");
+    const std::vector<std::string> lines = stairsKeyLines(levels, level);
+    ASSERT_FALSE(lines.empty());
+    for (const std::string& line : lines) {
+      EXPECT_NE(html.find("<li>" + line + "</li>"), std::string::npos) << html;
+    }
+    EXPECT_NE(html.find(level == 1 ? "down to level 2" : "up to level 1"), std::string::npos)
+        << html;
+  }
 }
 
 // One region per room named Room N, shaped like the room at the scene's scale, with no

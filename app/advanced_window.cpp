@@ -69,6 +69,7 @@ void AdvancedWindow::buildMiscGroup(const DesignLayout& design) {
   m_internalDressingBox = new QCheckBox(tr("Use internal Dressings"), group);
   m_snapBox = new QCheckBox(tr("Snap to Grid"), group);
   m_backgroundBox = new QCheckBox(tr("Show Background"), group);
+  m_encountersBox = new QCheckBox(tr("Encounters"), group);
   m_snapBox->setEnabled(false);
   design.place(m_corridorStairsBox, 10, 24, 200, 20);
   design.place(m_internalDressingBox, 10, 48, 200, 20);
@@ -93,23 +94,26 @@ void AdvancedWindow::buildMiscGroup(const DesignLayout& design) {
   for (int levels = 1; levels <= 10; ++levels) m_levelsList->addItem(QString::number(levels));
   design.place(new QLabel(tr("Levels"), group), 276, 112, 56, 16);
   design.place(m_levelsList, 334, 108, 68, 24);
+  design.place(m_encountersBox, 276, 138, 126, 20);
 }
 
 void AdvancedWindow::buildEditGroup(const DesignLayout& design) {
   auto* group = new QGroupBox(tr("Edit Dungeon Dressing"), this);
   design.place(group, 8, 178, 411, 100);
   for (std::size_t i = 0; i < m_fileButtons.size(); ++i) {
-    m_fileButtons[i] = new QRadioButton(latin1(kDressingCategories[i].caption), group);
+    m_fileButtons[i] = new QRadioButton(latin1(kDressingFileCategories[i].caption), group);
   }
   m_fileButtons[0]->setChecked(true);
-  // On screen: Descriptions, Items, Sounds in the first column; Smells, Traps, Treasure next.
+  // On screen: Descriptions, Items, Sounds in the first column; Smells, Traps, Treasure next;
+  // Encounters above the Edit button.
   const std::array<int, 6> screenOrder = {0, 3, 1, 2, 4, 5};
   for (int slot = 0; slot < 6; ++slot) {
     design.place(m_fileButtons[screenOrder[slot]], 10 + (slot / 3) * 140, 24 + (slot % 3) * 24, 130,
                  20);
   }
+  design.place(m_fileButtons[6], 290, 24, 115, 20);
   m_editButton = new QPushButton(tr("Edit"), group);
-  design.place(m_editButton, 300, 42, 95, 30);
+  design.place(m_editButton, 300, 56, 95, 30);
 }
 
 Settings AdvancedWindow::settings() const {
@@ -118,6 +122,7 @@ Settings AdvancedWindow::settings() const {
   settings.useInternalDressing = m_internalDressingBox->isChecked();
   settings.snapToGrid = m_snapBox->isChecked();
   settings.showBackground = m_backgroundBox->isChecked();
+  settings.encounters = m_encountersBox->isChecked();
   settings.dressRoll = m_dressRollList->currentText().toInt();
   settings.levels = m_levelsList->currentText().toInt();
   settings.concealedPercent = m_concealedEdit->percent();
@@ -131,6 +136,7 @@ void AdvancedWindow::setSettings(const Settings& settings) {
   m_internalDressingBox->setChecked(settings.useInternalDressing);
   m_snapBox->setChecked(settings.snapToGrid);
   m_backgroundBox->setChecked(settings.showBackground);
+  m_encountersBox->setChecked(settings.encounters);
   const int roll = m_dressRollList->findText(QString::number(settings.dressRoll));
   if (roll >= 0) m_dressRollList->setCurrentIndex(roll);
   const int levels = m_levelsList->findText(QString::number(settings.levels));
@@ -150,11 +156,11 @@ void AdvancedWindow::done(int result) {
 }
 
 QString AdvancedWindow::dressingFileToEdit(const QString& folder) const {
-  std::size_t table = m_fileButtons.size() - 1;  // Treasure when none of the others is checked
-  for (std::size_t i = 0; i + 1 < m_fileButtons.size(); ++i) {
-    if (m_fileButtons[i]->isChecked()) table = i;
+  std::size_t table = 5;  // Treasure when none of the others is checked
+  for (std::size_t i = 0; i < m_fileButtons.size(); ++i) {
+    if (i != table && m_fileButtons[i]->isChecked()) table = i;
   }
-  const std::string_view loaderName = kDressingCategories[table].fileName;
+  const std::string_view loaderName = kDressingFileCategories[table].fileName;
   const auto found = findDressingFile(QFile::encodeName(folder).toStdString(), loaderName);
   if (found.empty()) return latin1(loaderName);
   return QFile::decodeName(QByteArray::fromStdString(found.filename().string()));

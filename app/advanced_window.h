@@ -18,8 +18,9 @@ class DesignLayout;
 class Dialogs;
 class PercentEdit;
 
-// The advanced options window: stairs in corridors, dressing source, snap, background, dressing
-// roll, door percentages, the dressing file editor and the dressing directory.
+// The advanced options window: stairs in corridors, dressing source, encounters, snap,
+// background, dressing roll, door percentages, the dressing file editor and the dressing
+// directory.
 class AdvancedWindow : public QDialog {
   Q_OBJECT
 
@@ -44,6 +45,7 @@ class AdvancedWindow : public QDialog {
   // Controls, for the program's tests.
   QCheckBox* corridorStairsBox() const { return m_corridorStairsBox; }
   QCheckBox* snapBox() const { return m_snapBox; }
+  QCheckBox* encountersBox() const { return m_encountersBox; }
   PercentEdit* concealedEdit() const { return m_concealedEdit; }
   PercentEdit* secretEdit() const { return m_secretEdit; }
   QComboBox* dressRollList() const { return m_dressRollList; }
@@ -76,12 +78,13 @@ class AdvancedWindow : public QDialog {
   QCheckBox* m_internalDressingBox = nullptr;
   QCheckBox* m_snapBox = nullptr;
   QCheckBox* m_backgroundBox = nullptr;
+  QCheckBox* m_encountersBox = nullptr;
   QComboBox* m_dressRollList = nullptr;
   QComboBox* m_levelsList = nullptr;
   PercentEdit* m_concealedEdit = nullptr;
   PercentEdit* m_secretEdit = nullptr;
-  // In table order: Descriptions, Sounds, Smells, Items, Traps, Treasure.
-  std::array<QRadioButton*, 6> m_fileButtons{};
+  // In table order: Descriptions, Sounds, Smells, Items, Traps, Treasure, Encounters.
+  std::array<QRadioButton*, 7> m_fileButtons{};
   QPushButton* m_editButton = nullptr;
   QLineEdit* m_dressingDirEdit = nullptr;
   QToolButton* m_dressingDirButton = nullptr;

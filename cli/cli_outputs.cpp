@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_exports.h"
 #include "cli/dump_writer.h"
 #include "cli/print_outputs.h"
 #include "cli/progress_line.h"
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
 #include "export/foundry_export.h"
-#include "export/uvtt_export.h"
 #include "files/atomic_file.h"
 #include "render/png_writer.h"
 
@@ -54,28 +54,23 @@ std::string writeReport(const Dungeon& dungeon, const std::string& path, std::os
   return saveTextFile(path, textFileBytes(reportItems(dungeon, err)));
 }
 
-std::string writeUvtt(const Dungeon& dungeon, int pxPerGrid, const std::string& path) {
-  const std::string bytes = uvttFile(dungeon, dungeon.drawnFor(), pxPerGrid);
-  if (bytes.empty()) return "Cannot write UVTT file " + path + ": the image is empty";
-  return writeOutput(path, bytes, "JSON");
+std::string_view bytesOf(const std::vector<std::uint8_t>& bytes) {
+  return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+std::string writeUvtt(const CliExports& exports, const std::string& path) {
+  if (exports.uvtt.empty()) return "Cannot write UVTT file " + path + ": the image is empty";
+  return writeOutput(path, exports.uvtt, "JSON");
 }
 
 // The scene and its picture beside it; a message for each that failed.
-std::string writeFoundry(const Dungeon& dungeon, const CliOptions& options, int pxPerGrid) {
-  const std::string& path = options.foundryPath;
-  const std::string source = options.foundryImageSource.empty() ? foundryBackgroundSource(path)
-                                                                : options.foundryImageSource;
-  const FoundryScene scene{options.settings.title, pxPerGrid, source};
-  const FoundryFiles files = foundryFiles(dungeon, dungeon.drawnFor(), scene);
+std::string writeFoundry(const CliExports& exports, const std::string& path) {
   const std::string imagePath = foundryImagePath(path);
   const std::string imageError =
-      files.image.empty()
+      exports.foundryImage.empty()
           ? "Cannot write PNG file " + imagePath + ": the image is empty"
-          : writeOutput(imagePath,
-                        std::string_view(reinterpret_cast<const char*>(files.image.data()),
-                                         files.image.size()),
-                        "PNG", Durability::Unsynced);
-  const std::string sceneError = writeOutput(path, files.scene, "JSON");
+          : writeOutput(imagePath, bytesOf(exports.foundryImage), "PNG", Durability::Unsynced);
+  const std::string sceneError = writeOutput(path, exports.foundryScene, "JSON");
   if (!imageError.empty() && !sceneError.empty()) return imageError + "\n" + sceneError;
   return imageError.empty() ? sceneError : imageError;
 }
@@ -91,24 +86,36 @@ std::string writeDungeonJson(const Dungeon& dungeon, const std::string& path,
 
 }  // namespace
 
-// Every output asked for is written, even after one fails, so each failure is reported.
 bool writeCliOutputs(const CliOptions& options, const Dungeon& dungeon, std::ostream& out,
                      std::ostream& err, bool errIsTerminal) {
+  return writeCliOutputs(options, dungeon, prepareExports(options, dungeon), out, err,
+                         errIsTerminal);
+}
+
+// Every output asked for is written, even after one fails, so each failure is reported.
+bool writeCliOutputs(const CliOptions& options, const Dungeon& dungeon, const CliExports& exports,
+                     std::ostream& out, std::ostream& err, bool errIsTerminal) {
   bool ok = true;
   const auto check = [&](const std::string& message) {
     if (message.empty()) return;
     err << message << '\n';
     ok = false;
   };
-  if (!options.pngPath.empty()) {
+  if (exports.png) {
+    check(exports.png->empty()
+              ? "Cannot write PNG file " + options.pngPath + ": the image is empty"
+              : writeOutput(options.pngPath, bytesOf(*exports.png), "PNG", Durability::Unsynced));
+  } else if (!options.pngPath.empty()) {
     ProgressLine progress(err, options.pngPath, errIsTerminal);
     check(writePngFile(dungeon.picture(), pngPxPerGrid(options), options.pngPath,
                        [&progress](int done, int rows) { progress.update(done, rows); }));
     progress.finish();
   }
-  const int exportScale = exportPxPerGrid(options);
-  if (!options.uvttPath.empty()) check(writeUvtt(dungeon, exportScale, options.uvttPath));
-  if (!options.foundryPath.empty()) check(writeFoundry(dungeon, options, exportScale));
+  if (!options.uvttPath.empty()) check(writeUvtt(exports, options.uvttPath));
+  if (!options.foundryPath.empty()) check(writeFoundry(exports, options.foundryPath));
+  if (!options.journalPath.empty()) {
+    check(writeOutput(options.journalPath, exports.journal, "JSON"));
+  }
   if (!options.jsonPath.empty()) check(writeDungeonJson(dungeon, options.jsonPath, out));
   if (!options.reportPath.empty()) check(writeReport(dungeon, options.reportPath, err));
   if (!options.dumpPath.empty()) check(writeDump(dungeon.model(), options.dumpPath, out));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/batch_progress.h"
+#include "cli/cli_exports.h"
 #include "cli/cli_outputs.h"
 #include "cli/levels_run.h"
 
@@ -37,7 +38,18 @@ int runOne(const CliOptions& options, std::ostream& out, std::ostream& err, bool
   if (options.settings.levels > 1) return runLevels(options, out, err, errIsTerminal);
   Dungeon dungeon;
   if (!generateCliDungeon(options, dungeon, err)) return kExitFailure;
-  return writeCliOutputs(options, dungeon, out, err, errIsTerminal) ? kExitOk : kExitFailure;
+  const CliExports exports = prepareExports(options, dungeon);
+  if (options.vtt != nullptr) {
+    const TabletopCheck check = checkExports(options, dungeon, exports);
+    err << check.summary << '\n';
+    for (const std::string& warning : check.warnings) err << warning << '\n';
+    if (check.refused()) {
+      err << check.refusals.front() << '\n';
+      return kExitUsage;
+    }
+  }
+  return writeCliOutputs(options, dungeon, exports, out, err, errIsTerminal) ? kExitOk
+                                                                             : kExitFailure;
 }
 
 // Each line of text with "seed N: " in front, so that a batch's messages say which map.

@@ -25,7 +25,9 @@ bool generateCliDungeon(const CliOptions& options, Dungeon& dungeon, std::ostrea
 // The small-grid warning, generateCliDungeon, then writeCliOutputs. With a count above 1, does
 // that for each seed in turn, each map exactly as a run for its seed alone, its messages marked
 // with its seed, stopping at the first map that fails; when err is a terminal, a batch that
-// takes over a second shows its progress there. Returns kExitOk or kExitFailure.
+// takes over a second shows its progress there. With --vtt, the tabletop's counts and warnings go
+// to err first, and an export past one of its hard limits writes nothing and returns kExitUsage.
+// Returns kExitOk, kExitFailure or kExitUsage.
 int runCli(const CliOptions& options, std::ostream& out, std::ostream& err,
            bool errIsTerminal = false);
 

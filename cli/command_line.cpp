@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "cli/level_options.h"
+#include "cli/output_paths.h"
 #include "dungeon/option_parser.h"
 
 namespace delvora {
@@ -158,6 +159,12 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   result.error = pictureSizeError(result.options);
   if (result.error.empty()) result.error = checkBatch(result.options, parsed.given);
   if (result.error.empty()) result.error = checkLevels(result.options, parsed.given);
+  if (result.error.empty()) {
+    // In a batch every map's names differ only by its seed: the first map's names tell.
+    const CliOptions& options = result.options;
+    result.error = sameFileError(
+        options.count > 1 ? optionsForSeed(options, options.settings.seed) : options, parsed.given);
+  }
   return result;
 }
 

@@ -35,7 +35,7 @@ struct ParseResult {
 // is an error naming the largest --px-per-grid that fits. With
 // --count above 1, an output file name without kSeedField, or seeds past 4294967295, are bad
 // values; so are, with --levels above 1, no staircases to join them and a per-level file name
-// without kLevelField (checkLevels).
+// without kLevelField (checkLevels), and two outputs that would write one file (sameFileError).
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace delvora

@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "cli/cli_exports.h"
 #include "cli/cli_outputs.h"
 #include "cli/cli_run.h"
 #include "cli/level_options.h"
@@ -11,6 +13,7 @@
 #include "dungeon/dungeon_json.h"
 #include "dungeon/levels.h"
 #include "dungeon/levels_key.h"
+#include "export/foundry_journal.h"
 #include "export/foundry_levels.h"
 #include "files/atomic_file.h"
 
@@ -134,16 +137,57 @@ bool writeAllLevels(const CliOptions& options, const DungeonLevels& levels, std:
   return ok;
 }
 
+// Each level's options: its own file names, without the files every level shares.
+CliOptions ownOptions(const CliOptions& options, int level) {
+  CliOptions own = optionsForLevel(options, level);
+  own.reportPath.clear();  // with the stairs key: writeAllLevels
+  // The level's journal has a page for its staircases, which needs every level.
+  own.journalPath.clear();
+  return own;
+}
+
+// With --vtt, every level's exports checked against the tabletop before any file is written:
+// its counts and warnings on err, marked with the level. False when one is refused.
+bool checkLevelsForTabletop(const CliOptions& options, const DungeonLevels& levels,
+                            std::vector<CliExports>& exports, std::ostream& err) {
+  for (int level = 1; level <= levels.count(); ++level) {
+    const CliOptions own = ownOptions(options, level);
+    exports.push_back(prepareExports(own, levels.level(level)));
+    const TabletopCheck check = checkExports(own, levels.level(level), exports.back());
+    const std::string mark = "level " + std::to_string(level) + ": ";
+    err << mark << check.summary << '\n';
+    for (const std::string& warning : check.warnings) err << mark << warning << '\n';
+    if (check.refused()) {
+      err << mark << check.refusals.front() << '\n';
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 int runLevels(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
   DungeonLevels levels;
   if (!generateLevels(options, levels, err)) return kExitFailure;
+  std::vector<CliExports> checked;
+  if (options.vtt != nullptr && !checkLevelsForTabletop(options, levels, checked, err)) {
+    return kExitUsage;
+  }
   bool ok = true;
   for (int level = 1; level <= levels.count(); ++level) {
-    CliOptions own = optionsForLevel(options, level);
-    own.reportPath.clear();  // with the stairs key: writeAllLevels
-    ok = writeCliOutputs(own, levels.level(level), out, err, errIsTerminal) && ok;
+    const CliOptions own = ownOptions(options, level);
+    const Dungeon& dungeon = levels.level(level);
+    const CliExports exports =
+        checked.empty() ? prepareExports(own, dungeon) : std::move(checked[level - 1]);
+    ok = writeCliOutputs(own, dungeon, exports, out, err, errIsTerminal) && ok;
+    const std::string journalPath = optionsForLevel(options, level).journalPath;
+    if (!journalPath.empty()) {
+      const std::string message =
+          writeText(journalPath, foundryJournal(levels, level), "Foundry journal");
+      if (!message.empty()) err << message << '\n';
+      ok = message.empty() && ok;
+    }
   }
   ok = writeAllLevels(options, levels, out, err) && ok;
   return ok ? kExitOk : kExitFailure;

@@ -8,7 +8,9 @@ namespace delvora {
 
 // A dungeon of options.settings.levels levels (more than one): generates them, runs the clean-ups
 // on each, writes every level's own outputs (optionsForLevel) and the outputs that hold every level
-// (the report without kLevelField, the JSON). Returns kExitOk or kExitFailure.
+// (the report without kLevelField, the JSON). With --vtt every level's exports are checked first,
+// their counts and warnings on err marked with the level; past a hard limit nothing is written.
+// Returns kExitOk, kExitFailure or kExitUsage.
 int runLevels(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal);
 
 }  // namespace delvora

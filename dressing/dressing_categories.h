@@ -36,4 +36,17 @@ inline constexpr std::array<DressingCategory, kDressingCategoryCount> kDressingC
      "Treasure"},
 }};
 
+// The encounter category, listed after the six wherever a room's encounter is shown.
+inline constexpr DressingCategory kEncounterCategory{&DressingTables::Encounters,
+                                                     "Encounters.txt",
+                                                     "Encounters",
+                                                     "Encounters=",
+                                                     "Nothing here",
+                                                     "Encounters"};
+
+// Every category with a dressing file: the six, then encounters.
+inline constexpr std::array<DressingCategory, kDressingCategoryCount + 1> kDressingFileCategories{
+    {kDressingCategories[0], kDressingCategories[1], kDressingCategories[2], kDressingCategories[3],
+     kDressingCategories[4], kDressingCategories[5], kEncounterCategory}};
+
 }  // namespace delvora

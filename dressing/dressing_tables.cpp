@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "dressing/builtin_dressing.h"
+#include "dressing/builtin_encounters.h"
 #include "dressing/dressing_categories.h"
 #include "dressing/dressing_file.h"
 #include "dressing/dressing_source.h"
@@ -104,25 +105,31 @@ void loadBytes(DressingTable& table, const NamedBytes& file, LoadResult& result)
   appendFileEntries(table, parser.takeEntries(), file.name, result);
 }
 
-// The six categories' file names, in category order.
+// The file names of the six categories and of encounters, in that order.
 std::vector<std::string_view> categoryFileNames() {
   std::vector<std::string_view> names;
-  for (const DressingCategory& category : kDressingCategories) names.push_back(category.fileName);
+  for (const DressingCategory& category : kDressingFileCategories) {
+    names.push_back(category.fileName);
+  }
   return names;
 }
 
-// Refills the tables: each category's built-in entries, then what load adds from its file.
+// Refills the tables: each category's built-in entries, then what load adds from its file; the
+// encounter table last, its built-ins drawing nothing.
 template <typename Load>
 LoadResult refill(DressingTables& tables, RandomSource& random, const Load& load) {
   LoadResult result;
   const auto all = tables.all();
   for (DressingTable* table : all) *table = DressingTable{};
+  tables.Encounters = DressingTable{};
   const auto builtins = builtinDressing();
   for (std::size_t i = 0; i < all.size(); ++i) {
     appendBuiltins(*all[i], builtins[i], random);
     load(i, *all[i], result);
-    if (!result.ok()) break;
+    if (!result.ok()) return result;
   }
+  appendBuiltins(tables.Encounters, builtinEncounters(), random);
+  load(all.size(), tables.Encounters, result);
   return result;
 }
 

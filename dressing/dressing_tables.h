@@ -18,9 +18,11 @@ struct DressingTable {
   int boundary = 0;
 };
 
-// The six dressing tables a room is dressed from.
+// The six dressing tables a room is dressed from, and the encounter table a room draws from
+// when encounters are on.
 struct DressingTables {
   DressingTable FluffDesc, FluffSounds, FluffSmells, FluffItems, FluffTraps, FluffTreasure;
+  DressingTable Encounters;
 
   // The six tables in category order (kDressingCategories).
   std::array<DressingTable*, kDressingCategoryCount> all();
@@ -37,11 +39,12 @@ struct LoadResult {
 // A table never holds more entries than a four-digit index can address.
 inline constexpr std::size_t kMaxTableEntries = 10000;
 
-// Empties and refills the six tables: built-in entries (17 quantity draws) then each category's
-// dressing file found in dressingDir (empty = current directory; a directory that cannot be used
-// falls back to the current directory). File names match without regard to letter case. A file that
-// exists but cannot be read stops the load with "Cannot open file <path>" or "Cannot read file
-// <path>"; the tables keep what was loaded up to then.
+// Empties and refills the six tables and the encounter table: built-in entries (17 quantity
+// draws, none for encounters) then each category's dressing file found in dressingDir (empty =
+// current directory; a directory that cannot be used falls back to the current directory). File
+// names match without regard to letter case. A file that exists but cannot be read stops the load
+// with "Cannot open file <path>" or "Cannot read file <path>"; the tables keep what was loaded up
+// to then.
 LoadResult AddFluff(DressingTables& tables, RandomSource& random, const std::string& dressingDir);
 // The same load from a folder or from files held in memory (which cannot fail to be read).
 LoadResult AddFluff(DressingTables& tables, RandomSource& random, const DressingSource& source);

@@ -22,6 +22,11 @@ std::string roomItem(const RoomDressingView& room) {
     item += room.categories[i].text.value_or("");
     item += kCrLf;
   }
+  if (room.encounter) {
+    item += kEncounterCategory.editKey;
+    item += room.encounter->text.value_or("");
+    item += kCrLf;
+  }
   item += "Door(s):";
   item += kCrLf;
   for (const std::string& door : room.doors) {
@@ -63,16 +68,23 @@ std::vector<std::string> buildEditingFile(const MapModel& model, const DressingT
 std::string ReWriteFluff(MapModel& model, DressingTables& tables, const std::string& path) {
   std::vector<std::string> lines;
   if (!readLines(path, lines)) return "Cannot open file " + path;
-  const auto all = tables.all();
-  for (DressingTable* table : all) table->entries.clear();
+  // A map made without encounters keeps its encounter table as loaded: its file has no such
+  // lines.
+  const bool encounters = !model.lstEncounters.empty();
+  for (const DressingCategory& category : kDressingFileCategories) {
+    if (category.table != &DressingTables::Encounters || encounters) {
+      (tables.*category.table).entries.clear();
+    }
+  }
   for (std::size_t n = 1; n < lines.size(); ++n) {
     const std::string_view line = trimmed(lines[n]);
-    for (std::size_t i = 0; i < kDressingCategories.size(); ++i) {
-      const std::string_view key = kDressingCategories[i].editKey;
+    for (const DressingCategory& category : kDressingFileCategories) {
+      const std::string_view key = category.editKey;
       if (!line.starts_with(key)) continue;
+      DressingTable& table = tables.*category.table;
       // Rooms stop below 10000, so entries past that could never be shown.
-      if (all[i]->entries.size() < kMaxTableEntries) {
-        all[i]->entries.emplace_back(line.substr(key.size()));
+      if (table.entries.size() < kMaxTableEntries && (encounters || &table != &tables.Encounters)) {
+        table.entries.emplace_back(line.substr(key.size()));
       }
       break;
     }
@@ -82,6 +94,11 @@ std::string ReWriteFluff(MapModel& model, DressingTables& tables, const std::str
     RoomDressingRecord room = parseRoomDressing(record);
     room.indexes.fill(room.room - 1);
     record = roomDressingRecord(room);
+  }
+  for (std::string& record : model.lstEncounters) {
+    EncounterRecord encounter = parseEncounter(record);
+    encounter.index = encounter.room - 1;
+    record = encounterRecord(encounter);
   }
   model.fluffEdited = true;
   return "";

@@ -12,7 +12,8 @@ namespace delvora {
 inline constexpr const char* kEditingFileName = "DVTemp.txt";
 
 // The editing file as items (FluffReport): the map's settings, then every room's six dressing
-// texts and its door descriptions. Each item is meant to be written followed by CR LF.
+// texts (and its encounter, on a map made with encounters) and its door descriptions. Each item is
+// meant to be written followed by CR LF.
 std::vector<std::string> buildEditingFile(const MapModel& model, const DressingTables& tables,
                                           const Settings& settings);
 

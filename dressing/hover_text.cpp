@@ -25,6 +25,13 @@ std::string roomText(const RoomDressingView& room) {
     text += "  ";
     text += room.categories[i].text.value_or(category.emptyText);
   }
+  if (room.encounter) {
+    text += kCr;
+    text += kEncounterCategory.label;
+    text += kCr;
+    text += "  ";
+    text += room.encounter->text.value_or(kEncounterCategory.emptyText);
+  }
   text += kCr;
   text += "Door(s)";
   text += kCr;

@@ -11,8 +11,8 @@ namespace delvora {
 struct HoverText {
   // False over rock or open background: the tooltip is switched off there.
   bool overFeature = false;
-  // The room's number, size, six dressing entries and door lines, joined by CR; empty over a
-  // corridor or a room without a dressing record.
+  // The room's number, size, six dressing entries (and its encounter) and door lines, joined by CR;
+  // empty over a corridor or a room without a dressing record.
   std::string text;
 };
 

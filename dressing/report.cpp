@@ -27,6 +27,11 @@ std::string roomBlock(const RoomDressingView& room) {
     block += room.categories[i].text.value_or("");
     block += kLineEnd;
   }
+  if (room.encounter) {
+    block += labelled(kEncounterCategory.label);
+    block += room.encounter->text.value_or("");
+    block += kLineEnd;
+  }
   block += labelled("Door(s):");
   block += kLineEnd;
   for (const std::string& door : room.doors) {

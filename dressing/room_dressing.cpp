@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dressing/door_dressing.h"
+#include "dressing/encounters.h"
 #include "engine/dressing_records.h"
 
 namespace delvora {
@@ -35,6 +36,7 @@ void NumberRooms(StepContext& ctx, const DressingTables& tables,
   if (processMessages) processMessages();
   MapModel& model = ctx.model;
   model.lstFluff.clear();
+  model.lstEncounters.clear();
   ctx.canvas.setFontColor(colors::kRed);
   DoorDresser doors(model);
   int room = 1;
@@ -46,6 +48,11 @@ void NumberRooms(StepContext& ctx, const DressingTables& tables,
     if (ctx.settings.dressing) {
       model.lstFluff.push_back(roomRecord(ctx, tables, room, rect));
       doors.dress(ctx, rect.left, rect.top, rect.right, rect.bottom, room);
+      if (ctx.settings.encounters) {
+        const int index = drawEncounter(tables.Encounters, ctx.settings.seed, room,
+                                        ctx.settings.useInternalDressing);
+        model.lstEncounters.push_back(encounterRecord({room, index}));
+      }
     }
     ++room;
   }

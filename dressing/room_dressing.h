@@ -10,7 +10,9 @@ namespace delvora {
 
 // Writes a red number into every room of lstWalls (left to right, then top to bottom) at
 // (left + 8, top + 8) and, when dressing is on, appends each room's 44-character record to
-// lstFluff and dresses its doors. Replaces the contents of lstFluff.
+// lstFluff and dresses its doors; with encounters on, each dressed room also gets an encounter
+// record in lstEncounters (drawEncounter, no draw from the map's random source). Replaces the
+// contents of lstFluff and lstEncounters.
 void NumberRooms(StepContext& ctx, const DressingTables& tables,
                  const std::function<void()>& processMessages = {});
 

@@ -1,6 +1,7 @@
 #include "dressing/room_view.h"
 
 #include "dressing/door_dressing.h"
+#include "dressing/encounters.h"
 
 namespace delvora {
 
@@ -35,6 +36,9 @@ RoomDressingView roomDressingView(const MapModel& model, const DressingTables& t
   const auto all = tables.all();
   for (std::size_t i = 0; i < all.size(); ++i) {
     view.categories[i] = {room.indexes[i], tableEntry(*all[i], room.indexes[i])};
+  }
+  if (const std::optional<int> encounter = encounterIndex(model, room.room)) {
+    view.encounter = CategoryEntry{*encounter, tableEntry(tables.Encounters, *encounter)};
   }
   for (const std::string& record : model.lstDoorDress) {
     if (parseDoorDressing(record).room == room.room) view.doors.push_back(doorDescription(record));

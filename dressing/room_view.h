@@ -28,6 +28,8 @@ struct RoomDressingView {
   int height = 0;
   // The six categories in category order (kDressingCategories).
   std::array<CategoryEntry, kDressingCategoryCount> categories;
+  // The room's encounter (kEncounterCategory); none when the map was made without encounters.
+  std::optional<CategoryEntry> encounter;
   // One door description per door dressing record of the room, in lstDoorDress order.
   std::vector<std::string> doors;
 

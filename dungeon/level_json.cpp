@@ -4,6 +4,7 @@
 #include <map>
 
 #include "dressing/dressing_categories.h"
+#include "dressing/encounters.h"
 #include "dungeon/door_sides.h"
 #include "dungeon/json_geometry.h"
 #include "dungeon/utf8_text.h"
@@ -20,16 +21,23 @@ using Json = nlohmann::ordered_json;
 constexpr std::array<const char*, kDressingCategoryCount> kCategoryNames = {
     "description", "sounds", "smells", "items", "traps", "treasure"};
 
-Json roomDressingJson(const RoomDressingRecord& room, const DressingTables& tables) {
+// An index and its table's text there; null text when the table has no such entry.
+Json entryJson(const DressingTable& table, int index) {
+  const bool known = index >= 0 && static_cast<std::size_t>(index) < table.entries.size();
+  return {{"index", index},
+          {"text",
+           known ? Json(utf8Text(table.entries[static_cast<std::size_t>(index)])) : Json(nullptr)}};
+}
+
+// The six categories, and the encounter on a map made with encounters.
+Json roomDressingJson(const MapModel& model, const RoomDressingRecord& room,
+                      const DressingTables& tables) {
   Json dressing = Json::object();
   for (std::size_t i = 0; i < kDressingCategoryCount; ++i) {
-    const DressingTable& table = tables.*kDressingCategories[i].table;
-    const int index = room.indexes[i];
-    const bool known = index >= 0 && static_cast<std::size_t>(index) < table.entries.size();
-    dressing[kCategoryNames[i]] = {
-        {"index", index},
-        {"text",
-         known ? Json(utf8Text(table.entries[static_cast<std::size_t>(index)])) : Json(nullptr)}};
+    dressing[kCategoryNames[i]] = entryJson(tables.*kDressingCategories[i].table, room.indexes[i]);
+  }
+  if (const std::optional<int> encounter = encounterIndex(model, room.room)) {
+    dressing["encounter"] = entryJson(tables.Encounters, *encounter);
   }
   return dressing;
 }
@@ -51,8 +59,9 @@ Json roomsJson(const MapModel& model, const DressingTables& tables, DoorSides& s
                  {"shape", feature.type == FeatureType::RoundRoom ? "round" : "square"}};
     addRect(room, feature.rect);
     const auto dressing = dressed.find(number);
-    room["dressing"] =
-        dressing == dressed.end() ? Json(nullptr) : roomDressingJson(dressing->second, tables);
+    room["dressing"] = dressing == dressed.end()
+                           ? Json(nullptr)
+                           : roomDressingJson(model, dressing->second, tables);
     room["doors"] = sides.addRoom(number, feature.rect);
     rooms.push_back(std::move(room));
   }

@@ -57,6 +57,18 @@ void addStairsLines(HoverText& hover, const std::string& lines) {
   hover.overFeature = true;
 }
 
+std::vector<std::string> stairsKeyLines(const DungeonLevels& levels, int level) {
+  const MapModel& model = levels.level(level).model();
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < model.lstStairs.size(); ++i) {
+    const Rect r = parseStairs(model.lstStairs[i]);
+    lines.push_back(stairsDestination(levels, level, i) + " in " + stairsPlace(model, r) +
+                    " (square " + std::to_string(r.left / kGridSize) + ", " +
+                    std::to_string(r.top / kGridSize) + ")");
+  }
+  return lines;
+}
+
 std::vector<std::string> levelKeyItems(const DungeonLevels& levels, int level) {
   const Dungeon& dungeon = levels.level(level);
   const MapModel& model = dungeon.model();
@@ -64,10 +76,8 @@ std::vector<std::string> levelKeyItems(const DungeonLevels& levels, int level) {
   items.push_back("Level " + std::to_string(level) + " (seed " +
                   std::to_string(dungeon.settings().seed) + ")" + std::string(kLineEnd));
   std::string stairs;
-  for (std::size_t i = 0; i < model.lstStairs.size(); ++i) {
-    const Rect r = parseStairs(model.lstStairs[i]);
-    stairs += stairsDestination(levels, level, i) + " in " + stairsPlace(model, r) + " (square " +
-              std::to_string(r.left / kGridSize) + ", " + std::to_string(r.top / kGridSize) + ")";
+  for (const std::string& line : stairsKeyLines(levels, level)) {
+    stairs += line;
     stairs += kLineEnd;
   }
   if (!stairs.empty()) items.push_back(stairs);

@@ -23,6 +23,10 @@ std::string stairsHoverLines(const DungeonLevels& levels, int level, int x, int 
 // Appends stairsHoverLines to a hover text, which then shows even over a corridor.
 void addStairsLines(HoverText& hover, const std::string& lines);
 
+// One line per staircase of level `level`: where it leads, where it stands and its square, as in
+// "Stairs down to level 2 in room 4 (square 10, 12)".
+std::vector<std::string> stairsKeyLines(const DungeonLevels& levels, int level);
+
 // The key of one level as report items: the heading "Level N" with its seed, then one line per
 // staircase (where it leads, where it stands and its square), then the level's dressed rooms.
 // CR LF line breaks, each item meant to be followed by one more, like the dressing report.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "dungeon/levels.h"
+#include "dungeon/tabletop_presets.h"
 
 namespace delvora {
 namespace {
@@ -36,6 +37,13 @@ constexpr ChoiceWord kCorridors[] = {
 // The "Dead Ends" menu allows "Some" and "A Few" once each, and "Some" only before "A Few".
 constexpr ChoiceWord kDeadEnds[] = {
     {"some", "Some", 1}, {"few", "A Few", 2}, {"some,few", "Some, then A Few", 3}};
+// The --vtt words: each value is the preset's place in tabletopPresets().
+constexpr ChoiceWord kTabletops[] = {{"foundry", "Foundry VTT", 0},
+                                     {"roll20", "Roll20", 1},
+                                     {"fantasy-grounds", "Fantasy Grounds", 2},
+                                     {"maptool", "MapTool", 3},
+                                     {"owlbear", "Owlbear Rodeo", 4},
+                                     {"lets-role", "Let's Role", 5}};
 constexpr OfferedValue kIterations[] = {{100, ""},  {250, ""},  {500, ""},  {750, ""}, {1000, ""},
                                         {1500, ""}, {2000, ""}, {2500, ""}, {3000, ""}};
 constexpr OfferedValue kScales[] = {
@@ -277,6 +285,17 @@ const OptionRow kRows[] = {
      .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.useInternalDressing = false; },
      .read = [](const RunOptions& o) { return flag(!o.settings.useInternalDressing); }},
+    {.name = "encounters",
+     .help = "give every dressed room an encounter too: creatures, or an empty room",
+     .details = "Encounters.txt in the dressing directory extends the built-in table. Encounters "
+                "are drawn apart from everything else, so the rest of the map is unchanged.",
+     .caption = "Encounters",
+     .window = OptionWindow::Advanced,
+     .section = kGeneration,
+     .web = true,
+     .shapesDungeon = true,
+     .store = [](RunOptions& o, const OptionValue&) { o.settings.encounters = true; },
+     .read = [](const RunOptions& o) { return flag(o.settings.encounters); }},
     {.name = "dressing-dir",
      .kind = ValueKind::Directory,
      .valueName = "DIR",
@@ -428,6 +447,16 @@ const OptionRow kRows[] = {
      .section = kOutput,
      .store = [](RunOptions& o, const OptionValue& v) { o.foundryPath = v.text; },
      .read = [](const RunOptions& o) { return text(o.foundryPath); }},
+    {.name = "export-foundry-journal",
+     .kind = ValueKind::File,
+     .valueName = "FILE",
+     .accepts = kFileName,
+     .fileExtension = "json",
+     .help = "the map's key as a Foundry VTT journal entry, a page per room",
+     .details = "In Foundry: create a journal entry, then its \"Import Data\" with this file.",
+     .section = kOutput,
+     .store = [](RunOptions& o, const OptionValue& v) { o.journalPath = v.text; },
+     .read = [](const RunOptions& o) { return text(o.journalPath); }},
     {.name = "export-json",
      .kind = ValueKind::File,
      .valueName = "FILE",
@@ -463,6 +492,27 @@ const OptionRow kRows[] = {
      .section = kOutput,
      .store = [](RunOptions& o, const OptionValue& v) { o.foundryVersion = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.foundryVersion); }},
+    {.name = "dark",
+     .help = "exported scenes lit only by the light tokens carry",
+     .defaultNote = "lit",
+     .section = kOutput,
+     .store = [](RunOptions& o, const OptionValue&) { o.dark = true; },
+     .read = [](const RunOptions& o) { return flag(o.dark); }},
+    {.name = "vtt",
+     .kind = ValueKind::Choice,
+     .valueName = "TABLETOP",
+     .choices = kTabletops,
+     .help = "the tabletop the exports are for: its pixels per grid square, its limits checked",
+     .defaultNote = "none",
+     .details = "The counts (walls, doors, lights, picture size, file sizes) are printed; past a "
+                "limit the tabletop advises there is a warning, past a hard limit nothing is "
+                "written.",
+     .section = kOutput,
+     .store = [](RunOptions& o, const OptionValue& v) { o.vtt = &tabletopPresets()[toInt(v)]; },
+     .read =
+         [](const RunOptions& o) {
+           return number(o.vtt == nullptr ? -1 : o.vtt - tabletopPresets().data());
+         }},
     {.name = "player-map",
      .help = "draw the map for players: no room numbers, concealed and secret doors as plain "
              "wall",

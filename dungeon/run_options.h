@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "dungeon/tabletop_presets.h"
 #include "engine/dead_ends.h"
 #include "engine/settings.h"
 
@@ -34,8 +35,15 @@ struct RunOptions {
   std::string foundryPath;
   // The dungeon as a JSON document; "-" is standard output.
   std::string jsonPath;
+  // The map's key as a Foundry VTT journal entry.
+  std::string journalPath;
   // background.src of the Foundry scene; empty: "delvora/" and the name of its PNG.
   std::string foundryImageSource;
+  // The exported scenes are lit only by the light tokens carry.
+  bool dark = false;
+  // The tabletop the pictures and exports are for (--vtt): its grid, and its limits checked
+  // before anything is written; null when not given.
+  const TabletopPreset* vtt = nullptr;
   // Draw the map for players: no room numbers, concealed and secret doors as plain wall.
   bool playerMap = false;
   // Pixels per grid square (kGridSize map pixels) of the PNG and the exports' images, 1..1000; 0
@@ -57,12 +65,15 @@ inline constexpr int kDrawnPxPerGrid = 16;
 // The scale of the exports when --px-per-grid is not given: Foundry's own default grid.
 inline constexpr int kDefaultExportPxPerGrid = 100;
 
-// Pixels per grid square of the PNG and of the exports.
+// Pixels per grid square of the PNG and of the exports: --px-per-grid, else the --vtt
+// tabletop's, else the defaults above.
 inline int pngPxPerGrid(const RunOptions& options) {
-  return options.pxPerGrid > 0 ? options.pxPerGrid : kDrawnPxPerGrid;
+  if (options.pxPerGrid > 0) return options.pxPerGrid;
+  return options.vtt != nullptr ? options.vtt->pxPerGrid : kDrawnPxPerGrid;
 }
 inline int exportPxPerGrid(const RunOptions& options) {
-  return options.pxPerGrid > 0 ? options.pxPerGrid : kDefaultExportPxPerGrid;
+  if (options.pxPerGrid > 0) return options.pxPerGrid;
+  return options.vtt != nullptr ? options.vtt->pxPerGrid : kDefaultExportPxPerGrid;
 }
 
 // The largest of the tabletops' smallest scene grids (Foundry VTT v11's; v12 and later take

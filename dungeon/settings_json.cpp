@@ -13,7 +13,8 @@ nlohmann::ordered_json settingsJson(const Settings& settings,
   options.deadEnds = deadEnds;
   nlohmann::ordered_json json = nlohmann::ordered_json::object();
   for (const OptionRow& row : optionTable()) {
-    if (!row.shapesDungeon) continue;
+    // Encounters are written below, only when on.
+    if (!row.shapesDungeon || row.name == "encounters") continue;
     const OptionValue value = row.read(options);
     nlohmann::ordered_json& field = json[std::string(row.name)];
     switch (row.kind) {
@@ -33,6 +34,8 @@ nlohmann::ordered_json settingsJson(const Settings& settings,
         break;
     }
   }
+  // Written only when on, so that documents of maps without encounters stay as they were.
+  if (settings.encounters) json["encounters"] = true;
   return json;
 }
 

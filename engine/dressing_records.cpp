@@ -47,6 +47,24 @@ RoomDressingRecord parseRoomDressing(std::string_view record) {
   return room;
 }
 
+std::string encounterRecord(const EncounterRecord& encounter) {
+  return pad4(encounter.room) + pad4(encounter.index);
+}
+
+EncounterRecord parseEncounter(std::string_view record) {
+  return {fieldValue(recordField(record, 1, 4)), fieldValue(recordField(record, 5, 4))};
+}
+
+std::uint32_t encounterSeed(std::uint32_t dungeonSeed, int room) {
+  std::uint32_t x = dungeonSeed ^ (static_cast<std::uint32_t>(room) * 0x9E3779B9u);
+  x ^= x >> 16;
+  x *= 0x85EBCA6Bu;
+  x ^= x >> 13;
+  x *= 0xC2B2AE35u;
+  x ^= x >> 16;
+  return x;
+}
+
 std::string doorDressingRecord(const DoorDressingRecord& door) {
   std::string record = pad4(door.room);
   record += door.side;

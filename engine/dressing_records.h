@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,24 @@ struct RoomDressingRecord {
 // as 0.
 std::string roomDressingRecord(const RoomDressingRecord& room);
 RoomDressingRecord parseRoomDressing(std::string_view record);
+
+// A room's encounter of lstEncounters: the room and its index into the encounter table (0 is the
+// empty entry).
+struct EncounterRecord {
+  int room = 0;
+  int index = 0;
+};
+
+// The 8-character encounter record: the room number and the index, each padded to four digits
+// ("00070012"). Fields cut short or not numbers read as 0.
+std::string encounterRecord(const EncounterRecord& encounter);
+EncounterRecord parseEncounter(std::string_view record);
+
+// The seed of a room's encounter stream, mixed from the dungeon's seed and the room number so
+// that neighbouring seeds and rooms give unrelated streams: x = seed xor (room * 0x9E3779B9),
+// then x ^= x >> 16, x *= 0x85EBCA6B, x ^= x >> 13, x *= 0xC2B2AE35, x ^= x >> 16 (all modulo
+// 2^32). Encounters draw only from these streams, never from the map's.
+std::uint32_t encounterSeed(std::uint32_t dungeonSeed, int room);
 
 // The room number as room dressing records begin: left-justified, padded with blanks to four
 // characters ("7   ").

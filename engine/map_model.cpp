@@ -6,8 +6,10 @@ void MapModel::clearMapLists() {
   lstWalls.clear();
   lstDoors.clear();
   lstCorridors.clear();
+  builtOrder.clear();
   lstDoorDress.clear();
   lstFluff.clear();
+  lstEncounters.clear();
   lstErased.clear();
   cleanUpPaint.clear();
   riverCourse.clear();
@@ -37,6 +39,7 @@ bool CheckBitMap(const StepContext& ctx, Rect area, char attachDirection) {
 void UpdateBitMap(StepContext& ctx, int left, int top, int right, int bottom, FeatureType type) {
   std::string record = featureRecord({left, top, right, bottom}, type);
   if (isCorridor(type)) ctx.model.lstCorridors.push_back(record);
+  ctx.model.builtOrder.push_back(record);
   ctx.model.lstWalls.insert(std::move(record));
   ctx.model.grid.mark(left, top, right, bottom);
 }

@@ -75,6 +75,9 @@ struct MapModel {
   SortedRecordList lstWalls;
   // Corridor features in the order they were added.
   RecordList lstCorridors;
+  // Every feature in the order built, which is the order drawn: where features overlap (without
+  // snapping), the one built later shows its outline. Cleared with the per-map lists.
+  RecordList builtOrder;
   // Every door, sorted.
   SortedRecordList lstDoors;
   // Staircases in the order placed: even positions go down, odd ones up.
@@ -96,6 +99,9 @@ struct MapModel {
   RecordList lstFluff;
   // Door dressing records, sorted.
   SortedRecordList lstDoorDress;
+  // Encounter records in room-number order, one per dressed room; empty when the run drew no
+  // encounters.
+  RecordList lstEncounters;
   // Set by an editing round trip (ReWriteFluff): index 0 of each dressing table then holds room
   // 1's own text instead of the empty-category entry. Cleared with the per-map lists.
   bool fluffEdited = false;

@@ -24,6 +24,9 @@ std::string toString(const MapModel& model) {
   appendSection(text, "[lstStairs]", model.lstStairs);
   appendSection(text, "[lstFluff]", model.lstFluff);
   appendSection(text, "[lstDoorDress]", model.lstDoorDress);
+  // Only a run with encounters has the section, so that the dumps of every other run stay as
+  // they were.
+  if (!model.lstEncounters.empty()) appendSection(text, "[lstEncounters]", model.lstEncounters);
   appendSection(text, "[lstEligable]", model.lstEligable);
   text += "[state]\n";
   text += "random=" + std::to_string(model.random.state()) + '\n';

@@ -50,6 +50,9 @@ struct Settings {
   int dressRoll = 1;
   // "Use internal Dressings": built-in entries may be picked, else only dressing-file entries.
   bool useInternalDressing = true;
+  // "Encounters": every dressed room also gets an entry of the encounter table, drawn from a
+  // stream of its own (encounterSeed), so nothing else of the dungeon changes.
+  bool encounters = false;
   // "Dressing Files Directory"; empty means the working directory.
   std::string dressingDir;
   // "Title" of the map.

@@ -25,7 +25,13 @@ FloorPlan::FloorPlan(const MapModel& model)
       m_horizontalBridged(
           static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height + 1), 0) {
   const std::set<std::string> erased(model.lstErased.begin(), model.lstErased.end());
-  for (const std::string& record : model.lstWalls) {
+  // Overlapping features are drawn over one another, so the one built last owns the cells they
+  // share; a model put together without building has only lstWalls.
+  const bool built = model.builtOrder.size() == model.lstWalls.size();
+  const std::vector<std::string> features =
+      built ? model.builtOrder
+            : std::vector<std::string>(model.lstWalls.begin(), model.lstWalls.end());
+  for (const std::string& record : features) {
     if (erased.contains(record)) continue;
     const Feature feature = parseFeature(record);
     const bool round = feature.type == FeatureType::RoundRoom;

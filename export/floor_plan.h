@@ -30,7 +30,8 @@ enum class GapSide { Neither, Before, After };
 // drawn on; a dead-end clean-up's tiles paint cells as rock.
 class FloorPlan {
  public:
-  // The features of lstWalls as drawn, less the erased ones (lstErased) and the rock the
+  // The features of lstWalls as drawn (in the order built, so a later one covers an earlier one
+  // it overlaps), less the erased ones (lstErased) and the rock the
   // clean-ups painted (cleanUpPaint). Rock one or two pixels thin between two floors (a stretch
   // that ends a pixel short of what it meets) goes to one of them, so that their walls run
   // straight on: to the one whose wall line a door crosses it on, else to the narrower one.

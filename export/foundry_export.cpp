@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/dressing_records.h"
+#include "export/foundry_regions.h"
 #include "export/json_file.h"
 #include "export/wall_outline.h"
 #include "render/png_writer.h"
@@ -100,10 +101,10 @@ std::string foundryBackgroundSource(const std::string& scenePath) {
   return "delvora/" + std::filesystem::path(foundryImagePath(scenePath)).filename().string();
 }
 
-FoundryFiles foundryFiles(const Dungeon& dungeon, Audience audience, const FoundryScene& scene) {
+std::string foundrySceneFile(const Dungeon& dungeon, Audience audience, const FoundryScene& scene) {
   const Bitmap& map = dungeon.picture(audience);
   const int px = scene.pxPerGrid;
-  const json document = {
+  json document = {
       {"name", scene.title.empty() ? std::string("Delvora dungeon") : scene.title},
       {"width", scaledLength(map.width(), px)},
       {"height", scaledLength(map.height(), px)},
@@ -112,8 +113,15 @@ FoundryFiles foundryFiles(const Dungeon& dungeon, Audience audience, const Found
        {{"size", px}, {"type", kSquareGrid}, {"distance", kFeetPerSquare}, {"units", "ft"}}},
       {"background", {{"src", scene.backgroundSource}}},
       {"walls", sceneWalls(dungeon.model(), px)},
+      {"regions", roomRegions(dungeon.model(), px)},
   };
-  return {jsonText(document), pngBytes(map, px)};
+  document.update(foundryLighting(scene.lighting));
+  return jsonText(document);
+}
+
+FoundryFiles foundryFiles(const Dungeon& dungeon, Audience audience, const FoundryScene& scene) {
+  return {foundrySceneFile(dungeon, audience, scene),
+          pngBytes(dungeon.picture(audience), scene.pxPerGrid)};
 }
 
 }  // namespace delvora

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dungeon/dungeon.h"
+#include "export/foundry_lighting.h"
 
 namespace delvora {
 
@@ -24,6 +25,8 @@ struct FoundryScene {
   int pxPerGrid = 100;
   // background.src of the scene (foundryBackgroundSource, or where the user keeps the image).
   std::string backgroundSource;
+  // Lit everywhere (global illumination), or only by the light tokens carry.
+  SceneLighting lighting = SceneLighting::Lit;
 };
 
 // A scene file and the image it shows.
@@ -33,11 +36,14 @@ struct FoundryFiles {
 };
 
 // A Foundry VTT scene for v12 and later (name, width and height of the image, no padding, a
-// square grid of pxPerGrid pixels and 5 ft, background.src, walls) and the picture for audience
-// as its PNG. Walls are in pixels of the image: every wall blocks movement, sight, light and
-// sound; a door wall spans every live door (door 1, or 2 secret for concealed and secret doors;
-// ds 2 when its dressing is locked or stuck, else 0); archways are open gaps; the chasm's
-// outline blocks movement only. The image is empty when it could not be encoded.
+// square grid of pxPerGrid pixels and 5 ft, background.src, walls, a region per room
+// (roomRegions) and its lighting (foundryLighting)) and the picture for audience as its PNG. Walls
+// are in pixels of the image: every wall blocks movement, sight, light and sound; a door wall spans
+// every live door (door 1, or 2 secret for concealed and secret doors; ds 2 when its dressing is
+// locked or stuck, else 0); archways are open gaps; the chasm's outline blocks movement only. The
+// image is empty when it could not be encoded.
 FoundryFiles foundryFiles(const Dungeon& dungeon, Audience audience, const FoundryScene& scene);
+// The scene file alone, for a picture encoded elsewhere.
+std::string foundrySceneFile(const Dungeon& dungeon, Audience audience, const FoundryScene& scene);
 
 }  // namespace delvora

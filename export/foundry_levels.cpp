@@ -69,13 +69,14 @@ FoundryLevelsFiles sceneEachLevel(const DungeonLevels& levels, Audience audience
     own.backgroundSource = sources.at(static_cast<std::size_t>(level - 1));
     FoundryFiles one = foundryFiles(levels.level(level), audience, own);
     json document = json::parse(one.scene);
-    json regions = json::array();
+    // The rooms' regions, then the staircases'.
+    json& regions = document["regions"];
+    if (!regions.is_array()) regions = json::array();
     const MapModel& model = levels.level(level).model();
     for (std::size_t i = 0; i < model.lstStairs.size(); ++i) {
       regions.push_back(region(stairsDestination(levels, level, i), kStairsColor,
                                parseStairs(model.lstStairs[i]), scene.pxPerGrid));
     }
-    document["regions"] = std::move(regions);
     files.scenes.push_back(jsonText(document));
     files.images.push_back(std::move(one.image));
   }
@@ -116,6 +117,7 @@ FoundryLevelsFiles sceneOfLevels(const DungeonLevels& levels, Audience audience,
   json document;
   json levelDocuments = json::array();
   json walls = json::array();
+  json regions = json::array();
   for (int level = 1; level <= levels.count(); ++level) {
     const std::string& source = sources.at(static_cast<std::size_t>(level - 1));
     FoundryScene own = scene;
@@ -131,10 +133,17 @@ FoundryLevelsFiles sceneOfLevels(const DungeonLevels& levels, Audience audience,
       wall["levels"] = {levelId(level)};
       walls.push_back(std::move(wall));
     }
+    // Each level's rooms, named with their level, shown on that level only.
+    if (single.contains("regions")) {
+      for (json& room : single["regions"]) {
+        room["name"] = "Level " + std::to_string(level) + ", " + room["name"].get<std::string>();
+        room["levels"] = {levelId(level)};
+        regions.push_back(std::move(room));
+      }
+    }
     levelDocuments.push_back(levelDocument(level, source));
     files.images.push_back(std::move(one.image));
   }
-  json regions = json::array();
   int number = 1;
   for (const StairsLink& link : levels.links()) {
     regions.push_back(changeLevelRegion(link, number++, scene.pxPerGrid));

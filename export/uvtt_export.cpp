@@ -1,5 +1,7 @@
 #include "export/uvtt_export.h"
 
+#include <cmath>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -24,8 +26,8 @@ json squares(const MapPoint& p) {
 }
 
 json pictureSquares(const Bitmap& map, int pxPerGrid) {
-  return {{"x", static_cast<double>(scaledLength(map.width(), pxPerGrid)) / pxPerGrid},
-          {"y", static_cast<double>(scaledLength(map.height(), pxPerGrid)) / pxPerGrid}};
+  return {{"x", uvttMapSize(scaledLength(map.width(), pxPerGrid), pxPerGrid)},
+          {"y", uvttMapSize(scaledLength(map.height(), pxPerGrid), pxPerGrid)}};
 }
 
 json portal(const MapDoor& door) {
@@ -40,9 +42,24 @@ json portal(const MapDoor& door) {
 
 }  // namespace
 
-std::string uvttFile(const Dungeon& dungeon, Audience audience, int pxPerGrid) {
+double uvttMapSize(long pictureSide, int pxPerGrid) {
+  const double side = static_cast<double>(pictureSide);
+  double size = side / pxPerGrid;
+  while (size * pxPerGrid < side) size = std::nextafter(size, std::numeric_limits<double>::max());
+  return size;
+}
+
+std::string uvttFile(const Dungeon& dungeon, Audience audience, int pxPerGrid,
+                     SceneLighting lighting) {
+  return uvttFile(dungeon, pngBytes(dungeon.picture(audience), pxPerGrid), pxPerGrid, lighting);
+}
+
+std::string uvttFile(const Dungeon& dungeon, std::span<const std::uint8_t> png, int pxPerGrid,
+                     SceneLighting lighting) {
+  if (png.empty()) return "";
   const MapModel& model = dungeon.model();
-  const Bitmap& map = dungeon.picture(audience);
+  // Both audiences' pictures have the map's size.
+  const Bitmap& map = dungeon.picture();
   // Only ordinary doors and archways open the wall; the format has no secret door.
   std::vector<MapDoor> openings;
   for (const MapDoor& door : liveDoors(model)) {
@@ -58,22 +75,20 @@ std::string uvttFile(const Dungeon& dungeon, Audience audience, int pxPerGrid) {
   for (const MapDoor& door : openings) {
     if (door.kind == 'N') portals.push_back(portal(door));
   }
-  std::vector<std::uint8_t> png = pngBytes(map, pxPerGrid);
-  if (png.empty()) return "";
   std::string image = base64Encode(png);
-  png = {};
   json document = {
       {"format", 0.3},
       {"resolution",
        {{"map_origin", {{"x", 0}, {"y", 0}}},
         // The picture's own size in squares, so the scene is the picture: 800 x 600 is 37.5
         // squares high, 37.48 at 25 pixels a square (937 pixels); a whole number would stretch
-        // the image on import.
+        // the image on import, and a size whose product falls short of the picture would cut a
+        // row off.
         {"map_size", pictureSquares(map, pxPerGrid)},
         {"pixels_per_grid", pxPerGrid}}},
       {"line_of_sight", std::move(walls)},
       {"portals", std::move(portals)},
-      {"environment", {{"baked_lighting", true}, {"ambient_light", "ffffffff"}}},
+      {"environment", uvttEnvironment(lighting)},
       {"lights", json::array()},
   };
   document["image"] = std::move(image);

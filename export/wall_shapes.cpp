@@ -180,12 +180,14 @@ int RoundCorners::corner(const MapPoint& p) const {
   return it == m_cornerOf.end() ? -1 : static_cast<int>(it->second);
 }
 
-void RoundCorners::smooth(double tolerance, std::vector<WallPolyline>& lines) const {
+void RoundCorners::smooth(double tolerance, const std::function<bool(const MapPoint&)>& pinned,
+                          std::vector<WallPolyline>& lines) const {
   if (m_outside.empty()) return;
-  for (WallPolyline& line : lines) line = smoothLine(std::move(line), tolerance);
+  for (WallPolyline& line : lines) line = smoothLine(std::move(line), tolerance, pinned);
 }
 
-WallPolyline RoundCorners::smoothLine(WallPolyline line, double tolerance) const {
+WallPolyline RoundCorners::smoothLine(WallPolyline line, double tolerance,
+                                      const std::function<bool(const MapPoint&)>& pinned) const {
   // A loop starts where it passes from one corner to something else, so that no corner's steps
   // wrap around its end.
   if (line.size() > 3 && line.front() == line.back()) {
@@ -208,10 +210,16 @@ WallPolyline RoundCorners::smoothLine(WallPolyline line, double tolerance) const
       result.push_back(line[i++]);
       continue;
     }
-    const std::vector<MapPoint> steps(line.begin() + static_cast<std::ptrdiff_t>(i),
-                                      line.begin() + static_cast<std::ptrdiff_t>(end));
-    for (const MapPoint& p : chords(steps, m_outside[static_cast<std::size_t>(here)], tolerance)) {
-      result.push_back(p);
+    // Each stretch between pinned steps gets chords of its own, so the pinned ones stay.
+    const MapPoint& outside = m_outside[static_cast<std::size_t>(here)];
+    std::size_t from = i;
+    for (std::size_t to = i + 1; to < end; ++to) {
+      if (to + 1 != end && !pinned(line[to])) continue;
+      const std::vector<MapPoint> steps(line.begin() + static_cast<std::ptrdiff_t>(from),
+                                        line.begin() + static_cast<std::ptrdiff_t>(to) + 1);
+      const std::vector<MapPoint> kept = chords(steps, outside, tolerance);
+      result.insert(result.end(), kept.begin() + (from == i ? 0 : 1), kept.end());
+      from = to;
     }
     i = end;
   }

@@ -22,13 +22,15 @@ class RoundCorners {
 
   // Replaces each run of a corner's steps in the lines by a few straight segments. Every
   // segment keeps to the floor side of the steps it replaces (no rock comes inside the walls)
-  // and strays at most tolerance pixels from them.
-  void smooth(double tolerance, std::vector<WallPolyline>& lines) const;
+  // and strays at most tolerance pixels from them; pinned steps are kept as they are.
+  void smooth(double tolerance, const std::function<bool(const MapPoint&)>& pinned,
+              std::vector<WallPolyline>& lines) const;
 
  private:
   void addRoom(const Rect& room);
   int corner(const MapPoint& p) const;
-  WallPolyline smoothLine(WallPolyline line, double tolerance) const;
+  WallPolyline smoothLine(WallPolyline line, double tolerance,
+                          const std::function<bool(const MapPoint&)>& pinned) const;
 
   // Per corner, the corner of its rectangle, which lies on the rock side of every chord.
   std::vector<MapPoint> m_outside;

@@ -7,19 +7,24 @@ namespace delvora {
 
 namespace {
 
+void addCategory(const CategoryEntry& entry, std::string_view label, bool fluffEdited,
+                 std::vector<PrintLine>& lines) {
+  const std::string_view text = entry.text.value_or("");
+  // Index 0 is the empty category, except after an editing round trip, where it holds room 1's
+  // own text.
+  const bool shown = fluffEdited ? !text.empty() : entry.index > 0;
+  if (!shown) return;
+  lines.push_back({std::string(label)});
+  lines.push_back({"  " + std::string(text)});
+}
+
 void addRoom(const RoomDressingView& room, bool fluffEdited, std::vector<PrintLine>& lines) {
   lines.push_back({"Room " + room.label});
   lines.push_back({"Size " + room.sizeText()});
   for (std::size_t i = 0; i < room.categories.size(); ++i) {
-    const CategoryEntry& entry = room.categories[i];
-    const std::string_view text = entry.text.value_or("");
-    // Index 0 is the empty category, except after an editing round trip, where it holds room 1's
-    // own text.
-    const bool shown = fluffEdited ? !text.empty() : entry.index > 0;
-    if (!shown) continue;
-    lines.push_back({std::string(kDressingCategories[i].label)});
-    lines.push_back({"  " + std::string(text)});
+    addCategory(room.categories[i], kDressingCategories[i].label, fluffEdited, lines);
   }
+  if (room.encounter) addCategory(*room.encounter, kEncounterCategory.label, fluffEdited, lines);
   lines.push_back({"Door(s):"});
   for (const std::string& door : room.doors) lines.push_back({"  " + door});
   lines.push_back({""});

@@ -64,7 +64,10 @@ _delvora_cli() {
     --foundry-version)
       _delvora_cli_reply -W '12 13 14' -- "$cur"
       return ;;
-    -o | --output | --report | --print-map | --print-25mm | --print-dressing | --export-uvtt | --export-foundry)
+    --vtt)
+      _delvora_cli_reply -W 'foundry roll20 fantasy-grounds maptool owlbear lets-role' -- "$cur"
+      return ;;
+    -o | --output | --report | --print-map | --print-25mm | --print-dressing | --export-uvtt | --export-foundry | --export-foundry-journal)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
@@ -74,7 +77,7 @@ _delvora_cli() {
   esac
 
   if [[ $cur == -* ]]; then
-    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-image-path --foundry-version --player-map --px-per-grid --help --version'
+    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --encounters --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map --print-25mm --print-dressing --export-uvtt --export-foundry --export-foundry-journal --export-json --foundry-image-path --foundry-version --dark --vtt --player-map --px-per-grid --help --version'
     _delvora_cli_reply -W "$options" -- "$cur"
   fi
 }

@@ -328,10 +328,17 @@ void OptionsTest::editOpensTheLoadersFile() {
   advanced.onEditClicked();
   advanced.fileButton(1)->setChecked(true);  // Sounds: missing, made under the loader's name
   advanced.onEditClicked();
+  advanced.fileButton(6)->setChecked(true);  // Encounters, the seventh table
+  advanced.onEditClicked();
   QVERIFY(advanced.editButton()->isEnabled());
   QCOMPARE(QString::fromUtf8(readFile(log)),
-           QStringLiteral("%1|traps.txt\n%1|Sounds.txt\n").arg(dressDir));
+           QStringLiteral("%1|traps.txt\n%1|Sounds.txt\n%1|Encounters.txt\n").arg(dressDir));
   QVERIFY(QFile::exists(dressDir + QStringLiteral("/Sounds.txt")));
+  // The check box off by default, and what the generation gets.
+  QVERIFY(!advanced.encountersBox()->isChecked());
+  advanced.encountersBox()->setChecked(true);
+  QVERIFY(m_program->options().settings().encounters);
+  advanced.encountersBox()->setChecked(false);
 
   // An editor that cannot be started is reported, naming the command that failed.
   qputenv("DELVORA_EDITOR", "/nonexistent/editor --wait");

@@ -218,6 +218,38 @@ TEST_F(CliBinary, LevelsWithoutStairsExitTwoAndWriteNothing) {
   EXPECT_FALSE(fs::exists(file("1.png")));
 }
 
+// --vtt checks every level before anything is written: each level's counts, marked with it; a
+// level past a hard limit stops the run with nothing written.
+TEST_F(CliBinary, LevelsAreCheckedForTheTabletopBeforeAnyIsWritten) {
+  const Args levels{"--seed",
+                    "9",
+                    "--stairs",
+                    "4",
+                    "--levels",
+                    "2",
+                    "--export-uvtt",
+                    file("u{level}.dd2vtt").string(),
+                    "--export-foundry-journal",
+                    file("k{level}.json").string()};
+  Args fits = levels;
+  fits.insert(fits.end(), {"--vtt", "roll20"});
+  const Outcome written = run(fits);
+  ASSERT_EQ(written.exitCode, 0) << written.err;
+  EXPECT_NE(written.err.find("level 2: roll20: "), std::string::npos) << written.err;
+  EXPECT_TRUE(fs::exists(file("k2.json")));
+  fs::remove(file("u1.dd2vtt"));
+  fs::remove(file("k1.json"));
+
+  Args tooMany = levels;
+  tooMany.insert(tooMany.end(), {"--map-size", "1280x1024", "--room-size", "tiny", "--iterations",
+                                 "3000", "--vtt", "lets-role"});
+  const Outcome refused = run(tooMany);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("level 1: --vtt lets-role: "), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(file("u1.dd2vtt")));
+  EXPECT_FALSE(fs::exists(file("k1.json")));
+}
+
 TEST_F(CliBinary, CountStopsAtTheFirstMapThatFails) {
   fs::create_directories(file("5"));
   const Outcome result =

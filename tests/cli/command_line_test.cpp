@@ -322,6 +322,54 @@ TEST(CommandLine, PngAndExportsHaveTheirOwnDefaultScale) {
   EXPECT_FALSE(parseCommandLine({"--foundry-image-path", ""}).ok());
 }
 
+// --vtt sets both scales to the tabletop's grid unless --px-per-grid is given; --encounters,
+// --dark and the journal are stored.
+TEST(CommandLine, TabletopPresetSetsTheScale) {
+  const ParseResult roll20 = parseCommandLine({"--vtt", "roll20", "-o", "a.png"});
+  ASSERT_TRUE(roll20.ok()) << roll20.error;
+  EXPECT_EQ(pngPxPerGrid(roll20.options), 70);
+  EXPECT_EQ(exportPxPerGrid(roll20.options), 70);
+  const ParseResult given = parseCommandLine({"--vtt=roll20", "--px-per-grid", "64"});
+  EXPECT_EQ(exportPxPerGrid(given.options), 64);
+  EXPECT_EQ(parseCommandLine({"--vtt", "astral"}).error,
+            "--vtt accepts foundry, roll20, fantasy-grounds, maptool, owlbear or lets-role, not "
+            "\"astral\"");
+  const ParseResult key = parseCommandLine({"--encounters", "--dark", "--export-foundry-journal",
+                                            "key.json", "--export-foundry", "s.json"});
+  ASSERT_TRUE(key.ok()) << key.error;
+  EXPECT_TRUE(key.options.settings.encounters);
+  EXPECT_TRUE(key.options.dark);
+  EXPECT_EQ(key.options.journalPath, "key.json");
+  EXPECT_FALSE(parseCommandLine({}).options.settings.encounters);
+}
+
+// Two outputs aimed at one file are refused before anything is written, naming both options as
+// typed, the Foundry scene's picture and batches after {seed} included.
+TEST(CommandLine, TwoOutputsOnOneFileAreRefused) {
+  const struct {
+    std::vector<std::string> args;
+    std::string error;
+  } cases[] = {
+      {{"-o", "vault.png", "--export-foundry", "vault.json"},
+       "-o and --export-foundry both write vault.png"},
+      {{"--export-uvtt", "x.json", "--export-foundry", "x.json"},
+       "--export-uvtt and --export-foundry both write x.json"},
+      {{"--report", "a.txt", "--dump", "./out/../a.txt"},
+       "--report and --dump both write ./out/../a.txt"},
+      {{"--count", "3", "--report", "r{seed}.txt", "--dump", "r{seed}.txt"},
+       "--report and --dump both write r66205318.txt"},
+      {{"--export-foundry-journal", "k.json", "--export-json", "k.json"},
+       "--export-foundry-journal and --export-json both write k.json"},
+      {{"--dump", "-", "--export-json", "-", "--report", "a.txt"}, ""},
+      {{"--count", "2", "-o", "m{seed}.png", "--export-foundry", "m{seed}.json"},
+       "-o and --export-foundry both write m66205318.png"},
+      {{"-o", "map.png", "--export-foundry", "scene.json"}, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(parseCommandLine(c.args).error, c.error) << c.args[1];
+  }
+}
+
 // A picture no reader would load is refused before anything runs, naming the largest scale that
 // fits the map: 16384 pixels a side for the exports, 65535 for -o.
 TEST(CommandLine, PicturesLargerThanTheirReadersLoadAreRefused) {

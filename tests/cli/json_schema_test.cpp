@@ -26,6 +26,7 @@ namespace fs = std::filesystem;
 // is not UTF-8 (a Latin-1 title), every band and kind of door at once, several levels.
 const testing::GoldenCase kMoreCases[] = {
     {"one_attempt", {"--iterations", "1"}},
+    {"encounters", {"--seed", "9", "--encounters", "--dress-roll", "3"}},
     {"no_numbers_cleaned", {"--seed", "3", "--no-number-rooms", "--dead-ends", "few", "--river"}},
     {"latin1_title", {"--seed", "5", "--title", "Caf\xe9 of the Lost", "--chasm"}},
     {"everything",

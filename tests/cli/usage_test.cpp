@@ -16,8 +16,10 @@ TEST(Usage, ListsEveryOptionOfTheTableInItsSection) {
   const std::string help = usageText();
   std::size_t previous = 0;
   for (const OptionRow& row : optionTable()) {
-    const std::string synopsis = std::string("\n  ").append(optionSynopsis(row)).append(" ");
-    const std::size_t at = help.find(synopsis);
+    // A synopsis too long for the description's column has a line of its own.
+    const std::string synopsis = std::string("\n  ").append(optionSynopsis(row));
+    std::size_t at = help.find(synopsis + " ");
+    if (at == std::string::npos) at = help.find(synopsis + "\n");
     ASSERT_NE(at, std::string::npos) << row.name;
     EXPECT_GT(at, previous) << row.name << " is out of the table's order";
     EXPECT_GT(at, help.find(std::string("\n").append(row.section))) << row.name;

@@ -23,7 +23,8 @@ DressingTable table(int count, int builtIn) {
 }
 
 DressingTables builtInSizedTables() {
-  return {table(36, 36), table(34, 34), table(30, 30), table(52, 52), table(52, 52), table(56, 56)};
+  return {table(36, 36), table(34, 34), table(30, 30), table(52, 52),
+          table(52, 52), table(56, 56), table(88, 88)};
 }
 
 struct Fixture {

@@ -50,8 +50,9 @@ TEST(FoundryExport, WritesTheSceneFieldsOfCurrentFoundry) {
   const auto dungeon = testing::makeDungeon(Settings{});
   std::string image;
   const json scene = exportScene(*dungeon, 50, "delvora/scene.png", &image);
-  EXPECT_EQ(keysOf(scene), (std::set<std::string>{"name", "width", "height", "padding", "grid",
-                                                  "background", "walls"}));
+  EXPECT_EQ(keysOf(scene),
+            (std::set<std::string>{"name", "width", "height", "padding", "grid", "background",
+                                   "walls", "regions", "tokenVision", "environment"}));
   EXPECT_EQ(scene.at("name"), "The Vault");
   EXPECT_EQ(scene.at("width"), 2500);
   EXPECT_EQ(scene.at("height"), 1875);

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "engine/dressing_records.h"
 #include "export/foundry_levels.h"
 #include "tests/support/generated_dungeon.h"
 
@@ -12,6 +13,12 @@ namespace delvora {
 namespace {
 
 using nlohmann::json;
+
+int roomCount(const MapModel& model) {
+  int rooms = 0;
+  for (const std::string& record : model.lstWalls) rooms += isRoom(parseFeature(record).type);
+  return rooms;
+}
 
 struct ThreeLevels {
   ThreeLevels() {
@@ -49,11 +56,22 @@ TEST(FoundryLevels, OneSceneStacksTheLevelsAndJoinsEveryPairOfStairs) {
   }
   EXPECT_EQ(wallLevels.size(), 3u) << "every level has walls, each wall one level";
 
+  // Each level's rooms, shown on their level only, then the joins.
+  std::size_t rooms = 0;
+  for (int level = 1; level <= 3; ++level) {
+    for (int room = 1; room <= roomCount(three.levels.level(level).model()); ++room) {
+      const json& region = scene["regions"][rooms++];
+      EXPECT_EQ(region["name"],
+                "Level " + std::to_string(level) + ", Room " + std::to_string(room));
+      ASSERT_EQ(region["levels"].size(), 1u);
+      EXPECT_EQ(levelOfId.at(region["levels"][0]), level);
+    }
+  }
   const std::vector<StairsLink>& links = three.levels.links();
-  ASSERT_EQ(scene["regions"].size(), links.size());
+  ASSERT_EQ(scene["regions"].size(), rooms + links.size());
   ASSERT_EQ(links.size(), 6u) << "three staircases down on each of levels 1 and 2";
   for (std::size_t i = 0; i < links.size(); ++i) {
-    const json& region = scene["regions"][i];
+    const json& region = scene["regions"][rooms + i];
     ASSERT_EQ(region["levels"].size(), 2u);
     EXPECT_EQ(levelOfId.at(region["levels"][0]), links[i].upper);
     EXPECT_EQ(levelOfId.at(region["levels"][1]), links[i].upper + 1);
@@ -79,13 +97,16 @@ TEST(FoundryLevels, OlderReleasesGetASceneEachWithItsStaircasesMarked) {
     EXPECT_EQ(scene["name"], "Keep - Level " + std::to_string(level));
     EXPECT_EQ(scene["background"]["src"], "a/" + std::to_string(level) + ".png");
     const MapModel& model = three.levels.level(level).model();
-    ASSERT_EQ(scene["regions"].size(), model.lstStairs.size());
-    EXPECT_EQ(scene["regions"][0]["name"],
+    // The rooms' regions first, then the staircases'.
+    const std::size_t rooms = static_cast<std::size_t>(roomCount(model));
+    ASSERT_EQ(scene["regions"].size(), rooms + model.lstStairs.size());
+    EXPECT_EQ(scene["regions"][rooms - 1]["name"], "Room " + std::to_string(rooms));
+    EXPECT_EQ(scene["regions"][rooms]["name"],
               level < 3 ? "Stairs down to level " + std::to_string(level + 1)
                         : std::string("Stairs down (deeper than the levels made)"));
-    EXPECT_EQ(scene["regions"][1]["name"], level > 1
-                                               ? "Stairs up to level " + std::to_string(level - 1)
-                                               : std::string("Stairs up (out of the dungeon)"));
+    EXPECT_EQ(scene["regions"][rooms + 1]["name"],
+              level > 1 ? "Stairs up to level " + std::to_string(level - 1)
+                        : std::string("Stairs up (out of the dungeon)"));
   }
 }
 

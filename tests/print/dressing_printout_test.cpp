@@ -59,6 +59,32 @@ TEST(DressingPrintLines, RoomBlocksLeaveOutEmptyCategories) {
   EXPECT_EQ(lines[2].points, kDressingPoints);
 }
 
+// A map made with encounters prints each room's encounter after its treasure, and leaves out an
+// empty one like any other category.
+TEST(DressingPrintLines, EncountersFollowTheTreasure) {
+  auto model = std::make_unique<MapModel>();
+  model->lstFluff = {roomRecord("1", "000000000000000000000001"),
+                     roomRecord("2", "000000000000000000000000")};
+  model->lstEncounters = {"00010002", "00020000"};
+  DressingTables tables = smallTables();
+  tables.Encounters.entries = {"Nothing here", "Two ogres", "A ghost"};
+  const std::vector<std::string> expected = {"Delvora Demo - Crypt",
+                                             "",
+                                             "Room 1   ",
+                                             "Size (60x30)",
+                                             "Treasure",
+                                             "  first 6",
+                                             "Encounters",
+                                             "  A ghost",
+                                             "Door(s):",
+                                             "",
+                                             "Room 2   ",
+                                             "Size (60x30)",
+                                             "Door(s):",
+                                             ""};
+  EXPECT_EQ(texts(dressingPrintLines(*model, tables, "Delvora Demo - Crypt")), expected);
+}
+
 TEST(DressingPrintLines, NoRoomsGivesCaptionAndEmptyLine) {
   auto model = std::make_unique<MapModel>();
   const std::vector<std::string> expected = {"Delvora Demo - ", ""};

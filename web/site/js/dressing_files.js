@@ -1,5 +1,5 @@
 // The dressing files the user chose (file input or drag and drop). The generator holds them
-// under their own names and matches the six names without regard to case, as it does in a
+// under their own names and matches the seven names without regard to case, as it does in a
 // folder.
 
 export const DRESSING_FILE_NAMES = [
@@ -9,6 +9,7 @@ export const DRESSING_FILE_NAMES = [
   'Items.txt',
   'Traps.txt',
   'Treasure.txt',
+  'Encounters.txt',
 ];
 
 function tableOf(fileName) {

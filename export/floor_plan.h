@@ -60,6 +60,14 @@ class FloorPlan {
     return wallBetween(x, y - 1, x, y, m_horizontalBridged[horizontalEdge(x, y)]);
   }
 
+  // A whole row of verticalWall: walls[x] for x = 0..width on row y, 1 for a wall, else 0; with
+  // floorOnly, only the edges between floor and no floor (the floor's outline).
+  void verticalWalls(int y, std::uint8_t* walls, bool floorOnly = false) const;
+  // A whole line of horizontalWall: walls[x] for x = 0..width-1 at y = 0..height.
+  void horizontalWalls(int y, std::uint8_t* walls, bool floorOnly = false) const;
+  // Row y's cells: floor[x] 1 for floor, else 0.
+  void floorRow(int y, std::uint8_t* floor) const;
+
  private:
   static constexpr std::uint8_t kFloor = 1;
   static constexpr std::uint8_t kPainted = 2;
@@ -103,8 +111,6 @@ class FloorPlan {
   std::int32_t gapRegion(bool acrossRows, int u, int v) const {
     return m_regions[gapCell(acrossRows, u, v)];
   }
-  // The floor cells reachable from cell start without crossing a wall, marked in seen.
-  std::vector<std::size_t> area(std::size_t start, std::vector<std::uint8_t>& seen) const;
 
   int m_width;
   int m_height;

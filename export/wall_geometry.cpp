@@ -1,6 +1,7 @@
 #include "export/wall_geometry.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 namespace delvora {
@@ -29,6 +30,76 @@ std::vector<WallRun> straightRuns(int width, int height, const EdgeTest& vertica
       while (x < width && horizontal(x, y)) ++x;
       runs.push_back({{start, y}, {x, y}});
     }
+  }
+  return runs;
+}
+
+namespace {
+
+// Calls visit(x) for every x below count where flags[x] is not 0, skipping zeros eight at a time:
+// walls are few among the edges of a line.
+template <typename Visit>
+void forEachSet(const std::uint8_t* flags, int count, Visit visit) {
+  int x = 0;
+  for (; x + 8 <= count; x += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, flags + x, sizeof word);
+    if (word == 0) continue;
+    for (int i = 0; i < 8; ++i) {
+      if (flags[x + i] != 0) visit(x + i);
+    }
+  }
+  for (; x < count; ++x) {
+    if (flags[x] != 0) visit(x);
+  }
+}
+
+}  // namespace
+
+// Vertical runs open and close where a row's flags differ from the row above's; sorted by column
+// they come in straightRuns' order.
+std::vector<WallRun> straightRunsByRow(int width, int height, const EdgeRow& vertical,
+                                       const EdgeRow& horizontal) {
+  std::vector<WallRun> runs;
+  const std::size_t edges = static_cast<std::size_t>(std::max(width, 0)) + 1;
+  std::vector<int> openFrom(edges, -1);
+  std::vector<std::uint8_t> above(edges, 0);
+  std::vector<std::uint8_t> here(edges, 0);
+  std::vector<std::uint8_t> changed(edges, 0);
+  for (int y = 0; y <= height; ++y) {
+    if (y < height) {
+      vertical(y, here.data());
+    } else {
+      std::fill(here.begin(), here.end(), std::uint8_t{0});
+    }
+    for (std::size_t x = 0; x < edges; ++x) changed[x] = above[x] ^ here[x];
+    forEachSet(changed.data(), static_cast<int>(edges), [&](int x) {
+      int& from = openFrom[static_cast<std::size_t>(x)];
+      if (from < 0) {
+        from = y;
+      } else {
+        runs.push_back({{x, from}, {x, y}});
+        from = -1;
+      }
+    });
+    std::swap(above, here);
+  }
+  std::sort(runs.begin(), runs.end(), [](const WallRun& a, const WallRun& b) {
+    return a.first.x != b.first.x ? a.first.x < b.first.x : a.first.y < b.first.y;
+  });
+  std::vector<std::uint8_t> flags(edges, 0);
+  for (int y = 0; y <= height; ++y) {
+    horizontal(y, flags.data());
+    int from = -1;
+    int last = -2;
+    forEachSet(flags.data(), width, [&](int x) {
+      if (x != last + 1) {
+        if (from >= 0) runs.push_back({{from, y}, {last + 1, y}});
+        from = x;
+      }
+      last = x;
+    });
+    if (from >= 0) runs.push_back({{from, y}, {last + 1, y}});
   }
   return runs;
 }

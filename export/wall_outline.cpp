@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
+#include "engine/dimensions.h"
 #include "export/floor_plan.h"
 #include "export/wall_shapes.h"
 #include "render/raster_shapes.h"
@@ -42,11 +45,93 @@ constexpr double kArcTolerance = 2.0;
 // How far the chasm's walls may stray from its drawn edge.
 constexpr double kChasmTolerance = 1.5;
 
-FloorPlan openPlan(const MapModel& model, const std::vector<MapDoor>& openings) {
-  FloorPlan plan(model);
+std::vector<MapDoor> liveDoorsOf(const MapModel& model, const FloorPlan& plan) {
+  std::vector<MapDoor> doors;
+  std::set<std::pair<std::uint64_t, std::uint64_t>> openings;
+  for (const std::string& record : model.lstDoors) {
+    const MapDoor door = mapDoor(record);
+    if (!joinsFloor(plan, door)) continue;
+    if (!openings.insert({pointKey(door.from), pointKey(door.to)}).second) continue;
+    doors.push_back(door);
+  }
+  return doors;
+}
+
+void openPlan(FloorPlan& plan, const std::vector<MapDoor>& openings) {
   for (const MapDoor& door : openings) plan.addBridge(door);
   plan.dropPockets(kPocketCells);
-  return plan;
+}
+
+// Joins traced outline runs into lines and evens out their steps and round rooms' corners.
+std::vector<WallPolyline> shapeLines(const MapModel& model, const FloorPlan& plan,
+                                     const std::vector<MapDoor>& openings,
+                                     std::vector<WallPolyline> lines) {
+  std::unordered_set<std::uint64_t> openingEnds;
+  for (const MapDoor& door : openings) {
+    openingEnds.insert(pointKey(door.from));
+    openingEnds.insert(pointKey(door.to));
+  }
+  const RoundCorners corners(model);
+  straightenSteps(
+      plan,
+      [&](const MapPoint& p) { return openingEnds.contains(pointKey(p)) || corners.contains(p); },
+      kThinStep, lines);
+  corners.smooth(kArcTolerance, lines);
+  return lines;
+}
+
+std::vector<WallPolyline> wallsOf(const MapModel& model, const FloorPlan& plan,
+                                  const std::vector<MapDoor>& openings) {
+  std::vector<WallPolyline> lines = joinRuns(straightRunsByRow(
+      plan.width(), plan.height(),
+      [&plan](int y, std::uint8_t* flags) { plan.verticalWalls(y, flags); },
+      [&plan](int y, std::uint8_t* flags) { plan.horizontalWalls(y, flags); }));
+  return shapeLines(model, plan, openings, std::move(lines));
+}
+
+// Chains lines that end where two areas of floor touch corner to corner into loops. Which ends
+// meet there does not matter for an even-odd fill.
+std::vector<WallPolyline> closeLoops(std::vector<WallPolyline> lines) {
+  std::vector<WallPolyline> loops;
+  std::unordered_map<std::uint64_t, std::vector<std::size_t>> ends;
+  std::vector<bool> used(lines.size(), false);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].size() > 1 && lines[i].front() == lines[i].back()) {
+      loops.push_back(std::move(lines[i]));
+      used[i] = true;
+      continue;
+    }
+    ends[pointKey(lines[i].front())].push_back(i);
+    ends[pointKey(lines[i].back())].push_back(i);
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (used[i]) continue;
+    used[i] = true;
+    WallPolyline loop = lines[i];
+    for (;;) {
+      std::size_t next = lines.size();
+      for (const std::size_t j : ends[pointKey(loop.back())]) {
+        if (!used[j]) next = j;
+      }
+      if (next == lines.size()) break;
+      used[next] = true;
+      WallPolyline piece = lines[next];
+      if (piece.front() != loop.back()) std::reverse(piece.begin(), piece.end());
+      loop.insert(loop.end(), piece.begin() + 1, piece.end());
+    }
+    if (loop.front() != loop.back()) loop.push_back(loop.front());
+    loops.push_back(std::move(loop));
+  }
+  return loops;
+}
+
+std::vector<WallPolyline> floorOf(const MapModel& model, const FloorPlan& plan,
+                                  const std::vector<MapDoor>& openings) {
+  std::vector<WallPolyline> lines = closeLoops(joinRuns(straightRunsByRow(
+      plan.width(), plan.height(),
+      [&plan](int y, std::uint8_t* flags) { plan.verticalWalls(y, flags, true); },
+      [&plan](int y, std::uint8_t* flags) { plan.horizontalWalls(y, flags, true); })));
+  return shapeLines(model, plan, openings, std::move(lines));
 }
 
 // The cells the chasm's strokes cover, as the canvas draws them.
@@ -68,64 +153,116 @@ std::vector<std::uint8_t> chasmCells(const MapModel& model, int width, int heigh
   return cells;
 }
 
+// An edge between two floor cells with no wall on it, one in the chasm and one not.
+std::vector<WallPolyline> chasmOf(const MapModel& model, const FloorPlan& plan) {
+  if (model.chasmCourse.size() < 2) return {};
+  const int width = plan.width();
+  const int height = plan.height();
+  const std::vector<std::uint8_t> chasm = chasmCells(model, width, height);
+  const std::size_t edges = static_cast<std::size_t>(width) + 1;
+  std::vector<std::uint8_t> walls(edges);
+  std::vector<std::uint8_t> floor(edges);
+  std::vector<std::uint8_t> floorAbove(edges);
+  const auto row = [&](int y) {
+    return chasm.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+  };
+  // The rows are combined through local pointers and a local width (the flags, being bytes, might
+  // alias anything else) so that the loops run many cells at a time.
+  const auto vertical = [&](int y, std::uint8_t* flags) {
+    plan.verticalWalls(y, walls.data());
+    plan.floorRow(y, floor.data());
+    const std::uint8_t* w = walls.data();
+    const std::uint8_t* f = floor.data();
+    const std::uint8_t* c = row(y);
+    const int n = width;
+    flags[0] = 0;
+    for (int x = 1; x < n; ++x) {
+      flags[x] = static_cast<std::uint8_t>(f[x - 1] & f[x] & (w[x] ^ 1) & (c[x - 1] ^ c[x]));
+    }
+    flags[n] = 0;
+  };
+  const auto horizontal = [&](int y, std::uint8_t* flags) {
+    if (y == 0 || y == height) {
+      std::fill_n(flags, width, std::uint8_t{0});
+      return;
+    }
+    plan.horizontalWalls(y, walls.data());
+    plan.floorRow(y - 1, floorAbove.data());
+    plan.floorRow(y, floor.data());
+    const std::uint8_t* w = walls.data();
+    const std::uint8_t* fa = floorAbove.data();
+    const std::uint8_t* fb = floor.data();
+    const std::uint8_t* above = row(y - 1);
+    const std::uint8_t* below = row(y);
+    const int n = width;
+    for (int x = 0; x < n; ++x) {
+      flags[x] = static_cast<std::uint8_t>(fa[x] & fb[x] & (w[x] ^ 1) & (above[x] ^ below[x]));
+    }
+  };
+  std::vector<WallPolyline> lines;
+  for (const WallPolyline& line :
+       joinRuns(straightRunsByRow(width, height, vertical, horizontal))) {
+    lines.push_back(simplifyLine(line, kChasmTolerance));
+  }
+  return lines;
+}
+
+// Which grid squares hold floor.
+void markFloorSquares(const FloorPlan& plan, TracedMap& traced) {
+  traced.squaresAcross = (plan.width() + kGridSize - 1) / kGridSize;
+  traced.squaresDown = (plan.height() + kGridSize - 1) / kGridSize;
+  traced.floorSquares.assign(
+      static_cast<std::size_t>(traced.squaresAcross) * static_cast<std::size_t>(traced.squaresDown),
+      0);
+  // Whole squares' rows of floor, and the part square at the right edge.
+  std::vector<std::uint8_t> floor(static_cast<std::size_t>(traced.squaresAcross) * kGridSize, 0);
+  for (int y = 0; y < plan.height(); ++y) {
+    plan.floorRow(y, floor.data());
+    std::uint8_t* squares =
+        traced.floorSquares.data() +
+        static_cast<std::size_t>(y / kGridSize) * static_cast<std::size_t>(traced.squaresAcross);
+    for (int column = 0; column < traced.squaresAcross; ++column) {
+      std::uint64_t words[kGridSize / 8];
+      std::memcpy(words, floor.data() + static_cast<std::size_t>(column) * kGridSize, sizeof words);
+      std::uint64_t any = 0;
+      for (const std::uint64_t word : words) any |= word;
+      if (any != 0) squares[column] = 1;
+    }
+  }
+}
+
 }  // namespace
 
 std::vector<MapDoor> liveDoors(const MapModel& model) {
-  const FloorPlan plan(model);
-  std::vector<MapDoor> doors;
-  std::set<std::pair<std::uint64_t, std::uint64_t>> openings;
-  for (const std::string& record : model.lstDoors) {
-    const MapDoor door = mapDoor(record);
-    if (!joinsFloor(plan, door)) continue;
-    if (!openings.insert({pointKey(door.from), pointKey(door.to)}).second) continue;
-    doors.push_back(door);
-  }
-  return doors;
+  return liveDoorsOf(model, FloorPlan(model));
 }
 
 std::vector<WallPolyline> traceWalls(const MapModel& model, const std::vector<MapDoor>& openings) {
-  const FloorPlan plan = openPlan(model, openings);
-  std::vector<WallPolyline> lines = joinRuns(straightRuns(
-      plan.width(), plan.height(), [&plan](int x, int y) { return plan.verticalWall(x, y); },
-      [&plan](int x, int y) { return plan.horizontalWall(x, y); }));
-  std::unordered_set<std::uint64_t> openingEnds;
-  for (const MapDoor& door : openings) {
-    openingEnds.insert(pointKey(door.from));
-    openingEnds.insert(pointKey(door.to));
-  }
-  const RoundCorners corners(model);
-  straightenSteps(
-      plan,
-      [&](const MapPoint& p) { return openingEnds.contains(pointKey(p)) || corners.contains(p); },
-      kThinStep, lines);
-  corners.smooth(kArcTolerance, lines);
-  return lines;
+  FloorPlan plan(model);
+  openPlan(plan, openings);
+  return wallsOf(model, plan, openings);
 }
 
 std::vector<WallPolyline> traceChasm(const MapModel& model, const std::vector<MapDoor>& openings) {
   if (model.chasmCourse.size() < 2) return {};
-  const FloorPlan plan = openPlan(model, openings);
-  const int width = plan.width();
-  const std::vector<std::uint8_t> chasm = chasmCells(model, width, plan.height());
-  const auto inChasm = [&](int x, int y) {
-    return chasm[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                 static_cast<std::size_t>(x)] != 0;
-  };
-  // An edge between two floor cells with no wall on it, one in the chasm and one not.
-  const auto vertical = [&](int x, int y) {
-    return plan.floor(x - 1, y) && plan.floor(x, y) && !plan.verticalWall(x, y) &&
-           inChasm(x - 1, y) != inChasm(x, y);
-  };
-  const auto horizontal = [&](int x, int y) {
-    return plan.floor(x, y - 1) && plan.floor(x, y) && !plan.horizontalWall(x, y) &&
-           inChasm(x, y - 1) != inChasm(x, y);
-  };
-  std::vector<WallPolyline> lines;
-  for (const WallPolyline& line :
-       joinRuns(straightRuns(width, plan.height(), vertical, horizontal))) {
-    lines.push_back(simplifyLine(line, kChasmTolerance));
+  FloorPlan plan(model);
+  openPlan(plan, openings);
+  return chasmOf(model, plan);
+}
+
+TracedMap traceMap(const MapModel& model, std::string_view openingKinds) {
+  TracedMap traced;
+  FloorPlan plan(model);
+  traced.doors = liveDoorsOf(model, plan);
+  for (const MapDoor& door : traced.doors) {
+    if (openingKinds.find(door.kind) != std::string_view::npos) traced.openings.push_back(door);
   }
-  return lines;
+  openPlan(plan, traced.openings);
+  traced.walls = wallsOf(model, plan, traced.openings);
+  traced.floor = floorOf(model, plan, traced.openings);
+  traced.chasm = chasmOf(model, plan);
+  markFloorSquares(plan, traced);
+  return traced;
 }
 
 }  // namespace delvora

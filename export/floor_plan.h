@@ -6,6 +6,7 @@
 
 #include "engine/map_model.h"
 #include "export/map_door.h"
+#include "render/pixel_allocator.h"
 
 namespace delvora {
 
@@ -114,15 +115,20 @@ class FloorPlan {
 
   int m_width;
   int m_height;
-  std::vector<std::uint8_t> m_cells;
+  // A cell or edge a byte or four, on huge pages: a fresh small page costs a fault of several
+  // microseconds, and the largest map's plan takes thousands.
+  template <typename T>
+  using Cells = std::vector<T, PixelAllocator<T>>;
+
+  Cells<std::uint8_t> m_cells;
   // The region of each cell; a painted cell keeps its own in case a closing tile restores it.
-  std::vector<std::int32_t> m_regions;
+  Cells<std::int32_t> m_regions;
   std::int32_t m_regionCount = 0;
   // Per region: drawn with round corners.
   std::vector<bool> m_roundRegions{false};
-  std::vector<std::uint8_t> m_verticalBridged;
+  Cells<std::uint8_t> m_verticalBridged;
   // Indexed like cells, with one row more.
-  std::vector<std::uint8_t> m_horizontalBridged;
+  Cells<std::uint8_t> m_horizontalBridged;
 };
 
 // How many pixels the drawn corners cut off each end of every row of a round room r, top row

@@ -139,4 +139,39 @@ std::vector<WallPolyline> joinRuns(const std::vector<WallRun>& runs) {
   return lines;
 }
 
+// Which ends meet at a junction does not matter for an even-odd fill.
+std::vector<WallPolyline> closeLoops(std::vector<WallPolyline> lines) {
+  std::vector<WallPolyline> loops;
+  std::unordered_map<std::uint64_t, std::vector<std::size_t>> ends;
+  std::vector<bool> used(lines.size(), false);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].size() > 1 && lines[i].front() == lines[i].back()) {
+      loops.push_back(std::move(lines[i]));
+      used[i] = true;
+      continue;
+    }
+    ends[pointKey(lines[i].front())].push_back(i);
+    ends[pointKey(lines[i].back())].push_back(i);
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (used[i]) continue;
+    used[i] = true;
+    WallPolyline loop = lines[i];
+    for (;;) {
+      std::size_t next = lines.size();
+      for (const std::size_t j : ends[pointKey(loop.back())]) {
+        if (!used[j]) next = j;
+      }
+      if (next == lines.size()) break;
+      used[next] = true;
+      WallPolyline piece = lines[next];
+      if (piece.front() != loop.back()) std::reverse(piece.begin(), piece.end());
+      loop.insert(loop.end(), piece.begin() + 1, piece.end());
+    }
+    if (loop.front() != loop.back()) loop.push_back(loop.front());
+    loops.push_back(std::move(loop));
+  }
+  return loops;
+}
+
 }  // namespace delvora

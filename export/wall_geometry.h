@@ -47,4 +47,9 @@ std::vector<WallRun> straightRunsByRow(int width, int height, const EdgeRow& ver
 // polylines. A loop comes back to its first point.
 std::vector<WallPolyline> joinRuns(const std::vector<WallRun>& runs);
 
+// The lines of an outline (joinRuns of the edges around areas) as closed loops: lines that end
+// at a junction, where two areas touch corner to corner, are chained there. The loops' even-odd
+// fill is the areas.
+std::vector<WallPolyline> closeLoops(std::vector<WallPolyline> lines);
+
 }  // namespace delvora

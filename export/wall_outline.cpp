@@ -5,7 +5,6 @@
 #include <cstring>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 
 #include "engine/dimensions.h"
@@ -17,21 +16,33 @@ namespace delvora {
 
 namespace {
 
-// Floor at the middle of both of the tile's far sides, and no clean-up's rock across the tile
-// between them.
-bool joinsFloor(const FloorPlan& plan, const MapDoor& door) {
+// A clean-up's rock across the middle of the tile.
+bool paintedOver(const FloorPlan& plan, const MapDoor& door) {
   const Rect& t = door.tile;
   if (door.orientation == 'H') {
     const int x = (t.left + t.right) / 2;
     for (int y = t.top; y < t.bottom; ++y) {
-      if (plan.painted(x, y)) return false;
+      if (plan.painted(x, y)) return true;
     }
-    return plan.floor(x, t.top) && plan.floor(x, t.bottom - 1);
+    return false;
   }
   const int y = (t.top + t.bottom) / 2;
   for (int x = t.left; x < t.right; ++x) {
-    if (plan.painted(x, y)) return false;
+    if (plan.painted(x, y)) return true;
   }
+  return false;
+}
+
+// Floor at the middle of both of the tile's far sides, and no clean-up's rock across the tile
+// between them.
+bool joinsFloor(const FloorPlan& plan, const MapDoor& door) {
+  if (paintedOver(plan, door)) return false;
+  const Rect& t = door.tile;
+  if (door.orientation == 'H') {
+    const int x = (t.left + t.right) / 2;
+    return plan.floor(x, t.top) && plan.floor(x, t.bottom - 1);
+  }
+  const int y = (t.top + t.bottom) / 2;
   return plan.floor(t.left, y) && plan.floor(t.right - 1, y);
 }
 
@@ -45,16 +56,22 @@ constexpr double kArcTolerance = 2.0;
 // How far the chasm's walls may stray from its drawn edge.
 constexpr double kChasmTolerance = 1.5;
 
-std::vector<MapDoor> liveDoorsOf(const MapModel& model, const FloorPlan& plan) {
+// The doors of lstDoors that pass test, one per opening.
+template <typename Test>
+std::vector<MapDoor> doorsWhere(const MapModel& model, Test test) {
   std::vector<MapDoor> doors;
   std::set<std::pair<std::uint64_t, std::uint64_t>> openings;
   for (const std::string& record : model.lstDoors) {
     const MapDoor door = mapDoor(record);
-    if (!joinsFloor(plan, door)) continue;
+    if (!test(door)) continue;
     if (!openings.insert({pointKey(door.from), pointKey(door.to)}).second) continue;
     doors.push_back(door);
   }
   return doors;
+}
+
+std::vector<MapDoor> liveDoorsOf(const MapModel& model, const FloorPlan& plan) {
+  return doorsWhere(model, [&plan](const MapDoor& door) { return joinsFloor(plan, door); });
 }
 
 void openPlan(FloorPlan& plan, const std::vector<MapDoor>& openings) {
@@ -89,42 +106,6 @@ std::vector<WallPolyline> wallsOf(const MapModel& model, const FloorPlan& plan,
   return shapeLines(model, plan, openings, std::move(lines));
 }
 
-// Chains lines that end where two areas of floor touch corner to corner into loops. Which ends
-// meet there does not matter for an even-odd fill.
-std::vector<WallPolyline> closeLoops(std::vector<WallPolyline> lines) {
-  std::vector<WallPolyline> loops;
-  std::unordered_map<std::uint64_t, std::vector<std::size_t>> ends;
-  std::vector<bool> used(lines.size(), false);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].size() > 1 && lines[i].front() == lines[i].back()) {
-      loops.push_back(std::move(lines[i]));
-      used[i] = true;
-      continue;
-    }
-    ends[pointKey(lines[i].front())].push_back(i);
-    ends[pointKey(lines[i].back())].push_back(i);
-  }
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (used[i]) continue;
-    used[i] = true;
-    WallPolyline loop = lines[i];
-    for (;;) {
-      std::size_t next = lines.size();
-      for (const std::size_t j : ends[pointKey(loop.back())]) {
-        if (!used[j]) next = j;
-      }
-      if (next == lines.size()) break;
-      used[next] = true;
-      WallPolyline piece = lines[next];
-      if (piece.front() != loop.back()) std::reverse(piece.begin(), piece.end());
-      loop.insert(loop.end(), piece.begin() + 1, piece.end());
-    }
-    if (loop.front() != loop.back()) loop.push_back(loop.front());
-    loops.push_back(std::move(loop));
-  }
-  return loops;
-}
-
 std::vector<WallPolyline> floorOf(const MapModel& model, const FloorPlan& plan,
                                   const std::vector<MapDoor>& openings) {
   std::vector<WallPolyline> lines = closeLoops(joinRuns(straightRunsByRow(
@@ -135,8 +116,9 @@ std::vector<WallPolyline> floorOf(const MapModel& model, const FloorPlan& plan,
 }
 
 // The cells the chasm's strokes cover, as the canvas draws them.
-std::vector<std::uint8_t> chasmCells(const MapModel& model, int width, int height) {
-  std::vector<std::uint8_t> cells(
+std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> chasmCells(const MapModel& model, int width,
+                                                                   int height) {
+  std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> cells(
       static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
   const std::vector<CoursePoint>& course = model.chasmCourse;
   const PixelBounds bounds{0, 0, width - 1, height - 1};
@@ -158,7 +140,7 @@ std::vector<WallPolyline> chasmOf(const MapModel& model, const FloorPlan& plan) 
   if (model.chasmCourse.size() < 2) return {};
   const int width = plan.width();
   const int height = plan.height();
-  const std::vector<std::uint8_t> chasm = chasmCells(model, width, height);
+  const auto chasm = chasmCells(model, width, height);
   const std::size_t edges = static_cast<std::size_t>(width) + 1;
   std::vector<std::uint8_t> walls(edges);
   std::vector<std::uint8_t> floor(edges);
@@ -254,6 +236,8 @@ TracedMap traceMap(const MapModel& model, std::string_view openingKinds) {
   TracedMap traced;
   FloorPlan plan(model);
   traced.doors = liveDoorsOf(model, plan);
+  traced.shown =
+      doorsWhere(model, [&plan](const MapDoor& door) { return !paintedOver(plan, door); });
   for (const MapDoor& door : traced.doors) {
     if (openingKinds.find(door.kind) != std::string_view::npos) traced.openings.push_back(door);
   }

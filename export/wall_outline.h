@@ -31,6 +31,9 @@ std::vector<WallPolyline> traceChasm(const MapModel& model, const std::vector<Ma
 struct TracedMap {
   // liveDoors(model).
   std::vector<MapDoor> doors;
+  // The doors the map shows, live or not: those of lstDoors whose tile no clean-up painted over,
+  // one per opening, in lstDoors order.
+  std::vector<MapDoor> shown;
   // The doors that open the walls: those of doors whose kind was given.
   std::vector<MapDoor> openings;
   // traceWalls(model, openings).

@@ -8,8 +8,10 @@
 #include "cli/progress_line.h"
 #include "dressing/report.h"
 #include "export/foundry_export.h"
+#include "export/svg_export.h"
 #include "export/uvtt_export.h"
 #include "files/atomic_file.h"
+#include "print/battle_map/battle_map_pdf.h"
 #include "render/png_writer.h"
 
 namespace delvora {
@@ -99,6 +101,14 @@ bool writeCliOutputs(const CliOptions& options, const Dungeon& dungeon, std::ost
   const int exportScale = exportPxPerGrid(options);
   if (!options.uvttPath.empty()) check(writeUvtt(dungeon, exportScale, options.uvttPath));
   if (!options.foundryPath.empty()) check(writeFoundry(dungeon, options, exportScale));
+  if (!options.svgPath.empty()) {
+    check(writeOutput(options.svgPath, svgFile(dungeon, dungeon.drawnFor(), svgLook(options)),
+                      "SVG"));
+  }
+  if (!options.battleMapPath.empty()) {
+    check(writeOutput(options.battleMapPath,
+                      battleMapPdf(dungeon, dungeon.drawnFor(), battleMapOptions(options)), "PDF"));
+  }
   if (!options.reportPath.empty()) check(writeReport(dungeon, options.reportPath, err));
   if (!options.dumpPath.empty()) check(writeDump(dungeon.model(), options.dumpPath, out));
   for (const std::string& message : writePrintOutputs(options.print, dungeon)) check(message);

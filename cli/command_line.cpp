@@ -107,7 +107,25 @@ bool storePath(std::string& field, std::string_view text) {
 
 constexpr std::string_view kFileName = "a file name";
 
-const std::array<OptionDef, 35> kOptions{{
+bool storeStyle(CliOptions& options, std::string_view text) {
+  const std::optional<MapStyle> style = mapStyleNamed(text);
+  if (style) options.style = style;
+  return style.has_value();
+}
+
+bool storeSquare(CliOptions& options, std::string_view text) {
+  const std::optional<SquareSize> square = squareSizeNamed(text);
+  if (square) options.square = *square;
+  return square.has_value();
+}
+
+bool storePaper(CliOptions& options, std::string_view text) {
+  const std::optional<PaperSize> paper = paperSizeNamed(text);
+  if (paper) options.paper = *paper;
+  return paper.has_value();
+}
+
+const std::array<OptionDef, 41> kOptions{{
     {"--seed", "", "a number from 0 to 4294967295", storeSeed},
     {"--map-size", "", "640x480, 800x600, 1024x768 or 1280x1024", storeMapSize},
     {"--iterations", "", "a number from 1 to 100000",
@@ -203,6 +221,18 @@ const std::array<OptionDef, 35> kOptions{{
      [](CliOptions& o, std::string_view v) { return storePath(o.foundryPath, v); }},
     {"--foundry-image-path", "", "a path (in Foundry's Data folder, or a web address)",
      [](CliOptions& o, std::string_view v) { return storePath(o.foundryImageSource, v); }},
+    {"--export-svg", "", kFileName,
+     [](CliOptions& o, std::string_view v) { return storePath(o.svgPath, v); }},
+    {"--print-battlemap", "", kFileName,
+     [](CliOptions& o, std::string_view v) { return storePath(o.battleMapPath, v); }},
+    {"--style", "", "classic or ink", storeStyle},
+    {"--hatching", "", "",
+     [](CliOptions& o, std::string_view) {
+       o.hatching = true;
+       return true;
+     }},
+    {"--square", "", "1in or 25.6mm", storeSquare},
+    {"--paper", "", "a4 or letter", storePaper},
     {"--player-map", "", "",
      [](CliOptions& o, std::string_view) {
        o.playerMap = true;
@@ -300,7 +330,9 @@ std::vector<std::pair<std::string_view, std::string*>> outputFiles(CliOptions& o
       {"--print-25mm", &options.print.map25mm},
       {"--print-dressing", &options.print.dressing},
       {"--export-uvtt", &options.uvttPath},
-      {"--export-foundry", &options.foundryPath}};
+      {"--export-foundry", &options.foundryPath},
+      {"--export-svg", &options.svgPath},
+      {"--print-battlemap", &options.battleMapPath}};
   std::erase_if(files,
                 [](const auto& file) { return file.second->empty() || *file.second == "-"; });
   return files;
@@ -353,6 +385,14 @@ std::string smallGridWarning(const CliOptions& options) {
   return joined({"warning: --px-per-grid ", decimal(px), " is below the smallest scene grid of ",
                  tabletops, "; the grid gets enlarged there, so distances and token sizes come ",
                  "out wrong"});
+}
+
+MapLook svgLook(const CliOptions& options) {
+  return {options.style.value_or(MapStyle::Classic), options.hatching};
+}
+
+BattleMapOptions battleMapOptions(const CliOptions& options) {
+  return {options.square, options.paper, {options.style.value_or(MapStyle::Ink), options.hatching}};
 }
 
 CliOptions optionsForSeed(const CliOptions& options, std::uint32_t seed) {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/dead_ends.h"
 #include "engine/dimensions.h"
 #include "engine/settings.h"
+#include "export/map_style.h"
+#include "print/battle_map/battle_map_layout.h"
 #include "print/print_module.h"
 
 namespace delvora {
@@ -28,6 +31,16 @@ struct CliOptions {
   std::string foundryPath;
   // background.src of the Foundry scene; empty: "delvora/" and the name of its PNG.
   std::string foundryImageSource;
+  // The map drawn as vectors: an SVG, and the battle map's PDF.
+  std::string svgPath;
+  std::string battleMapPath;
+  // The style of both when given; else the SVG is classic and the battle map ink.
+  std::optional<MapStyle> style;
+  // Hatch the rock around the walls in both.
+  bool hatching = false;
+  // The battle map's square and paper.
+  SquareSize square = SquareSize::Inch;
+  PaperSize paper = PaperSize::A4;
   // Draw the map for players: no room numbers, concealed and secret doors as plain wall.
   bool playerMap = false;
   // Pixels per grid square (kGridSize map pixels) of the PNG and the exports' images, 1..1000; 0
@@ -63,6 +76,10 @@ inline int exportPxPerGrid(const CliOptions& options) {
 // The warning for a --px-per-grid given with an export below a tabletop's smallest grid, naming
 // those tabletops; empty when there is none.
 std::string smallGridWarning(const CliOptions& options);
+
+// The look of the SVG and of the battle map.
+MapLook svgLook(const CliOptions& options);
+BattleMapOptions battleMapOptions(const CliOptions& options);
 
 // Replaced in output file names by the map's seed.
 inline constexpr const char* kSeedField = "{seed}";

@@ -44,6 +44,17 @@ Output (nothing is written unless asked):
   --print-map FILE         "Print Map" as PDF: the whole map on one landscape page
   --print-25mm FILE        "Print Map 25mm Scale" as PDF: 25.6 mm a grid square, many pages
   --print-dressing FILE    "Print Dressing" as PDF
+  --export-svg FILE        the map drawn from the dungeon as an SVG in map pixels, one group
+                           a layer (floor, water, grid, walls, doors, stairs, labels)
+  --print-battlemap FILE   a battle map as PDF, made without Qt: the map at --square a grid
+                           square over as many --paper pages as it needs, with overlap strips,
+                           alignment marks and page labels (A1, A2, ...), after an overview of
+                           the pages and the rooms' pages; pages of nothing but rock are left out
+  --style S                classic or ink, the look of both (default: classic for --export-svg,
+                           ink for --print-battlemap: white ground, black walls, little ink)
+  --hatching               hatch the rock around the walls in both
+  --square S               1in or 25.6mm, a grid square on the battle map (default 1in)
+  --paper P                a4 or letter, the battle map's paper (default a4)
   --export-uvtt FILE       Universal VTT file: walls, doors and the map image in one JSON
   --export-foundry FILE    Foundry VTT scene JSON (v12 or later), its map image as a PNG
                            beside it (FILE with .json replaced by .png): copy that PNG into

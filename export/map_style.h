@@ -21,6 +21,7 @@ struct MapLook {
   MapStyle style = MapStyle::Classic;
   // Hatch the rock along the outside of the walls.
   bool hatching = false;
+  bool operator==(const MapLook&) const = default;
 };
 
 // The colours and line widths a style draws with, in map pixels.

@@ -43,6 +43,15 @@ _delvora_cli() {
     --dead-ends)
       _delvora_cli_reply -W 'some few some,few' -- "$cur"
       return ;;
+    --style)
+      _delvora_cli_reply -W 'classic ink' -- "$cur"
+      return ;;
+    --square)
+      _delvora_cli_reply -W '1in 25.6mm' -- "$cur"
+      return ;;
+    --paper)
+      _delvora_cli_reply -W 'a4 letter' -- "$cur"
+      return ;;
     --dressing-dir)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -d -- "$cur"
@@ -53,7 +62,7 @@ _delvora_cli() {
       [[ -z $cur ]] && COMPREPLY+=(-)
       return ;;
     -o | --output | --report | --print-map | --print-25mm | --print-dressing | \
-      --export-uvtt | --export-foundry)
+      --export-uvtt | --export-foundry | --export-svg | --print-battlemap)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
@@ -70,7 +79,8 @@ _delvora_cli() {
       --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
       --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing
       --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map
-      --print-25mm --print-dressing --export-uvtt --export-foundry --foundry-image-path
+      --print-25mm --print-dressing --export-svg --print-battlemap --style --hatching
+      --square --paper --export-uvtt --export-foundry --foundry-image-path
       --player-map --px-per-grid --help
       --version'
     _delvora_cli_reply -W "$options" -- "$cur"

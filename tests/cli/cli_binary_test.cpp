@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -251,6 +253,23 @@ TEST_F(CliBinary, LoadsQtOnlyToPrint) {
   ASSERT_EQ(plain.exitCode, 0) << plain.err;
   EXPECT_NE(plain.err.find("libc.so"), std::string::npos) << "the trace is there";
   EXPECT_EQ(plain.err.find("libQt6"), std::string::npos) << plain.err;
+  // The battle map and the SVG are our own writers: no library more than a plain run.
+  const Outcome vectors = run({"--seed", "7", "-o", file("map.png").string(), "--print-battlemap",
+                               file("bm.pdf").string(), "--export-svg", file("m.svg").string()},
+                              "LD_DEBUG=libs");
+  ASSERT_EQ(vectors.exitCode, 0) << vectors.err;
+  EXPECT_TRUE(fs::exists(file("bm.pdf")) && fs::exists(file("m.svg")));
+  const auto loaded = [](const std::string& trace) {
+    std::set<std::string> libraries;
+    std::istringstream lines(trace);
+    for (std::string line; std::getline(lines, line);) {
+      const std::size_t at = line.find("calling init: ");
+      if (at != std::string::npos) libraries.insert(line.substr(at + 14));
+    }
+    return libraries;
+  };
+  EXPECT_GE(loaded(plain.err).size(), 3u);
+  EXPECT_EQ(loaded(vectors.err), loaded(plain.err));
 
   const Outcome printing =
       run({"--seed", "7", "--print-map", file("map.pdf").string()}, "LD_DEBUG=libs");

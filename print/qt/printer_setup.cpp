@@ -91,8 +91,14 @@ void PrintJob::abort() {
   }
 }
 
-JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
-                       std::optional<PageOrientation> orientation) {
+namespace {
+
+QPageLayout::Orientation layoutOrientation(PageOrientation orientation) {
+  return orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+JobStart beginJob(PrintSession& session, PrintUi& ui, std::optional<PageOrientation> orientation,
+                  const JobPaper* paper) {
   JobStart start;
   auto job = std::make_unique<PrintJob>();
   job->pdfPath = pdfPathFor(session);
@@ -116,11 +122,15 @@ JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
     job->printer = pdfPrinter(job->pdfPath);
   }
   job->printer->setCreator(QStringLiteral("Delvora"));
-  if (orientation) session.orientation = orientation;
-  if (session.orientation) {
-    job->printer->setPageOrientation(*session.orientation == PageOrientation::Landscape
-                                         ? QPageLayout::Landscape
-                                         : QPageLayout::Portrait);
+  if (paper != nullptr) {
+    job->printer->setFullPage(true);
+    job->printer->setPageSize(paper->size);
+    job->printer->setPageOrientation(layoutOrientation(paper->orientation));
+  } else {
+    if (orientation) session.orientation = orientation;
+    if (session.orientation) {
+      job->printer->setPageOrientation(layoutOrientation(*session.orientation));
+    }
   }
   if (!job->painter.begin(job->printer.get())) {
     start.failure = failure;
@@ -128,6 +138,17 @@ JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
   }
   start.job = std::move(job);
   return start;
+}
+
+}  // namespace
+
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
+                       std::optional<PageOrientation> orientation) {
+  return beginJob(session, ui, orientation, nullptr);
+}
+
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui, const JobPaper& paper) {
+  return beginJob(session, ui, std::nullopt, &paper);
 }
 
 DeviceCaps printerCaps(const QPrinter& printer) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "print/battle_map/battle_map_layout.h"
+
 class QWidget;
 
 namespace delvora {
@@ -13,6 +15,13 @@ struct SaveFileRequest {
   QString initialName;
   QString filter;
   bool confirmOverwrite = true;
+};
+
+// What "Print Battle Map..." asks: the battle map's options and where its pages go.
+struct BattleMapRequest {
+  BattleMapOptions options;
+  // A PDF file, whose name is asked next, instead of the printer.
+  bool toPdfFile = false;
 };
 
 // The standard dialogs and message boxes the windows use. Tests replace it to answer without
@@ -28,6 +37,9 @@ class Dialogs {
   virtual void showMessage(QWidget* parent, const QString& text);
   // The chosen file name, or nothing when the user cancels.
   virtual std::optional<QString> askSaveFileName(QWidget* parent, const SaveFileRequest& request);
+  // The battle map's settings, starting from initial, or nothing when the user cancels.
+  virtual std::optional<BattleMapRequest> askBattleMap(QWidget* parent,
+                                                       const BattleMapRequest& initial);
   // A folder at or below root, or nothing when the user cancels.
   virtual std::optional<QString> askFolder(QWidget* parent, const QString& title,
                                            const QString& root);

@@ -2,7 +2,9 @@
 
 #include "dressing/report.h"
 #include "engine/model_dump.h"
+#include "export/svg_export.h"
 #include "export/uvtt_export.h"
+#include "print/battle_map/battle_map_pdf.h"
 #include "render/png_writer.h"
 
 namespace delvora {
@@ -66,6 +68,16 @@ std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
   if (!m_dungeon) return "";
   return uvttFile(*m_dungeon, audience(playerMap), pxPerGrid);
+}
+
+std::string WebSession::svg(const MapLook& look, bool playerMap) const {
+  if (!m_dungeon) return "";
+  return svgFile(*m_dungeon, audience(playerMap), look);
+}
+
+std::string WebSession::battleMap(const BattleMapOptions& options, bool playerMap) const {
+  if (!m_dungeon) return "";
+  return battleMapPdf(*m_dungeon, audience(playerMap), options);
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {

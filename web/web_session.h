@@ -9,6 +9,8 @@
 #include "dressing/hover_text.h"
 #include "dungeon/dungeon.h"
 #include "export/foundry_export.h"
+#include "export/map_style.h"
+#include "print/battle_map/battle_map_layout.h"
 
 namespace delvora {
 
@@ -45,6 +47,10 @@ class WebSession {
   std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
   // The Universal VTT file.
   std::string uvtt(int pxPerGrid, bool playerMap) const;
+  // The map drawn as an SVG, as delvora-cli --export-svg writes it.
+  std::string svg(const MapLook& look, bool playerMap) const;
+  // The battle map's PDF, as delvora-cli --print-battlemap writes it.
+  std::string battleMap(const BattleMapOptions& options, bool playerMap) const;
   // The Foundry scene for a file named baseName + ".json", and its image.
   FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
 

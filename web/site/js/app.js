@@ -127,6 +127,16 @@ function runDeadEnds(mode) {
   showStatus();
 }
 
+// The battle map's settings; the style is the SVG's too.
+function battleMapOptions() {
+  return {
+    square: $('bm-square').value,
+    paper: $('bm-paper').value,
+    style: $('bm-style').value,
+    hatching: $('bm-hatching').checked,
+  };
+}
+
 function save(kind) {
   if (!shown) return;
   const { pxPerGrid, playerMap } = form.downloadOptions();
@@ -143,6 +153,11 @@ function save(kind) {
         const bytes = engine.uvtt(pxPerGrid, playerMap);
         if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
         else saveBytes(bytes, `${name}.dd2vtt`, 'application/json');
+      } else if (kind === 'svg') {
+        const { style, hatching } = battleMapOptions();
+        saveBytes(engine.svg(style, hatching, playerMap), `${name}.svg`, 'image/svg+xml');
+      } else if (kind === 'battle-map') {
+        saveBytes(engine.battleMap(battleMapOptions(), playerMap), `${name}-battle-map.pdf`, 'application/pdf');
       } else if (kind === 'foundry') {
         // Named apart from the map PNG, so that the picture the scene names is the one saved.
         const files = engine.foundry(pxPerGrid, playerMap, `${name}-scene`);
@@ -204,6 +219,8 @@ function wire() {
   $('save-report').addEventListener('click', () => save('report'));
   $('save-uvtt').addEventListener('click', () => save('uvtt'));
   $('save-foundry').addEventListener('click', () => save('foundry'));
+  $('save-svg').addEventListener('click', () => save('svg'));
+  $('save-battle-map').addEventListener('click', () => save('battle-map'));
   $('print').addEventListener('click', () => window.print());
   // The browser's own print command prints the same sheet.
   window.addEventListener('beforeprint', preparePrint);

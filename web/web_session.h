@@ -58,7 +58,7 @@ class WebSession {
   std::unique_ptr<Dungeon> m_dungeon;
   std::vector<NamedBytes> m_dressingFiles;
   std::vector<std::string> m_warnings;
-  const Bitmap m_empty;
+  const Bitmap m_empty{};
 };
 
 }  // namespace delvora

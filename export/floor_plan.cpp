@@ -288,11 +288,15 @@ void FloorPlan::verticalWalls(int y, std::uint8_t* walls, bool floorOnly) const 
   const std::int32_t* regions = m_regions.data() + cell(0, y);
   const std::uint8_t* bridged = m_verticalBridged.data() + verticalEdge(0, y);
   walls[0] = cells[0] & kFloor;
-  for (int x = 1; x < width; ++x) {
-    const int a = cells[x - 1] & kFloor;
-    const int b = cells[x] & kFloor;
-    const int apart = (regions[x - 1] != regions[x]) & (bridged[x] == 0) & !floorOnly;
-    walls[x] = static_cast<std::uint8_t>((a ^ b) | (a & b & apart));
+  if (floorOnly) {
+    for (int x = 1; x < width; ++x) walls[x] = (cells[x - 1] ^ cells[x]) & kFloor;
+  } else {
+    for (int x = 1; x < width; ++x) {
+      const int a = cells[x - 1] & kFloor;
+      const int b = cells[x] & kFloor;
+      const int apart = (regions[x - 1] != regions[x]) & (bridged[x] == 0);
+      walls[x] = static_cast<std::uint8_t>((a ^ b) | (a & b & apart));
+    }
   }
   walls[width] = cells[width - 1] & kFloor;
 }
@@ -309,10 +313,14 @@ void FloorPlan::horizontalWalls(int y, std::uint8_t* walls, bool floorOnly) cons
   const std::int32_t* regionsAbove = m_regions.data() + cell(0, y - 1);
   const std::int32_t* regionsBelow = m_regions.data() + cell(0, y);
   const std::uint8_t* bridged = m_horizontalBridged.data() + horizontalEdge(0, y);
+  if (floorOnly) {
+    for (int x = 0; x < width; ++x) walls[x] = (above[x] ^ below[x]) & kFloor;
+    return;
+  }
   for (int x = 0; x < width; ++x) {
     const int a = above[x] & kFloor;
     const int b = below[x] & kFloor;
-    const int apart = (regionsAbove[x] != regionsBelow[x]) & (bridged[x] == 0) & !floorOnly;
+    const int apart = (regionsAbove[x] != regionsBelow[x]) & (bridged[x] == 0);
     walls[x] = static_cast<std::uint8_t>((a ^ b) | (a & b & apart));
   }
 }

@@ -119,9 +119,11 @@ void drawMapPage(const BattleMapLayout& layout, const BattlePage& page,
   canvas.placePicture(layout.scale,
                       {c.x - page.window.x * layout.scale, c.y - page.window.y * layout.scale}, c);
   drawAssemblyAids(layout, page, canvas);
+  // Clear of the cut marks along the left edge.
+  const double left = c.x + 2 * kPointsPerMm;
   const double top = c.y - 3 * kPointsPerMm;
-  write(canvas, c.x, top, page.label, 12, TextAnchor::Start, true);
-  write(canvas, c.x + 12 * kPointsPerMm, top, caption, 8);
+  write(canvas, left, top, page.label, 12, TextAnchor::Start, true);
+  write(canvas, left + 12 * kPointsPerMm, top, caption, 8);
   write(canvas, c.right(), top,
         squareText(options) + ", row " + rowLetters(page.row) + " of " +
             rowLetters(layout.down - 1) + ", column " + std::to_string(page.column + 1) + " of " +
@@ -135,7 +137,7 @@ void drawMapPage(const BattleMapLayout& layout, const BattlePage& page,
     over.push_back(below->label + " over the strip at the bottom");
   }
   if (!over.empty()) {
-    write(canvas, c.x, c.bottom() + 6 * kPointsPerMm,
+    write(canvas, left, c.bottom() + 6 * kPointsPerMm,
           "Lay " + joinedLabels(over) + ", marks on marks.", 8);
   }
   canvas.endPage();

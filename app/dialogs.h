@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "print/battle_map/battle_map_layout.h"
+#include "print/battle_map/battle_map_options.h"
 
 class QWidget;
 

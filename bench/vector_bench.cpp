@@ -8,6 +8,7 @@
 
 #include "export/map_drawing.h"
 #include "export/svg_export.h"
+#include "print/battle_map/battle_map_layout.h"
 #include "print/battle_map/battle_map_pdf.h"
 #include "tests/support/generated_dungeon.h"
 #include "tests/support/largest_settings.h"

@@ -108,21 +108,24 @@ bool storePath(std::string& field, std::string_view text) {
 constexpr std::string_view kFileName = "a file name";
 
 bool storeStyle(CliOptions& options, std::string_view text) {
-  const std::optional<MapStyle> style = mapStyleNamed(text);
-  if (style) options.style = style;
-  return style.has_value();
+  static constexpr std::array<std::pair<std::string_view, MapStyle>, 2> kStyles{
+      {{"classic", MapStyle::Classic}, {"ink", MapStyle::Ink}}};
+  MapStyle style{};
+  if (!storeChoice(style, text, kStyles)) return false;
+  options.style = style;
+  return true;
 }
 
 bool storeSquare(CliOptions& options, std::string_view text) {
-  const std::optional<SquareSize> square = squareSizeNamed(text);
-  if (square) options.square = *square;
-  return square.has_value();
+  static constexpr std::array<std::pair<std::string_view, SquareSize>, 2> kSquares{
+      {{"1in", SquareSize::Inch}, {"25.6mm", SquareSize::Mm25_6}}};
+  return storeChoice(options.square, text, kSquares);
 }
 
 bool storePaper(CliOptions& options, std::string_view text) {
-  const std::optional<PaperSize> paper = paperSizeNamed(text);
-  if (paper) options.paper = *paper;
-  return paper.has_value();
+  static constexpr std::array<std::pair<std::string_view, PaperSize>, 2> kPapers{
+      {{"a4", PaperSize::A4}, {"letter", PaperSize::Letter}}};
+  return storeChoice(options.paper, text, kPapers);
 }
 
 const std::array<OptionDef, 41> kOptions{{

@@ -9,7 +9,7 @@
 #include "engine/dimensions.h"
 #include "engine/settings.h"
 #include "export/map_style.h"
-#include "print/battle_map/battle_map_layout.h"
+#include "print/battle_map/battle_map_options.h"
 #include "print/print_module.h"
 
 namespace delvora {

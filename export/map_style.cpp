@@ -2,12 +2,6 @@
 
 namespace delvora {
 
-std::optional<MapStyle> mapStyleNamed(std::string_view name) {
-  if (name == "classic") return MapStyle::Classic;
-  if (name == "ink") return MapStyle::Ink;
-  return std::nullopt;
-}
-
 std::string_view mapStyleName(MapStyle style) {
   return style == MapStyle::Ink ? "ink" : "classic";
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 #include "engine/canvas.h"
@@ -12,8 +11,7 @@ namespace delvora {
 // the floor only, for little ink on paper.
 enum class MapStyle { Classic, Ink };
 
-// "classic" or "ink"; nullopt for any other word.
-std::optional<MapStyle> mapStyleNamed(std::string_view name);
+// "classic" or "ink".
 std::string_view mapStyleName(MapStyle style);
 
 // A style with its options.

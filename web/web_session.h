@@ -10,7 +10,7 @@
 #include "dungeon/dungeon.h"
 #include "export/foundry_export.h"
 #include "export/map_style.h"
-#include "print/battle_map/battle_map_layout.h"
+#include "print/battle_map/battle_map_options.h"
 
 namespace delvora {
 

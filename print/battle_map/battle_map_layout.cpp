@@ -7,26 +7,6 @@
 
 namespace delvora {
 
-std::optional<SquareSize> squareSizeNamed(std::string_view name) {
-  if (name == "1in") return SquareSize::Inch;
-  if (name == "25.6mm") return SquareSize::Mm25_6;
-  return std::nullopt;
-}
-
-std::optional<PaperSize> paperSizeNamed(std::string_view name) {
-  if (name == "a4") return PaperSize::A4;
-  if (name == "letter") return PaperSize::Letter;
-  return std::nullopt;
-}
-
-std::string_view squareSizeName(SquareSize size) {
-  return size == SquareSize::Inch ? "1in" : "25.6mm";
-}
-
-std::string_view paperSizeName(PaperSize paper) {
-  return paper == PaperSize::A4 ? "a4" : "letter";
-}
-
 double pointsPerPixel(SquareSize square) {
   const double squarePoints = square == SquareSize::Inch ? 72.0 : 25.6 * kPointsPerMm;
   return squarePoints / kGridSize;

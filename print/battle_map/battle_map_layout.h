@@ -1,33 +1,12 @@
 #pragma once
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "export/map_style.h"
 #include "export/wall_outline.h"
+#include "print/battle_map/battle_map_options.h"
 
 namespace delvora {
-
-// The printed size of one grid square: an inch, as battle mats have, or 25.6 mm, the scale of
-// "Print Map 25mm Scale".
-enum class SquareSize { Inch, Mm25_6 };
-enum class PaperSize { A4, Letter };
-
-// "1in" or "25.6mm"; "a4" or "letter"; nullopt for other words.
-std::optional<SquareSize> squareSizeNamed(std::string_view name);
-std::optional<PaperSize> paperSizeNamed(std::string_view name);
-std::string_view squareSizeName(SquareSize size);
-std::string_view paperSizeName(PaperSize paper);
-
-// How a battle map is printed.
-struct BattleMapOptions {
-  SquareSize square = SquareSize::Inch;
-  PaperSize paper = PaperSize::A4;
-  MapLook look{MapStyle::Ink, false};
-  bool operator==(const BattleMapOptions&) const = default;
-};
 
 // Points (1/72 inch) in a millimetre.
 inline constexpr double kPointsPerMm = 72.0 / 25.4;

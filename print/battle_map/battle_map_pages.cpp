@@ -143,15 +143,9 @@ void drawMapPage(const BattleMapLayout& layout, const BattlePage& page,
   canvas.endPage();
 }
 
-// The overview's parts from the bottom up: how to put the pages together, the room key, the
-// legend.
-struct OverviewText {
-  std::vector<std::string> keyEntries;
-  int keyColumns = 1;
-  double keyLine = 10;
-};
-
+// The overview's room key and instructions.
 constexpr double kKeyEntryWidth = 46;
+constexpr double kKeyLine = 10;
 constexpr double kLegendHeight = 30;
 constexpr const char* kInstructions[] = {
     "Print at actual size (100 %), not fitted to the page. Pages follow in rows, left to right.",
@@ -235,41 +229,87 @@ void drawPageGrid(const BattleMapLayout& layout, double scale, VecPoint offset,
   }
 }
 
-void drawOverview(const MapDrawing& drawing, const BattleMapLayout& layout,
-                  const BattleMapOptions& options, std::string_view caption, PageCanvas& canvas) {
+// Writes text from (x, y) in lines no wider than width, broken at blanks; returns the y of the
+// line after.
+double writeWrapped(PageCanvas& canvas, double x, double y, std::string_view text, double size,
+                    double width, double lineHeight) {
+  std::string line;
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    const std::size_t end = std::min(text.find(' ', at), text.size());
+    const std::string word(text.substr(at, end - at));
+    const std::string longer = line.empty() ? word : line + ' ' + word;
+    if (!line.empty() && textWidth(longer, size) > width) {
+      write(canvas, x, y, line, size);
+      y += lineHeight;
+      line = word;
+    } else {
+      line = longer;
+    }
+    at = end + 1;
+  }
+  if (!line.empty()) write(canvas, x, y, line, size);
+  return y + lineHeight;
+}
+
+// The caption, what the pages are and which are left out; returns the y below.
+double drawHeading(const BattleMapLayout& layout, const BattleMapOptions& options,
+                   std::string_view caption, PageCanvas& canvas) {
   const Box& c = layout.content;
-  canvas.beginPage(layout.pageWidth, layout.pageHeight);
   double y = c.y + 14;
   write(canvas, c.x, y, caption, 14, TextAnchor::Start, true);
   y += 16;
   const int kept = layout.keptCount();
-  write(canvas, c.x, y,
-        "Battle map in " + squareText(options) + " on " +
-            (options.paper == PaperSize::A4 ? std::string("A4") : std::string("Letter")) +
-            (layout.landscape ? " (landscape)" : " (portrait)") + ", " +
-            std::string(mapStyleName(options.look.style)) + " style: " + std::to_string(kept) +
-            (kept == 1 ? " page" : " pages") + " after this one, in a grid of " +
-            std::to_string(layout.down) + " rows and " + std::to_string(layout.across) +
-            " columns.",
-        9);
-  y += 12;
+  y = writeWrapped(
+      canvas, c.x, y,
+      "Battle map in " + squareText(options) + " on " +
+          (options.paper == PaperSize::A4 ? std::string("A4") : std::string("Letter")) +
+          (layout.landscape ? " (landscape)" : " (portrait)") + ", " +
+          std::string(mapStyleName(options.look.style)) + " style: " + std::to_string(kept) +
+          (kept == 1 ? " page" : " pages") + " after this one, in a grid of " +
+          std::to_string(layout.down) + " rows and " + std::to_string(layout.across) + " columns.",
+      9, c.width, 12);
   const std::string leftOut = leftOutPages(layout);
-  write(canvas, c.x, y,
-        leftOut.empty() ? std::string("No page is left out.")
-                        : "Left out, as they hold nothing but rock: " + leftOut + ".",
-        9);
-  y += 10;
+  y = writeWrapped(canvas, c.x, y,
+                   leftOut.empty() ? std::string("No page is left out.")
+                                   : "Left out, as they hold nothing but rock: " + leftOut + ".",
+                   9, c.width, 12);
+  return y - 2;
+}
 
-  // Below the map: the legend, the room key and how the pages go together.
-  const double line = 10;
-  const int columns = std::max(1, static_cast<int>(c.width / kKeyEntryWidth));
-  const int keyRows =
-      static_cast<int>((drawing.labels.size() + static_cast<std::size_t>(columns) - 1) /
-                       static_cast<std::size_t>(columns));
-  const double keyHeight = drawing.labels.empty() ? 0 : 16 + keyRows * line;
-  const double below = kLegendHeight + keyHeight + 8 + 3 * line;
+// Every room's number with the page it is on, in columns; returns the y below.
+double drawRoomKey(const MapDrawing& drawing, const BattleMapLayout& layout, double y,
+                   PageCanvas& canvas) {
+  const Box& c = layout.content;
+  const std::size_t columns =
+      static_cast<std::size_t>(std::max(1, static_cast<int>(c.width / kKeyEntryWidth)));
+  write(canvas, c.x, y, "Rooms and the pages their numbers are on:", 9, TextAnchor::Start, true);
+  for (std::size_t i = 0; i < drawing.labels.size(); ++i) {
+    const RoomLabel& label = drawing.labels[i];
+    const double x = c.x + static_cast<double>(i % columns) * kKeyEntryWidth;
+    const double entryY = y + 2 + static_cast<double>(i / columns + 1) * kKeyLine;
+    write(canvas, x + 14, entryY, std::to_string(label.number), 8, TextAnchor::End, true);
+    write(canvas, x + 18, entryY, layout.pageOf(label.room.left + 8 + 3, label.room.top + 12), 8);
+  }
+  const std::size_t rows = (drawing.labels.size() + columns - 1) / columns;
+  return y + 18 + static_cast<double>(rows) * kKeyLine;
+}
 
-  // The map fitted into what is left.
+double roomKeyHeight(const MapDrawing& drawing, const BattleMapLayout& layout) {
+  if (drawing.labels.empty()) return 0;
+  const std::size_t columns = static_cast<std::size_t>(
+      std::max(1, static_cast<int>(layout.content.width / kKeyEntryWidth)));
+  const std::size_t rows = (drawing.labels.size() + columns - 1) / columns;
+  return 26 + static_cast<double>(rows) * kKeyLine;
+}
+
+void drawOverview(const MapDrawing& drawing, const BattleMapLayout& layout,
+                  const BattleMapOptions& options, std::string_view caption, PageCanvas& canvas) {
+  const Box& c = layout.content;
+  canvas.beginPage(layout.pageWidth, layout.pageHeight);
+  double y = drawHeading(layout, options, caption, canvas);
+  // The map fits into what the legend, the room key and the instructions below it leave.
+  const double below = kLegendHeight + roomKeyHeight(drawing, layout) + 8 + 3 * kKeyLine;
   const Box space{c.x, y, c.width, std::max(c.bottom() - below - y, 10.0)};
   const Box& printed = layout.printed;
   const double scale = std::min(space.width / printed.width, space.height / printed.height);
@@ -283,23 +323,10 @@ void drawOverview(const MapDrawing& drawing, const BattleMapLayout& layout,
   y = shown.bottom() + kLegendHeight / 2 + 4;
   drawLegend(drawing, options, c.x, y, canvas);
   y += kLegendHeight / 2 + 8;
-  if (!drawing.labels.empty()) {
-    write(canvas, c.x, y, "Rooms and the pages their numbers are on:", 9, TextAnchor::Start, true);
-    for (std::size_t i = 0; i < drawing.labels.size(); ++i) {
-      const RoomLabel& label = drawing.labels[i];
-      const std::size_t column = i % static_cast<std::size_t>(columns);
-      const std::size_t row = i / static_cast<std::size_t>(columns);
-      const double x = c.x + static_cast<double>(column) * kKeyEntryWidth;
-      const double entryY = y + 2 + static_cast<double>(row + 1) * line;
-      write(canvas, x + 14, entryY, std::to_string(label.number), 8, TextAnchor::End, true);
-      write(canvas, x + 18, entryY, layout.pageOf(label.room.left + 8 + 3, label.room.top + 12), 8);
-    }
-    y += keyHeight - 6;
-  }
-  y += 8;
+  if (!drawing.labels.empty()) y = drawRoomKey(drawing, layout, y, canvas);
   for (const char* text : kInstructions) {
     write(canvas, c.x, y, text, 8);
-    y += line;
+    y += kKeyLine;
   }
   canvas.endPage();
 }

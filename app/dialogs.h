@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "print/battle_map/battle_map_options.h"
+#include "dungeon/vector_options.h"
 
 class QWidget;
 

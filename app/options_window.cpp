@@ -21,21 +21,26 @@
 #include "app/help_viewer.h"
 #include "app/map_window.h"
 #include "app/qt_text.h"
+#include "dungeon/option_table.h"
 
 namespace delvora {
 namespace {
 
-const QStringList kIterations = {
-    QStringLiteral("100"),  QStringLiteral("250"),  QStringLiteral("500"),
-    QStringLiteral("750"),  QStringLiteral("1000"), QStringLiteral("1500"),
-    QStringLiteral("2000"), QStringLiteral("2500"), QStringLiteral("3000")};
-const QStringList kMapSizes = {QStringLiteral("640x480"), QStringLiteral("800x600"),
-                               QStringLiteral("1024x768"), QStringLiteral("1280x1024")};
-
-const QStringList kStairs = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                             QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
-                             QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
-                             QStringLiteral("9"), QStringLiteral("10")};
+// The entries of an option's list, as the option table gives them: its choices' captions, the
+// values it offers, or its whole range.
+QStringList listEntries(std::string_view option) {
+  const OptionRow& row = *findOptionNamed(option);
+  QStringList entries;
+  for (const ChoiceWord& choice : row.choices) {
+    entries << QString::fromUtf8(choice.caption.data(),
+                                 static_cast<qsizetype>(choice.caption.size()));
+  }
+  for (const OfferedValue& offered : row.offered) entries << QString::number(offered.value);
+  if (entries.isEmpty()) {
+    for (auto n = row.low; n <= row.high; ++n) entries << QString::number(n);
+  }
+  return entries;
+}
 
 // The buttons of a group box one below the other, 22 design pixels apart.
 void placeInColumn(const DesignLayout& design, std::initializer_list<QAbstractButton*> buttons,
@@ -125,12 +130,12 @@ void OptionsWindow::buildMiscGroup(QWidget* central, const DesignLayout& design)
 }
 
 void OptionsWindow::buildFields(QWidget* central, const DesignLayout& design) {
-  m_stairsList = fixedList(kStairs, central);
+  m_stairsList = fixedList(listEntries("stairs"), central);
   design.place(new QLabel(tr("No of Staircases"), central), 128, 154, 132, 16);
   design.place(m_stairsList, 128, 172, 64, 24);
 
-  m_mapSizeList = fixedList(kMapSizes, central);
-  m_iterationsList = fixedList(kIterations, central);
+  m_mapSizeList = fixedList(listEntries("map-size"), central);
+  m_iterationsList = fixedList(listEntries("iterations"), central);
   m_seedEdit = new QLineEdit(central);
   m_seedEdit->setMaxLength(8);
   m_seedEdit->setReadOnly(true);
@@ -198,7 +203,8 @@ void OptionsWindow::attach(AdvancedWindow* advanced, MapWindow* map, AboutWindow
 Settings OptionsWindow::settings() const {
   Settings settings = m_advanced != nullptr ? m_advanced->settings() : Settings{};
   settings.seed = m_seed;
-  settings.mapSizeIndex = m_mapSizeList->currentIndex();
+  settings.mapSizeIndex =
+      offeredMapSize(m_mapSizeList->currentIndex()).value_or(Settings{}.mapSizeIndex);
   settings.iterations = m_iterationsList->currentText().toInt();
   // Tested in the order Small, Medium, Large; none of them means Tiny.
   settings.roomSize = m_smallButton->isChecked()    ? RoomSize::Small
@@ -222,7 +228,7 @@ void OptionsWindow::setSettings(const Settings& settings) {
   m_seed = settings.seed;
   const QString seedText = QString::number(m_seed);
   m_seedEdit->setText(QString(seedText.size(), u'#'));
-  selectIndex(m_mapSizeList, settings.mapSizeIndex);
+  selectIndex(m_mapSizeList, static_cast<int>(settings.mapSizeIndex));
   selectIndex(m_iterationsList, m_iterationsList->findText(QString::number(settings.iterations)));
   roomSizeButton(settings.roomSize)->setChecked(true);
   corridorButton(settings.corridorStyle)->setChecked(true);

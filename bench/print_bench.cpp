@@ -19,7 +19,7 @@ namespace delvora {
 namespace {
 
 // The largest map, at 1280x1024 or at the 1600x1200 capacity size.
-std::unique_ptr<Dungeon> largestMap(int sizeIndex) {
+std::unique_ptr<Dungeon> largestMap(MapSizeIndex sizeIndex) {
   Settings settings = testing::largestSettings();
   settings.mapSizeIndex = sizeIndex;
   settings.title = "Bench";
@@ -27,7 +27,7 @@ std::unique_ptr<Dungeon> largestMap(int sizeIndex) {
 }
 
 void BM_ReJigPallete(benchmark::State& state) {
-  const auto map = largestMap(static_cast<int>(state.range(0)));
+  const auto map = largestMap(static_cast<MapSizeIndex>(state.range(0)));
   std::size_t colours = 0;
   for (auto _ : state) {
     const PaletteResult result = ReJigPallete(map->picture());
@@ -59,7 +59,7 @@ int pdfPages(const std::string& path) {
 
 void BM_Print25mmPdf(benchmark::State& state) {
   guiApplication();
-  const auto map = largestMap(3);
+  const auto map = largestMap(MapSizeIndex::Size1280x1024);
   const testing::ScratchDir dir;
   const std::string path = dir.file("25mm.pdf");
   const PrintSource source{*map, std::nullopt};

@@ -7,6 +7,7 @@
 #include "cli/print_outputs.h"
 #include "cli/progress_line.h"
 #include "dressing/report.h"
+#include "dungeon/dungeon_json.h"
 #include "export/foundry_export.h"
 #include "export/svg_export.h"
 #include "export/uvtt_export.h"
@@ -81,6 +82,15 @@ std::string writeFoundry(const Dungeon& dungeon, const CliOptions& options, int 
   return imageError.empty() ? sceneError : imageError;
 }
 
+// The dungeon document to path, or to standardOutput for "-".
+std::string writeDungeonJson(const Dungeon& dungeon, const std::string& path,
+                             std::ostream& standardOutput) {
+  const std::string text = dungeonJson(dungeon);
+  if (path != "-") return writeOutput(path, text, "JSON");
+  standardOutput << text << std::flush;
+  return standardOutput ? "" : "Cannot write the JSON to standard output";
+}
+
 }  // namespace
 
 // Every output asked for is written, even after one fails, so each failure is reported.
@@ -102,13 +112,14 @@ bool writeCliOutputs(const CliOptions& options, const Dungeon& dungeon, std::ost
   if (!options.uvttPath.empty()) check(writeUvtt(dungeon, exportScale, options.uvttPath));
   if (!options.foundryPath.empty()) check(writeFoundry(dungeon, options, exportScale));
   if (!options.svgPath.empty()) {
-    check(writeOutput(options.svgPath, svgFile(dungeon, dungeon.drawnFor(), svgLook(options)),
+    check(writeOutput(options.svgPath, svgFile(dungeon, dungeon.drawnFor(), vectorLook(options)),
                       "SVG"));
   }
   if (!options.battleMapPath.empty()) {
     check(writeOutput(options.battleMapPath,
                       battleMapPdf(dungeon, dungeon.drawnFor(), battleMapOptions(options)), "PDF"));
   }
+  if (!options.jsonPath.empty()) check(writeDungeonJson(dungeon, options.jsonPath, out));
   if (!options.reportPath.empty()) check(writeReport(dungeon, options.reportPath, err));
   if (!options.dumpPath.empty()) check(writeDump(dungeon.model(), options.dumpPath, out));
   for (const std::string& message : writePrintOutputs(options.print, dungeon)) check(message);

@@ -14,19 +14,6 @@ constexpr std::array<std::string_view, 10> kMaterialWords = {
     "Iron Portcullis ", "Wooden Portcullis "};
 constexpr std::array<std::string_view, 3> kLockWords = {"- Unlocked ", "- Locked ", "- Stuck "};
 
-// The wall of the room the door lies in, or '\0'. Each test that holds overrides the earlier
-// ones, so a corner door belongs to the top or bottom wall.
-char doorSide(const Rect& door, int left, int top, int right, int bottom) {
-  char side = '\0';
-  const bool withinHeight = door.top >= top && door.bottom <= bottom;
-  const bool withinWidth = door.left >= left && door.right <= right;
-  if (door.left <= left && left <= door.right && withinHeight) side = 'W';
-  if (door.left <= right && right <= door.right && withinHeight) side = 'E';
-  if (door.top <= top && top <= door.bottom && withinWidth) side = 'N';
-  if (door.top <= bottom && bottom <= door.bottom && withinWidth) side = 'S';
-  return side;
-}
-
 int materialFor(char kind, int draw) {
   if (kind == 'A') return 0;
   constexpr std::array<int, 9> kBandEnds = {10, 30, 45, 55, 65, 80, 90, 95, 99};
@@ -44,6 +31,19 @@ int lockFor(int draw) {
 }
 
 }  // namespace
+
+// Each test that holds overrides the earlier ones, so a corner door belongs to the top or bottom
+// wall.
+char doorSide(const Rect& door, int left, int top, int right, int bottom) {
+  char side = '\0';
+  const bool withinHeight = door.top >= top && door.bottom <= bottom;
+  const bool withinWidth = door.left >= left && door.right <= right;
+  if (door.left <= left && left <= door.right && withinHeight) side = 'W';
+  if (door.left <= right && right <= door.right && withinHeight) side = 'E';
+  if (door.top <= top && top <= door.bottom && withinWidth) side = 'N';
+  if (door.top <= bottom && bottom <= door.bottom && withinWidth) side = 'S';
+  return side;
+}
 
 DoorDresser::DoorDresser(const MapModel& model) {
   m_doors.reserve(model.lstDoors.size());

@@ -11,6 +11,10 @@
 
 namespace delvora {
 
+// The wall of the room left..right x top..bottom (pixels) that the door tile lies in, 'N', 'E',
+// 'S' or 'W', as door dressing tells it; '\0' when the door is in none of its walls.
+char doorSide(const Rect& door, int left, int top, int right, int bottom);
+
 // Dresses every door of lstDoors that lies in a wall of the room left..right x top..bottom
 // (pixels, as in its feature record): three Random(100) draws per door, then a record in
 // lstDoorDress. A door already dressed by an earlier room keeps that dressing.

@@ -45,18 +45,10 @@ constexpr int kRightCorners = kTopRight | kBottomRight;
 // The window processes messages once every this many candidates while doors are searched.
 constexpr std::size_t kYieldEvery = 1000;
 
-// The door corners lying in a candidate corridor: their count, the sum of their corner bits
-// (over all doors, so two doors with one corner each can match a pair too), and the top-left
-// corner of the last door with a corner inside.
-struct DoorHits {
-  int hits = 0;
-  int mask = 0;
-  int doorX = 0;
-  int doorY = 0;
-};
-
-DoorHits findDoorHits(const SortedRecordList& doors, const Rect& e, bool yieldEachDoor,
-                      const std::function<void()>& processMessages) {
+// findDoorHits, letting the window process messages after each door when asked. The corner bits
+// add up over all doors, so two doors with one corner each can match a pair too.
+DoorHits doorHitsYielding(const SortedRecordList& doors, const Rect& e, bool yieldEachDoor,
+                          const std::function<void()>& processMessages) {
   DoorHits result;
   for (const std::string& record : doors) {
     const Rect d = parseDoor(record).tile;
@@ -136,6 +128,10 @@ void noteErased(RecordList& erased, const std::string& record) {
 
 }  // namespace
 
+DoorHits findDoorHits(const SortedRecordList& doors, const Rect& corridor) {
+  return doorHitsYielding(doors, corridor, false, {});
+}
+
 void FindEligable(StepContext& ctx) {
   MapModel& model = ctx.model;
   model.lstEligable.clear();
@@ -174,7 +170,7 @@ void CleanCorridors(StepContext& ctx, DeadEndMode mode,
   for (std::size_t k = 0; k < candidates.size(); ++k) {
     const Rect e = parseFeature(candidates[k]).rect;
     const DoorHits door =
-        findDoorHits(ctx.model.lstDoors, e, k % kYieldEvery == 0, processMessages);
+        doorHitsYielding(ctx.model.lstDoors, e, k % kYieldEvery == 0, processMessages);
     if (door.hits != 2) continue;
     const int r = ctx.model.random.Random(2);
     if (mode == DeadEndMode::AFew || r == 1) {

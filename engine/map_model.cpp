@@ -10,6 +10,7 @@ void MapModel::clearMapLists() {
   lstFluff.clear();
   lstErased.clear();
   cleanUpPaint.clear();
+  riverCourse.clear();
   chasmCourse.clear();
   fluffEdited = false;
 }

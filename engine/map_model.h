@@ -88,7 +88,9 @@ struct MapModel {
   // corridors again). With the chasm's course, what the map shows beyond the lists; readers
   // that trace the map as drawn (the exports) need it. Cleared with the per-map lists.
   std::vector<PaintedTiles> cleanUpPaint;
-  // The chasm's course as last drawn; empty when no chasm was drawn.
+  // The river's and the chasm's courses as last drawn; empty when that band was not drawn.
+  // Recorded as the bands are drawn, with no draw of their own.
+  std::vector<CoursePoint> riverCourse;
   std::vector<CoursePoint> chasmCourse;
   // Room dressing records in room-number order.
   RecordList lstFluff;

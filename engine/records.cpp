@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -69,7 +70,8 @@ bool readFourDigitFields(std::string_view record, int (&fields)[4]) {
     return false;
   }
   for (int f = 0; f < 4; ++f) {
-    fields[f] = fourDigitValue(littleEndianWord<std::uint32_t>(record.data() + 4 * f));
+    fields[f] =
+        fourDigitValue(littleEndianWord<std::uint32_t>(record.data() + std::ptrdiff_t{4} * f));
   }
   return true;
 }

@@ -19,8 +19,8 @@ constexpr int kAdvance = 8;
 // The start lies from 0 to the map's size less this, at least this far from the far edge.
 constexpr int kStartMargin = 16;
 
-// Draws the band; course, when given, receives its points as drawn.
-void walk(StepContext& ctx, const BandStyle& style, std::vector<CoursePoint>* course) {
+// Draws the band; course receives its points as drawn.
+void walk(StepContext& ctx, const BandStyle& style, std::vector<CoursePoint>& course) {
   Canvas& canvas = ctx.canvas;
   RandomSource& random = ctx.model.random;
   const int width = ctx.model.state.mapWidth;
@@ -39,7 +39,7 @@ void walk(StepContext& ctx, const BandStyle& style, std::vector<CoursePoint>* co
     x = random.Random(width - kStartMargin);
   }
   canvas.moveTo(x, y);
-  if (course != nullptr) *course = {{x, y, 0}};
+  course = {{x, y, 0}};
   const auto inside = [&] {
     return eastward ? (x < width && y > 0 && y < height) : (x > 0 && x < width && y < height);
   };
@@ -56,18 +56,18 @@ void walk(StepContext& ctx, const BandStyle& style, std::vector<CoursePoint>* co
     }
     if (canvas.penWidth() < style.minimumWidth) canvas.setPenWidth(style.minimumWidth);
     canvas.lineTo(x, y);
-    if (course != nullptr) course->push_back({x, y, canvas.penWidth()});
+    course.push_back({x, y, canvas.penWidth()});
   }
 }
 
 }  // namespace
 
 void BuildRiver(StepContext& ctx) {
-  walk(ctx, kRiver, nullptr);
+  walk(ctx, kRiver, ctx.model.riverCourse);
 }
 
 void BuildChasm(StepContext& ctx) {
-  walk(ctx, kChasm, &ctx.model.chasmCourse);
+  walk(ctx, kChasm, ctx.model.chasmCourse);
 }
 
 }  // namespace delvora

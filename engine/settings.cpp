@@ -1,14 +1,26 @@
 #include "engine/settings.h"
 
-#include <array>
-
 namespace delvora {
 
-MapSize mapSizeFor(int index) {
-  static constexpr std::array<MapSize, 5> kSizes{
-      {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}, {1600, 1200}}};
-  if (index < 0 || index >= static_cast<int>(kSizes.size())) return kSizes[1];
-  return kSizes[static_cast<std::size_t>(index)];
+MapSize mapSizeFor(MapSizeIndex index) {
+  switch (index) {
+    case MapSizeIndex::Size640x480:
+      return {640, 480};
+    case MapSizeIndex::Size1024x768:
+      return {1024, 768};
+    case MapSizeIndex::Size1280x1024:
+      return {1280, 1024};
+    case MapSizeIndex::Capacity:
+      return {1600, 1200};
+    case MapSizeIndex::Size800x600:
+      break;
+  }
+  return {800, 600};
+}
+
+std::optional<MapSizeIndex> offeredMapSize(int position) {
+  if (position < 0 || position > static_cast<int>(MapSizeIndex::Size1280x1024)) return {};
+  return static_cast<MapSizeIndex>(position);
 }
 
 int roomSizeRange(RoomSize size) {
@@ -42,7 +54,7 @@ std::string mapCaption(const std::string& title) {
   return "Delvora Demo - " + (title.empty() ? std::string("Untitled") : title);
 }
 
-std::string mapSizeText(int index) {
+std::string mapSizeText(MapSizeIndex index) {
   const MapSize size = mapSizeFor(index);
   return std::to_string(size.width) + "x" + std::to_string(size.height);
 }

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace delvora {
+
+// The map sizes the options offer, 640x480 to 1280x1024, and the 1600x1200 the model is sized
+// for (Capacity), which no option offers.
+enum class MapSizeIndex { Size640x480, Size800x600, Size1024x768, Size1280x1024, Capacity };
 
 enum class RoomSize { Tiny, Small, Medium, Large };
 enum class CorridorStyle { Straight = 1, Twisty = 2, VeryTwisty = 3 };
@@ -13,8 +18,8 @@ enum class CorridorStyle { Straight = 1, Twisty = 2, VeryTwisty = 3 };
 struct Settings {
   // Seed of the random source, set at every "Generate".
   std::uint32_t seed = 66205318;
-  // Map size index 0..3: 640x480, 800x600, 1024x768, 1280x1024 (4, 1600x1200, is the capacity).
-  int mapSizeIndex = 1;
+  // "Map Size": one of the four offered sizes.
+  MapSizeIndex mapSizeIndex = MapSizeIndex::Size800x600;
   // Number of build attempts.
   int iterations = 250;
   // "Room Size": room size range and corridor length range.
@@ -58,8 +63,11 @@ struct MapSize {
   int height;
 };
 
-// Map size in pixels for a size index 0..4.
-MapSize mapSizeFor(int index);
+// Map size in pixels.
+MapSize mapSizeFor(MapSizeIndex index);
+
+// The offered size at position 0..3 of the "Map Size" list; nothing for any other number.
+std::optional<MapSizeIndex> offeredMapSize(int position);
 
 // Room size range of the first room and the room builder: 20, 80, 180 or 280.
 int roomSizeRange(RoomSize size);
@@ -72,7 +80,7 @@ int corridorLengthRange(RoomSize size);
 std::string mapCaption(const std::string& title);
 
 // The captions the options window shows: "640x480" ..., "Tiny" ..., "Straight" ...
-std::string mapSizeText(int index);
+std::string mapSizeText(MapSizeIndex index);
 std::string roomSizeCaption(RoomSize size);
 std::string corridorCaption(CorridorStyle style);
 

@@ -1,6 +1,5 @@
 #include "export/map_drawing.h"
 
-#include "export/river_course.h"
 
 namespace delvora {
 
@@ -49,7 +48,7 @@ MapDrawing mapDrawing(const Dungeon& dungeon, Audience audience) {
                      .doors = {},
                      .stairs = {},
                      .labels = {},
-                     .river = riverCourse(model, settings),
+                     .river = model.riverCourse,
                      .chasm = model.chasmCourse};
   const bool players = audience == Audience::Players;
   for (const MapDoor& door : drawing.traced.shown) {

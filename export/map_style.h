@@ -2,25 +2,13 @@
 
 #include <string_view>
 
+#include "dungeon/vector_options.h"
 #include "engine/canvas.h"
 
 namespace delvora {
 
-// How a vector drawing of the map looks. Classic: the map's own colours (speckless rock, red,
-// green and blue doors, silver grid). Ink: a white ground with black walls and a light grid on
-// the floor only, for little ink on paper.
-enum class MapStyle { Classic, Ink };
-
 // "classic" or "ink".
 std::string_view mapStyleName(MapStyle style);
-
-// A style with its options.
-struct MapLook {
-  MapStyle style = MapStyle::Classic;
-  // Hatch the rock along the outside of the walls.
-  bool hatching = false;
-  bool operator==(const MapLook&) const = default;
-};
 
 // The colours and line widths a style draws with, in map pixels.
 struct StyleSheet {

@@ -15,7 +15,7 @@ namespace delvora {
 
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 std::string folderOf(const std::string& path) {
   const std::filesystem::path parent = std::filesystem::path(path).parent_path();
@@ -189,7 +189,7 @@ std::string writeFileAtomically(const std::string& path, Durability durability,
                                 const std::function<std::string(const FileSink& sink)>& produce) {
   AtomicFileWriter writer(path, durability);
   if (!writer.open()) return writer.error();
-  const std::string failure =
+  std::string failure =
       produce([&writer](const void* data, std::size_t size) { return writer.write(data, size); });
   if (!writer.error().empty()) return writer.error();
   if (!failure.empty()) return failure;

@@ -56,7 +56,8 @@ int registerPendingFile(const char* name) {
   for (std::size_t i = 0; i < kSlots; ++i) {
     Slot& slot = g_slots[i];
     if (slot.used.load()) continue;
-    std::strcpy(slot.name, name);
+    // The length was checked above; the slot holds the name and its terminating zero.
+    std::memcpy(slot.name, name, std::strlen(name) + 1);
     slot.used.store(true);
     return static_cast<int>(i);
   }

@@ -3,17 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "dungeon/run_options.h"
+
 namespace delvora {
 
 class Dungeon;
-
-// The PDFs of the three print commands asked for; empty means "not written".
-struct PrintPaths {
-  std::string map;
-  std::string map25mm;
-  std::string dressing;
-  bool any() const { return !map.empty() || !map25mm.empty() || !dressing.empty(); }
-};
 
 // What delvora-cli hands its print module: the PDFs to write, the dungeon to print (its picture
 // as drawn), and where to report failures, one message per failed printout.

@@ -26,7 +26,8 @@ std::vector<std::uint32_t> inkRows() {
       for (int x = 0; x < width && x < 32; ++x) {
         if (strip.pixel(digit * width + x, y) == colors::kBlack) ink |= std::uint32_t{1} << x;
       }
-      rows[static_cast<std::size_t>(digit * strip.height + y)] = ink;
+      rows[static_cast<std::size_t>(digit) * static_cast<std::size_t>(strip.height) +
+           static_cast<std::size_t>(y)] = ink;
     }
   }
   return rows;
@@ -42,7 +43,8 @@ TileSize fontCellSize() {
 std::uint32_t fontInkRow(char c, int y) {
   static const std::vector<std::uint32_t> kRows = inkRows();
   if (c < '0' || c > '9') return 0;
-  return kRows[static_cast<std::size_t>((c - '0') * digitStrip().height + y)];
+  const auto digit = static_cast<std::size_t>(c - '0');
+  return kRows[digit * static_cast<std::size_t>(digitStrip().height) + static_cast<std::size_t>(y)];
 }
 
 bool fontInk(char c, int x, int y) {

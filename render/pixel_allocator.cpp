@@ -27,16 +27,18 @@ void* allocateHugePages(std::size_t bytes) {
   void* const mapped = ::mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE,
                               MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (mapped == MAP_FAILED) throw std::bad_alloc();
+  // Offsets from the mapping keep the pointer derived from it (no integer-to-pointer cast).
   const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-  const std::uintptr_t aligned = (start + kHugePage - 1) / kHugePage * kHugePage;
-  if (aligned > start) ::munmap(mapped, aligned - start);
-  const std::size_t after = start + kHugePage - aligned;
-  if (after > 0) ::munmap(reinterpret_cast<void*>(aligned + length), after);
+  const std::size_t before = (kHugePage - start % kHugePage) % kHugePage;
+  char* const aligned = static_cast<char*>(mapped) + before;
+  if (before > 0) ::munmap(mapped, before);
+  const std::size_t after = kHugePage - before;
+  if (after > 0) ::munmap(aligned + length, after);
 #ifdef MADV_HUGEPAGE
   // Only a wish: without huge pages the mapping works with small ones.
-  ::madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
+  ::madvise(aligned, length, MADV_HUGEPAGE);
 #endif
-  return reinterpret_cast<void*>(aligned);
+  return aligned;
 }
 
 void freeHugePages(void* pointer, std::size_t bytes) noexcept {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Delvora and runs every test three times: a Release build with warnings as errors (and
-# the benchmarks built), a Release build without Qt (no desktop program, delvora-cli without its
+# the benchmarks built, then linted: scripts/lint.sh), a Release build without Qt (no desktop program, delvora-cli without its
 # print options), then a Debug build under AddressSanitizer and UndefinedBehaviorSanitizer. In
 # between, the web edition's WebAssembly build runs its tests under node and in headless
 # Chromium. Then the libFuzzer targets run for DELVORA_FUZZ_SECONDS each (default 60). Run as
@@ -23,6 +23,9 @@ cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON
   -DDELVORA_BUILD_BENCHMARKS=ON -DCMAKE_INSTALL_PREFIX=/usr -DDELVORA_DEBIAN_PACKAGE=ON "$@"
 cmake --build "$root/build" -j"$jobs"
 ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
+
+echo "== Lint: clang-format, clang-tidy, prettier"
+bash "$root/scripts/lint.sh" "$root/build"
 
 echo "== Debian package of that build: install, check, remove"
 if [[ $(id -u) -ne 0 ]]; then

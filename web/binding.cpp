@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "dungeon/option_json.h"
+#include "dungeon/option_parser.h"
 #include "print/print_layout.h"
 #include "render/tiles.h"
 #include "web/web_session.h"
@@ -38,49 +40,39 @@ std::vector<std::uint8_t>& rgba() {
   return pixels;
 }
 
-// The option bits of dv_generate, in the page's order.
-enum Flag : int {
-  kNumberRooms = 1 << 0,
-  kDressing = 1 << 1,
-  kDrawGrid = 1 << 2,
-  kRiver = 1 << 3,
-  kChasm = 1 << 4,
-  kShowBackground = 1 << 5,
-  kSnapToGrid = 1 << 6,
-  kCorridorStairs = 1 << 7,
-  kInternalDressing = 1 << 8,
-};
+// Legend item i, 0 for an out-of-range number.
+delvora::LegendItem legendItem(int item) {
+  return static_cast<delvora::LegendItem>(item >= 0 && item < delvora::kLegendItemCount ? item : 0);
+}
 
 }  // namespace
 
 extern "C" {
 
-// Generates a dungeon; "" on success, else the message to show.
-EMSCRIPTEN_KEEPALIVE const char* dv_generate(std::uint32_t seed, int mapSizeIndex, int iterations,
-                                             int roomSize, int corridors, int stairs, int flags,
-                                             int concealed, int secret, int dressRoll,
-                                             const char* title) {
-  delvora::Settings settings;
-  settings.seed = seed;
-  settings.mapSizeIndex = mapSizeIndex;
-  settings.iterations = iterations;
-  settings.roomSize = static_cast<delvora::RoomSize>(roomSize);
-  settings.corridorStyle = static_cast<delvora::CorridorStyle>(corridors);
-  settings.stairs = stairs;
-  settings.numberRooms = (flags & kNumberRooms) != 0;
-  settings.dressing = (flags & kDressing) != 0 && settings.numberRooms;
-  settings.drawGrid = (flags & kDrawGrid) != 0;
-  settings.river = (flags & kRiver) != 0;
-  settings.chasm = (flags & kChasm) != 0;
-  settings.showBackground = (flags & kShowBackground) != 0;
-  settings.snapToGrid = (flags & kSnapToGrid) != 0;
-  settings.corridorStairs = (flags & kCorridorStairs) != 0;
-  settings.useInternalDressing = (flags & kInternalDressing) != 0;
-  settings.concealedPercent = concealed;
-  settings.secretPercent = secret;
-  settings.dressRoll = dressRoll;
-  settings.title = title;
-  return keep(session().generate(settings));
+// The option table as JSON (see optionTableJson): what the page builds its form from.
+EMSCRIPTEN_KEEPALIVE const char* dv_options() {
+  return keep(delvora::optionTableJson());
+}
+
+// The options a query gives the page, read as a link is: the values of the page's options, the
+// query that reproduces them and a message for each parameter that could not be used (see
+// pageOptionsJson).
+EMSCRIPTEN_KEEPALIVE const char* dv_read_query(const char* query) {
+  const delvora::ParsedQuery parsed = delvora::parseQuery(query);
+  return keep(delvora::pageOptionsJson(parsed.options, parsed.messages));
+}
+
+// Generates the dungeon a query describes, read as a link is, and runs its dead-end clean-ups.
+// Returns {"error": "" or the message that stopped it, "messages": [one a parameter not used],
+// "caption": the map's caption, "dressing": whether the rooms were dressed}.
+EMSCRIPTEN_KEEPALIVE const char* dv_generate(const char* query) {
+  const delvora::ParsedQuery parsed = delvora::parseQuery(query);
+  const delvora::Settings& settings = parsed.options.settings;
+  const std::string error = session().generate(parsed.options);
+  return keep(delvora::compactJson({{"error", error},
+                                  {"messages", parsed.messages},
+                                  {"caption", delvora::mapCaption(settings.title)},
+                                  {"dressing", settings.dressing}}));
 }
 
 // Warnings of the last "Generate", one per line.
@@ -90,9 +82,10 @@ EMSCRIPTEN_KEEPALIVE const char* dv_warnings() {
   return keep(text);
 }
 
-// 0 for "Some", 1 for "A Few".
+// 0 for "Some", 1 for "A Few"; any other number does nothing.
 EMSCRIPTEN_KEEPALIVE void dv_dead_ends(int mode) {
-  session().cleanDeadEnds(mode == 0 ? delvora::DeadEndMode::Some : delvora::DeadEndMode::AFew);
+  if (mode == 0) session().cleanDeadEnds(delvora::DeadEndMode::Some);
+  if (mode == 1) session().cleanDeadEnds(delvora::DeadEndMode::AFew);
 }
 
 EMSCRIPTEN_KEEPALIVE int dv_width() {
@@ -129,6 +122,11 @@ EMSCRIPTEN_KEEPALIVE const char* dv_dump() {
 }
 EMSCRIPTEN_KEEPALIVE const char* dv_report() {
   return keep(session().report());
+}
+
+// The dungeon as documented JSON, as delvora-cli --export-json writes it.
+EMSCRIPTEN_KEEPALIVE const char* dv_json() {
+  return keep(session().json());
 }
 
 EMSCRIPTEN_KEEPALIVE const char* dv_png(int pxPerGrid, int playerMap) {
@@ -173,26 +171,21 @@ EMSCRIPTEN_KEEPALIVE std::size_t dv_result_size() {
   return result().size();
 }
 
-// The settings footer of the printed map for the local date and time given.
-EMSCRIPTEN_KEEPALIVE const char* dv_footer(int mapSizeIndex, int iterations, int roomSize,
-                                           int corridors, int year, int month, int day, int hour,
-                                           int minute) {
-  delvora::Settings settings;
-  settings.mapSizeIndex = mapSizeIndex;
-  settings.iterations = iterations;
-  settings.roomSize = static_cast<delvora::RoomSize>(roomSize);
-  settings.corridorStyle = static_cast<delvora::CorridorStyle>(corridors);
-  return keep(delvora::settingsFooter(settings, {year, month, day, hour, minute}));
+// The settings footer of the printed map of the last "Generate" for the local date and time
+// given.
+EMSCRIPTEN_KEEPALIVE const char* dv_footer(int year, int month, int day, int hour, int minute) {
+  return keep(
+      delvora::settingsFooter(session().options().settings, {year, month, day, hour, minute}));
 }
 
 // Legend item i (0..3): its caption; the swatch follows with dv_legend_swatch(i).
 EMSCRIPTEN_KEEPALIVE const char* dv_legend_caption(int item) {
-  return keep(std::string(delvora::legendCaption(static_cast<delvora::LegendItem>(item))));
+  return keep(std::string(delvora::legendCaption(legendItem(item))));
 }
 
 // The swatch as RGBA: width, height, then the pixels.
 EMSCRIPTEN_KEEPALIVE const std::uint8_t* dv_legend_swatch(int item) {
-  const delvora::TileImage& tile = delvora::legendSwatch(static_cast<delvora::LegendItem>(item));
+  const delvora::TileImage& tile = delvora::legendSwatch(legendItem(item));
   std::vector<std::uint8_t>& pixels = rgba();
   pixels.assign(8 + static_cast<std::size_t>(tile.width) * tile.height * 4, 0);
   pixels[0] = static_cast<std::uint8_t>(tile.width);

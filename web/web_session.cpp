@@ -1,6 +1,8 @@
 #include "web/web_session.h"
 
 #include "dressing/report.h"
+#include "dungeon/dungeon_json.h"
+#include "dungeon/option_table.h"
 #include "engine/model_dump.h"
 #include "export/svg_export.h"
 #include "export/uvtt_export.h"
@@ -16,8 +18,10 @@ Audience audience(bool playerMap) {
 
 }  // namespace
 
-std::string WebSession::generate(const Settings& settings) {
+std::string WebSession::generate(const RunOptions& options) {
   m_warnings.clear();
+  m_options = options;
+  const Settings& settings = options.settings;
   // A fresh dungeon every time, as delvora-cli starts from one.
   m_dungeon = std::make_unique<Dungeon>();
   const GenerateReport report =
@@ -31,11 +35,20 @@ std::string WebSession::generate(const Settings& settings) {
     m_warnings.push_back("placed " + std::to_string(settings.stairs - report.stairsShortfall) +
                          " of " + std::to_string(settings.stairs) + " staircases");
   }
+  for (const DeadEndMode mode : options.deadEnds) m_dungeon->cleanDeadEnds(mode);
   return "";
 }
 
 void WebSession::cleanDeadEnds(DeadEndMode mode) {
-  if (m_dungeon) m_dungeon->cleanDeadEnds(mode);
+  if (!m_dungeon) return;
+  m_dungeon->cleanDeadEnds(mode);
+  m_options.deadEnds = m_dungeon->deadEnds();
+}
+
+bool WebSession::scaleFits(int pxPerGrid, int limit) const {
+  const OptionRow& scale = *findOptionNamed("px-per-grid");
+  return m_dungeon && pxPerGrid >= scale.low && pxPerGrid <= scale.high &&
+         pictureSide(m_dungeon->settings(), pxPerGrid) <= limit;
 }
 
 const Bitmap& WebSession::picture(bool playerMap) const {
@@ -60,13 +73,17 @@ std::string WebSession::report() const {
   return textFileBytes(items);
 }
 
+std::string WebSession::json() const {
+  return m_dungeon ? dungeonJson(*m_dungeon) : std::string();
+}
+
 std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
-  if (!m_dungeon) return {};
+  if (!scaleFits(pxPerGrid, kLargestPng)) return {};
   return pngBytes(picture(playerMap), pxPerGrid);
 }
 
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
-  if (!m_dungeon) return "";
+  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return "";
   return uvttFile(*m_dungeon, audience(playerMap), pxPerGrid);
 }
 
@@ -81,7 +98,7 @@ std::string WebSession::battleMap(const BattleMapOptions& options, bool playerMa
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {
-  if (!m_dungeon) return {};
+  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return {};
   const FoundryScene scene{m_dungeon->settings().title, pxPerGrid,
                            foundryBackgroundSource(baseName + ".json")};
   return foundryFiles(*m_dungeon, audience(playerMap), scene);

@@ -8,9 +8,10 @@
 #include "dressing/dressing_source.h"
 #include "dressing/hover_text.h"
 #include "dungeon/dungeon.h"
+#include "dungeon/run_options.h"
 #include "export/foundry_export.h"
 #include "export/map_style.h"
-#include "print/battle_map/battle_map_options.h"
+#include "dungeon/vector_options.h"
 
 namespace delvora {
 
@@ -20,10 +21,13 @@ namespace delvora {
 // memory and every output is made as bytes.
 class WebSession {
  public:
-  // Generates a new dungeon from the dressing files held; "" on success, else the dressing
-  // load's error (the previous dungeon is then gone and nothing is drawn).
-  std::string generate(const Settings& settings);
+  // Generates a new dungeon of options.settings from the dressing files held and runs the
+  // dead-end clean-ups of options.deadEnds; "" on success, else the dressing load's error (the
+  // previous dungeon is then gone and nothing is drawn).
+  std::string generate(const RunOptions& options);
   bool generated() const { return m_dungeon != nullptr; }
+  // The options of the last generate.
+  const RunOptions& options() const { return m_options; }
   // Warnings of the last dressing load and a stairs shortfall, one per line.
   const std::vector<std::string>& warnings() const { return m_warnings; }
 
@@ -43,7 +47,11 @@ class WebSession {
   // The dressing report's bytes as delvora-cli --report writes them (title only without
   // dressing).
   std::string report() const;
-  // The map PNG at pxPerGrid pixels per grid square.
+  // The dungeon document as delvora-cli --export-json writes it.
+  std::string json() const;
+  // The map PNG at pxPerGrid pixels per grid square. Empty, as the exports are, for a scale the
+  // command line refuses: outside --px-per-grid's range, or a picture larger than its readers
+  // load.
   std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
   // The Universal VTT file.
   std::string uvtt(int pxPerGrid, bool playerMap) const;
@@ -55,6 +63,11 @@ class WebSession {
   FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
 
  private:
+  // Whether pxPerGrid is a scale --px-per-grid accepts whose picture is at most limit pixels a
+  // side.
+  bool scaleFits(int pxPerGrid, int limit) const;
+
+  RunOptions m_options;
   std::unique_ptr<Dungeon> m_dungeon;
   std::vector<NamedBytes> m_dressingFiles;
   std::vector<std::string> m_warnings;

@@ -1,4 +1,5 @@
 # bash completion for delvora-cli                                  -*- shell-script -*-
+# Written by tools/option_docs.cpp from the option table; do not edit.
 
 # Fills COMPREPLY with what compgen prints for the arguments, one entry a line, so that file
 # names with blanks stay whole.
@@ -40,11 +41,20 @@ _delvora_cli() {
     --dress-roll)
       _delvora_cli_reply -W '1 2 3 4 5 6' -- "$cur"
       return ;;
+    --dressing-dir)
+      compopt -o filenames 2>/dev/null
+      _delvora_cli_reply -d -- "$cur"
+      return ;;
     --dead-ends)
       _delvora_cli_reply -W 'some few some,few' -- "$cur"
       return ;;
+    --dump)
+      compopt -o filenames 2>/dev/null
+      _delvora_cli_reply -f -- "$cur"
+      [[ -z $cur ]] && COMPREPLY+=(-)
+      return ;;
     --style)
-      _delvora_cli_reply -W 'classic ink' -- "$cur"
+      _delvora_cli_reply -W 'ink classic' -- "$cur"
       return ;;
     --square)
       _delvora_cli_reply -W '1in 25.6mm' -- "$cur"
@@ -52,37 +62,22 @@ _delvora_cli() {
     --paper)
       _delvora_cli_reply -W 'a4 letter' -- "$cur"
       return ;;
-    --dressing-dir)
-      compopt -o filenames 2>/dev/null
-      _delvora_cli_reply -d -- "$cur"
-      return ;;
-    --dump)
+    --export-json)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       [[ -z $cur ]] && COMPREPLY+=(-)
       return ;;
-    -o | --output | --report | --print-map | --print-25mm | --print-dressing | \
-      --export-uvtt | --export-foundry | --export-svg | --print-battlemap)
+    -o | --output | --report | --print-map | --print-25mm | --print-dressing | --export-svg | --print-battlemap | --export-uvtt | --export-foundry)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
-    --foundry-image-path)
-      # A path in Foundry's Data folder, not on this machine.
-      return ;;
-    --seed | --iterations | --concealed | --secret | --title | --px-per-grid | --count)
-      # A number or a text of the user's own.
+    --seed | --iterations | --concealed | --secret | --title | --count | --foundry-image-path | --px-per-grid)
+      # A number, a text or a path of the user's own.
       return ;;
   esac
 
   if [[ $cur == -* ]]; then
-    local options='--seed --map-size --iterations --room-size --corridors --stairs
-      --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap
-      --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing
-      --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map
-      --print-25mm --print-dressing --export-svg --print-battlemap --style --hatching
-      --square --paper --export-uvtt --export-foundry --foundry-image-path
-      --player-map --px-per-grid --help
-      --version'
+    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map --print-25mm --print-dressing --export-svg --print-battlemap --style --hatching --square --paper --export-uvtt --export-foundry --export-json --foundry-image-path --player-map --px-per-grid --help --version'
     _delvora_cli_reply -W "$options" -- "$cur"
   fi
 }

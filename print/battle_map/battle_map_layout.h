@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "export/wall_outline.h"
-#include "print/battle_map/battle_map_options.h"
+#include "dungeon/vector_options.h"
 
 namespace delvora {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "dungeon/dungeon.h"
-#include "print/battle_map/battle_map_options.h"
+#include "dungeon/vector_options.h"
 
 namespace delvora {
 

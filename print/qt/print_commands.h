@@ -4,7 +4,7 @@
 #include <string>
 
 #include "dungeon/dungeon.h"
-#include "print/battle_map/battle_map_options.h"
+#include "dungeon/vector_options.h"
 #include "print/print_layout.h"
 #include "print/tiled_printer.h"
 

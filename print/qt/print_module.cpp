@@ -43,7 +43,10 @@ void runCommand(PrintCommand command, const std::string& path, const PrintSource
   HeadlessPrintUi ui;
   command(session, source, ui);
   for (const std::string& message : ui.messages) {
-    if (message != success) errors.push_back(message + " (" + path + ")");
+    if (message == success) continue;
+    std::string error = message;
+    error.append(" (").append(path).append(")");
+    errors.push_back(std::move(error));
   }
 }
 

@@ -176,7 +176,7 @@ QFont printerFont(int points) {
 
 QString printText(std::string_view bytes) {
   QStringDecoder decoder(QStringDecoder::Utf8);
-  const QString text = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  QString text = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (!decoder.hasError()) return text;
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <bit>
+#include <cstddef>
 
 #include "print/dib.h"
 #include "print/dib_pixels.h"
@@ -50,7 +51,9 @@ void fillRow(const DibView& dib, const DibHeaderInfo& info, const std::uint8_t* 
   }
   auto* rgb = reinterpret_cast<QRgb*>(out);
   if (bits == 24) {
-    for (int x = 0; x < info.width; ++x) rgb[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+    for (std::ptrdiff_t x = 0; x < info.width; ++x) {
+      rgb[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
+    }
     return;
   }
   const Masks masks = masksOf(dib, info);

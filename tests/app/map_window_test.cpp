@@ -125,7 +125,7 @@ void MapWindowTest::generateEqualsTheEngine_data() {
   QTest::newRow("defaults") << Settings{};
   QTest::newRow("largest") << testing::largestSettings();
   Settings small;
-  small.mapSizeIndex = 0;
+  small.mapSizeIndex = MapSizeIndex::Size640x480;
   small.iterations = 100;
   small.roomSize = RoomSize::Tiny;
   small.corridorStyle = CorridorStyle::Twisty;
@@ -149,7 +149,7 @@ void MapWindowTest::generateEqualsTheEngine_data() {
   undressed.dressing = false;
   undressed.chasm = true;
   undressed.iterations = 1000;
-  undressed.mapSizeIndex = 2;
+  undressed.mapSizeIndex = MapSizeIndex::Size1024x768;
   QTest::newRow("numbers without dressing") << undressed;
 }
 
@@ -267,11 +267,11 @@ void MapWindowTest::windowFitsTheScreen_data() {
 void MapWindowTest::windowFitsTheScreen() {
   QFETCH(int, mapSize);
   Settings settings;
-  settings.mapSizeIndex = mapSize;
+  settings.mapSizeIndex = offeredMapSize(mapSize).value();
   m_program->options().setSettings(settings);
   QVERIFY(generateFromOptions(*m_program));
   QCoreApplication::processEvents();
-  const MapSize size = mapSizeFor(mapSize);
+  const MapSize size = mapSizeFor(settings.mapSizeIndex);
   const QSize screen = map().screen()->geometry().size();
   const bool tooBig = size.width >= screen.width() || size.height >= screen.height();
   QCOMPARE(map().isMaximized(), tooBig);
@@ -296,7 +296,7 @@ void MapWindowTest::windowFitsTheScreen() {
 
 void MapWindowTest::newMapLeavesNothingOfTheLast() {
   Settings large;
-  large.mapSizeIndex = 3;
+  large.mapSizeIndex = MapSizeIndex::Size1280x1024;
   m_program->options().setSettings(large);
   QVERIFY(generateFromOptions(*m_program));
   MapView* view = map().view();

@@ -98,7 +98,7 @@ void OptionsTest::settingsRoundTrip_data() {
   QTest::newRow("largest") << largest;
   Settings plain;
   plain.seed = 7;
-  plain.mapSizeIndex = 0;
+  plain.mapSizeIndex = MapSizeIndex::Size640x480;
   plain.iterations = 100;
   plain.roomSize = RoomSize::Tiny;
   plain.corridorStyle = CorridorStyle::Twisty;

@@ -121,6 +121,28 @@ TEST_F(CliBinary, DumpToStandardOutputListsTheSectionsInOrder) {
   EXPECT_FALSE(section(result.out, "lstWalls").empty()) << "the first room is always there";
 }
 
+// The dungeon document to standard output is the file's bytes, beside a dump to the same place.
+TEST_F(CliBinary, JsonToStandardOutputIsTheFilesBytes) {
+  const Args options{"--seed", "31", "--stairs", "2", "--river", "--dead-ends", "few"};
+  Args toFile = options;
+  toFile.insert(toFile.end(), {"--export-json", file("d.json").string()});
+  ASSERT_EQ(run(toFile).exitCode, 0);
+  const std::string json = readBytes(file("d.json"));
+  EXPECT_TRUE(json.starts_with("{\n  \"format\": \"delvora-dungeon\",\n  \"version\": 1,\n"))
+      << json.substr(0, 80);
+  EXPECT_TRUE(json.ends_with("}\n"));
+  EXPECT_NE(json.find("\"seed\": 31,"), std::string::npos);
+  Args toOut = options;
+  toOut.insert(toOut.end(), {"--export-json", "-"});
+  const Outcome out = run(toOut);
+  ASSERT_EQ(out.exitCode, 0) << out.err;
+  EXPECT_EQ(out.out, json);
+  // Whom the map is drawn for and the pictures' scale are not part of the dungeon.
+  Args players = toOut;
+  players.insert(players.end(), {"--player-map", "--px-per-grid", "70"});
+  EXPECT_EQ(run(players).out, json);
+}
+
 TEST_F(CliBinary, SameSeedGivesIdenticalDumpsAndPngBytes) {
   const Args options{"--seed",   "424242", "--river",     "--chasm",
                      "--stairs", "3",      "--dead-ends", "some"};
@@ -145,11 +167,11 @@ TEST_F(CliBinary, CountWritesEachMapAsASingleRunWould) {
                      "--river",    "--dead-ends", "some",       "--px-per-grid",
                      "50",         "--title",     "Keep {seed}"};
   Args batch = options;
-  batch.insert(
-      batch.end(),
-      {"--seed", "9000", "--count", "3", "-o", file("map-{seed}.png").string(), "--report",
-       file("key-{seed}.txt").string(), "--dump", file("{seed}/../dump-{seed}.txt").string(),
-       "--export-uvtt", file("{seed}.dd2vtt").string()});
+  batch.insert(batch.end(),
+               {"--seed", "9000", "--count", "3", "-o", file("map-{seed}.png").string(), "--report",
+                file("key-{seed}.txt").string(), "--dump",
+                file("{seed}/../dump-{seed}.txt").string(), "--export-uvtt",
+                file("{seed}.dd2vtt").string(), "--export-json", file("{seed}.json").string()});
   fs::create_directories(file("9000"));
   fs::create_directories(file("9001"));
   fs::create_directories(file("9002"));
@@ -161,12 +183,14 @@ TEST_F(CliBinary, CountWritesEachMapAsASingleRunWould) {
     single.insert(
         single.end(),
         {"--seed", seed, "-o", file("single.png").string(), "--report", file("single.txt").string(),
-         "--dump", file("single.dump").string(), "--export-uvtt", file("single.dd2vtt").string()});
+         "--dump", file("single.dump").string(), "--export-uvtt", file("single.dd2vtt").string(),
+         "--export-json", file("single.json").string()});
     ASSERT_EQ(run(single).exitCode, 0) << seed;
     EXPECT_EQ(readBytes(file("map-" + seed + ".png")), readBytes(file("single.png"))) << seed;
     EXPECT_EQ(readBytes(file("key-" + seed + ".txt")), readBytes(file("single.txt"))) << seed;
     EXPECT_EQ(readBytes(file("dump-" + seed + ".txt")), readBytes(file("single.dump"))) << seed;
     EXPECT_EQ(readBytes(file(seed + ".dd2vtt")), readBytes(file("single.dd2vtt"))) << seed;
+    EXPECT_EQ(readBytes(file(seed + ".json")), readBytes(file("single.json"))) << seed;
   }
   EXPECT_FALSE(fs::exists(file("map-9003.png")));
   EXPECT_NE(readBytes(file("map-9000.png")), readBytes(file("map-9001.png")));
@@ -235,6 +259,11 @@ TEST_F(CliBinary, UnwritableOutputExitsOne) {
   const Outcome result = run({"-o", missing});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_NE(result.err.find(missing), std::string::npos) << result.err;
+  const std::string json = (file("no-such-dir") / "d.json").string();
+  const Outcome jsonResult = run({"--export-json", json});
+  EXPECT_EQ(jsonResult.exitCode, 1);
+  EXPECT_NE(jsonResult.err.find("Cannot write JSON file " + json), std::string::npos)
+      << jsonResult.err;
 }
 
 TEST_F(CliBinary, HelpAndVersionExitZero) {

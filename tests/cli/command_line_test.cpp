@@ -57,9 +57,10 @@ TEST(CommandLine, AcceptsEveryValueAtTheEdgesOfItsRange) {
   } cases[] = {
       {{"--seed", "0"}, [](const CliOptions& o) { return o.settings.seed == 0u; }},
       {{"--seed=4294967295"}, [](const CliOptions& o) { return o.settings.seed == 4294967295u; }},
-      {{"--map-size", "640x480"}, [](const CliOptions& o) { return o.settings.mapSizeIndex == 0; }},
+      {{"--map-size", "640x480"},
+       [](const CliOptions& o) { return o.settings.mapSizeIndex == MapSizeIndex::Size640x480; }},
       {{"--map-size", "1280x1024"},
-       [](const CliOptions& o) { return o.settings.mapSizeIndex == 3; }},
+       [](const CliOptions& o) { return o.settings.mapSizeIndex == MapSizeIndex::Size1280x1024; }},
       {{"--iterations", "1"}, [](const CliOptions& o) { return o.settings.iterations == 1; }},
       {{"--iterations", "100000"},
        [](const CliOptions& o) { return o.settings.iterations == 100000; }},
@@ -110,19 +111,21 @@ TEST(CommandLine, AcceptsEveryValueAtTheEdgesOfItsRange) {
        [](const CliOptions& o) {
          return o.pngPath == "map.png" && o.reportPath == "r.txt" && o.dumpPath == "-";
        }},
+      {{"--export-json", "d.json"}, [](const CliOptions& o) { return o.jsonPath == "d.json"; }},
+      {{"--export-json=-"}, [](const CliOptions& o) { return o.jsonPath == "-"; }},
       {{"--output=a.png", "--output", "b.png"},
        [](const CliOptions& o) { return o.pngPath == "b.png"; }},
       {{"--seed", "5", "--seed", "6"}, [](const CliOptions& o) { return o.settings.seed == 6u; }},
-      // The SVG is classic and the battle map ink unless a style is given for both.
+      // Both vector outputs are ink, 1 inch squares on A4, unless said otherwise.
       {{"--export-svg", "m.svg", "--print-battlemap", "bm.pdf"},
        [](const CliOptions& o) {
          return o.svgPath == "m.svg" && o.battleMapPath == "bm.pdf" &&
-                svgLook(o) == MapLook{MapStyle::Classic, false} &&
+                vectorLook(o) == MapLook{MapStyle::Ink, false} &&
                 battleMapOptions(o) == BattleMapOptions{};
        }},
       {{"--style", "ink", "--hatching", "--square", "25.6mm", "--paper=letter"},
        [](const CliOptions& o) {
-         return svgLook(o) == MapLook{MapStyle::Ink, true} &&
+         return vectorLook(o) == MapLook{MapStyle::Ink, true} &&
                 battleMapOptions(o) ==
                     BattleMapOptions{SquareSize::Mm25_6, PaperSize::Letter, {MapStyle::Ink, true}};
        }},
@@ -214,6 +217,8 @@ TEST(CommandLine, CountAboveOneNeedsTheSeedInEveryFileName) {
       {{"--count", "3", "--export-svg", "map.svg"}, "--export-svg"},
       {{"--count", "3", "--print-battlemap", "bm.pdf"}, "--print-battlemap"},
       {{"--count", "3", "--print-battlemap", "bm-{seed}.pdf", "--export-svg", "{seed}.svg"}, ""},
+      {{"--count", "3", "--export-json", "dungeon.json"}, "--export-json"},
+      {{"--count", "3", "--export-json", "-"}, ""},
       {{"--count", "0"}, "--count"},
       {{"--count", "1000001"}, "--count"},
       {{"--seed", "4294967294", "--count", "2"}, ""},
@@ -232,10 +237,10 @@ TEST(CommandLine, CountAboveOneNeedsTheSeedInEveryFileName) {
 }
 
 TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
-  const ParseResult parsed =
-      parseCommandLine({"--seed", "40", "--count", "3", "-o", "maps/{seed}/map-{seed}.png",
-                        "--dump", "-", "--report", "r{seed}", "--dressing-dir", "{seed}",
-                        "--export-svg", "m{seed}.svg", "--print-battlemap", "bm{seed}.pdf"});
+  const ParseResult parsed = parseCommandLine(
+      {"--seed", "40", "--count", "3", "-o", "maps/{seed}/map-{seed}.png", "--dump", "-",
+       "--report", "r{seed}", "--dressing-dir", "{seed}", "--export-json", "{seed}.json",
+       "--export-svg", "m{seed}.svg", "--print-battlemap", "bm{seed}.pdf"});
   ASSERT_TRUE(parsed.ok()) << parsed.error;
   const CliOptions one = optionsForSeed(parsed.options, 41);
   EXPECT_EQ(one.settings.seed, 41u);
@@ -245,7 +250,18 @@ TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
   EXPECT_EQ(one.svgPath, "m41.svg");
   EXPECT_EQ(one.battleMapPath, "bm41.pdf");
   EXPECT_EQ(one.dumpPath, "-");
+  EXPECT_EQ(one.jsonPath, "41.json");
   EXPECT_EQ(one.settings.dressingDir, "{seed}") << "only output file names change";
+  // Every file option of the table, whatever it writes.
+  const ParseResult all = parseCommandLine(
+      {"--count", "2", "--print-map", "m{seed}.pdf", "--export-uvtt", "{seed}.dd2vtt",
+       "--export-foundry", "s{seed}.json", "--foundry-image-path", "maps/s{seed}.png"});
+  ASSERT_TRUE(all.ok()) << all.error;
+  const CliOptions second = optionsForSeed(all.options, 66205319);
+  EXPECT_EQ(second.print.map, "m66205319.pdf");
+  EXPECT_EQ(second.uvttPath, "66205319.dd2vtt");
+  EXPECT_EQ(second.foundryPath, "s66205319.json");
+  EXPECT_EQ(second.foundryImageSource, "maps/s66205319.png");
 }
 
 TEST(CommandLine, ValueErrorsSayWhatTheOptionAccepts) {

@@ -14,32 +14,14 @@
 #include "cli/cli_outputs.h"
 #include "cli/cli_run.h"
 #include "cli/command_line.h"
+#include "tests/cli/golden_cases.h"
 #include "tests/support/scratch_dir.h"
 
 namespace delvora {
 namespace {
 
-struct GoldenCase {
-  const char* name;
-  std::vector<std::string> arguments;
-};
-
-const GoldenCase kCases[] = {
-    {"defaults", {}},
-    {"tiny_twisty_stairs",
-     {"--seed", "7", "--room-size", "tiny", "--corridors", "twisty", "--stairs", "5", "--map-size",
-      "640x480"}},
-    {"large_very_twisty",
-     {"--seed", "4242", "--map-size", "1280x1024", "--iterations", "3000", "--room-size", "large",
-      "--corridors", "very-twisty", "--stairs", "10", "--river", "--chasm", "--dress-roll", "6",
-      "--dead-ends", "some,few"}},
-    {"no_snap_file_dressing",
-     {"--seed", "99", "--no-snap", "--concealed", "20", "--secret", "20", "--no-internal-dressing",
-      "--dress-roll", "3", "--no-corridor-stairs", "--stairs", "3", "--dead-ends", "few"}},
-    {"numbers_without_dressing",
-     {"--seed", "123456", "--no-dressing", "--map-size", "1024x768", "--room-size", "medium",
-      "--stairs", "2"}},
-};
+using testing::GoldenCase;
+using testing::kCases;
 
 // The picture as one line: its size and the FNV-1a 64 hash of its RGB bytes, row by row.
 std::string bitmapChecksum(const Bitmap& bitmap) {

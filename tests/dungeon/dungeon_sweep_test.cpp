@@ -19,7 +19,7 @@ TEST(DungeonSweep, DressingMatchesTheRoomsAcrossSeeds) {
   for (std::uint32_t n = 0; n < 200; ++n) {
     Settings settings;
     settings.seed = 1000003u * n + 17u;
-    settings.mapSizeIndex = static_cast<int>(n % 4);
+    settings.mapSizeIndex = offeredMapSize(static_cast<int>(n % 4)).value();
     settings.roomSize = static_cast<RoomSize>(n % 4);
     settings.corridorStyle = styles[n % 3];
     settings.iterations = 100 + static_cast<int>(n % 5) * 400;

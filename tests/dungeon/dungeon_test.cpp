@@ -110,7 +110,7 @@ TEST(Dungeon, GeneratingAgainInOneObjectEqualsAFreshOne) {
   // one for every map.
   Dungeon reused;
   Settings first = testSettings(stairsAndRiver(3));
-  first.mapSizeIndex = 3;
+  first.mapSizeIndex = MapSizeIndex::Size1280x1024;
   first.corridorStyle = CorridorStyle::VeryTwisty;
   ASSERT_TRUE(reused.generate(first).ok());
   reused.cleanDeadEnds(DeadEndMode::AFew);
@@ -121,6 +121,28 @@ TEST(Dungeon, GeneratingAgainInOneObjectEqualsAFreshOne) {
     EXPECT_EQ(withoutCandidates(reused.model()), withoutCandidates(fresh->model())) << seed;
     EXPECT_TRUE(reused.picture() == fresh->picture()) << seed;
     EXPECT_TRUE(reused.deadEnds().empty());
+    EXPECT_EQ(reused.model().riverCourse, fresh->model().riverCourse) << seed;
+    EXPECT_EQ(reused.model().chasmCourse, fresh->model().chasmCourse) << seed;
+  }
+}
+
+// A clean-up redraws the river and the chasm from the state saved before them: the same
+// courses, and the random state ends where the generation left it.
+TEST(Dungeon, CleanUpsRedrawTheBandsAlongTheSameCourses) {
+  for (const std::uint32_t seed : {8u, 12u}) {
+    const auto dungeon = makeDungeon(stairsAndRiver(seed));
+    const MapModel& model = dungeon->model();
+    const std::vector<CoursePoint> river = model.riverCourse;
+    const std::vector<CoursePoint> chasm = model.chasmCourse;
+    const std::uint32_t state = model.random.state();
+    ASSERT_GT(river.size(), 1u) << seed;
+    ASSERT_GT(chasm.size(), 1u) << seed;
+    for (const DeadEndMode mode : {DeadEndMode::Some, DeadEndMode::AFew}) {
+      dungeon->cleanDeadEnds(mode);
+      EXPECT_EQ(model.riverCourse, river) << seed;
+      EXPECT_EQ(model.chasmCourse, chasm) << seed;
+      EXPECT_EQ(model.random.state(), state) << seed;
+    }
   }
 }
 

@@ -61,7 +61,7 @@ TEST(GenerationRun, ReusedModelGivesTheSameDungeonAsANewOne) {
   // engine state may change the next dungeon.
   Settings earlier;
   earlier.seed = 12345;
-  earlier.mapSizeIndex = 3;
+  earlier.mapSizeIndex = MapSizeIndex::Size1280x1024;
   earlier.corridorStyle = CorridorStyle::VeryTwisty;
   earlier.iterations = 1000;
   earlier.snapToGrid = false;
@@ -125,7 +125,7 @@ TEST(GenerationRun, InvariantsHoldAcrossSeedsAndOptions) {
   for (std::uint32_t seed = 0; seed < 240; ++seed) {
     Settings settings;
     settings.seed = seed * 2654435761u;
-    settings.mapSizeIndex = static_cast<int>(seed % 4);
+    settings.mapSizeIndex = offeredMapSize(static_cast<int>(seed % 4)).value();
     settings.roomSize = sizes[(seed / 4) % 4];
     settings.corridorStyle = styles[seed % 3];
     settings.iterations = iterations[(seed / 3) % 4];

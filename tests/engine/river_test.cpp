@@ -78,7 +78,32 @@ TEST(Chasm, NorthToSouthWidthsAndDraws) {
   for (std::size_t i = 1; i < course.size(); ++i)
     EXPECT_EQ(course[i].width, f.canvas.widths[i - 1]);
   BuildRiver(ctx);
-  EXPECT_EQ(course.size(), static_cast<std::size_t>(steps) + 1) << "the river is not recorded";
+  EXPECT_EQ(course.size(), static_cast<std::size_t>(steps) + 1) << "the river keeps its own";
+}
+
+// The river's course is kept as drawn, like the chasm's, and keeping it draws nothing: the
+// draws are those of the walk alone, whatever the course held before.
+TEST(River, CourseIsRecordedAsDrawnWithoutADrawOfItsOwn) {
+  for (const std::uint32_t seed : {3u, 4242u, 66205318u}) {
+    EngineFixture f;
+    f.model->state.courseFlag = static_cast<int>(seed % 2);
+    f.model->riverCourse = {{1, 2, 3}, {4, 5, 6}};
+    f.model->random.setState(seed);
+    StepContext ctx = f.ctx();
+    BuildRiver(ctx);
+    const std::vector<CoursePoint>& course = f.model->riverCourse;
+    const int steps = f.canvas.lines;
+    ASSERT_GT(steps, 0) << seed;
+    ASSERT_EQ(course.size(), static_cast<std::size_t>(steps) + 1) << seed;
+    EXPECT_EQ(drawsBetween(seed, f.model->random.state()), 1 + 2 * steps + steps / 11) << seed;
+    EXPECT_EQ(course.front().width, 0);
+    EXPECT_TRUE(course.front().x == 0 || course.front().y == 0) << "starts on an edge";
+    EXPECT_EQ(course.back(), (CoursePoint{f.canvas.lastX, f.canvas.lastY, f.canvas.widths.back()}));
+    for (std::size_t i = 1; i < course.size(); ++i) {
+      EXPECT_EQ(course[i].width, f.canvas.widths[i - 1]) << seed << " point " << i;
+    }
+    EXPECT_TRUE(f.model->chasmCourse.empty());
+  }
 }
 
 }  // namespace

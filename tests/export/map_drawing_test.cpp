@@ -7,7 +7,6 @@
 #include "export/decimal_text.h"
 #include "export/floor_plan.h"
 #include "export/outline_path.h"
-#include "export/river_course.h"
 #include "export_test_support.h"
 #include "svg_tools.h"
 
@@ -101,15 +100,15 @@ TEST(TraceMap, FloorLoopsEncloseTheFloor) {
   }
 }
 
-// The river's course walked again is where the map drew it: blue, or the grid's mask of it.
-TEST(RiverCourse, IsWhereTheMapDrewTheRiver) {
+// The drawing's river is where the map drew it: blue, or the grid's mask of it.
+TEST(MapDrawing, RiverIsWhereTheMapDrewIt) {
   int checked = 0;
   for (const std::uint32_t seed : {3u, 17u, 256u}) {
     Settings settings;
     settings.seed = seed;
     settings.river = true;
     const auto dungeon = testing::makeDungeon(settings);
-    const std::vector<CoursePoint> course = riverCourse(dungeon->model(), settings);
+    const std::vector<CoursePoint> course = mapDrawing(*dungeon, Audience::GameMaster).river;
     ASSERT_GE(course.size(), 2u) << seed;
     const Bitmap& map = dungeon->picture();
     for (std::size_t i = 1; i < course.size(); ++i) {
@@ -122,8 +121,7 @@ TEST(RiverCourse, IsWhereTheMapDrewTheRiver) {
     }
   }
   EXPECT_GT(checked, 100);
-  Settings dry;
-  EXPECT_TRUE(riverCourse(testing::makeDungeon(dry)->model(), dry).empty());
+  EXPECT_TRUE(mapDrawing(*testing::makeDungeon(Settings{}), Audience::GameMaster).river.empty());
 }
 
 TEST(MapDrawing, NumbersRoomsInListOrderForTheGameMasterOnly) {

@@ -45,7 +45,7 @@ std::vector<WallPolyline> wallsOf(const json& document) {
 
 TEST(UvttExport, HasTheFieldsImportersRead) {
   Settings settings;
-  settings.mapSizeIndex = 0;
+  settings.mapSizeIndex = MapSizeIndex::Size640x480;
   const Export e = exportUvtt(settings, 70);
   const json& d = e.document;
   EXPECT_DOUBLE_EQ(d.at("format").get<double>(), 0.3);

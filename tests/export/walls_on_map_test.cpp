@@ -35,7 +35,7 @@ std::vector<WallPolyline> exportedWalls(const Dungeon& dungeon) {
 Settings largeRooms(std::uint32_t seed) {
   Settings settings;
   settings.seed = seed;
-  settings.mapSizeIndex = 2;
+  settings.mapSizeIndex = MapSizeIndex::Size1024x768;
   settings.roomSize = RoomSize::Large;
   settings.iterations = 600;
   return settings;
@@ -110,7 +110,7 @@ TEST(WallsOnMap, WallsKeepRockAndFloorApart) {
   for (const std::uint32_t seed : {22u, 123u}) {
     Settings noSnap;
     noSnap.seed = seed;
-    noSnap.mapSizeIndex = 2;
+    noSnap.mapSizeIndex = MapSizeIndex::Size1024x768;
     noSnap.snapToGrid = false;
     noSnap.stairs = 3;
     cases.push_back({noSnap, {DeadEndMode::AFew}});
@@ -146,7 +146,7 @@ TEST(WallsOnMap, NoOpeningIntoErasedRockWithoutSnapping) {
   for (const auto& c : cases) {
     Settings settings;
     settings.seed = c.seed;
-    settings.mapSizeIndex = 2;
+    settings.mapSizeIndex = MapSizeIndex::Size1024x768;
     settings.snapToGrid = false;
     settings.stairs = 3;
     const auto dungeon = testing::makeDungeon(settings, {.deadEnds = {DeadEndMode::AFew}});

@@ -1,5 +1,6 @@
 // Any bytes as delvora-cli's arguments (split at NUL bytes): parsing either fails with a
-// message or gives options whose every value lies in its range.
+// message or gives options whose every value lies in its range. The same bytes as a web page's
+// query always give such options.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "dungeon/option_parser.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ bool within(int value, int low, int high) {
 
 void checkOptions(const CliOptions& options) {
   const Settings& s = options.settings;
-  check(within(s.mapSizeIndex, 0, 3), "map size out of range");
+  check(offeredMapSize(static_cast<int>(s.mapSizeIndex)).has_value(), "map size out of range");
   check(within(s.iterations, 1, 100000), "iterations out of range");
   check(within(static_cast<int>(s.roomSize), 0, 3), "room size out of range");
   check(within(static_cast<int>(s.corridorStyle), 1, 3), "corridor style out of range");
@@ -66,6 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
     }
     args.push_back(std::move(arg));
+  }
+  const ParsedQuery query = parseQuery(std::string(reinterpret_cast<const char*>(data), size));
+  checkOptions(query.options);
+  for (const std::string& message : query.messages) {
+    check(message.size() < 300 + size, "an overlong link message");
   }
   const ParseResult result = parseCommandLine(args);
   if (!result.ok()) {

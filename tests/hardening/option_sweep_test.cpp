@@ -133,7 +133,7 @@ std::vector<Row> pairwiseRows() {
 Settings settingsFor(const Row& row, std::uint32_t seed) {
   Settings s;
   s.seed = seed;
-  s.mapSizeIndex = row[kMapSize];
+  s.mapSizeIndex = offeredMapSize(row[kMapSize]).value();
   s.iterations = kIterationValues[static_cast<std::size_t>(row[kIterations])];
   s.roomSize = static_cast<RoomSize>(row[kRoomSize]);
   s.corridorStyle = static_cast<CorridorStyle>(row[kCorridors] + 1);
@@ -157,7 +157,7 @@ Settings settingsFor(const Row& row, std::uint32_t seed) {
 }
 
 std::string describe(const Settings& s) {
-  return "seed " + std::to_string(s.seed) + " size " + std::to_string(s.mapSizeIndex) +
+  return "seed " + std::to_string(s.seed) + " size " + mapSizeText(s.mapSizeIndex) +
          " iterations " + std::to_string(s.iterations) + " room " +
          std::to_string(static_cast<int>(s.roomSize)) + " corridors " +
          std::to_string(static_cast<int>(s.corridorStyle)) + " stairs " + std::to_string(s.stairs) +

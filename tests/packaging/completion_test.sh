@@ -58,6 +58,7 @@ touch "$work/map.png"
 cd "$work" || exit 1
 expect "map.png tables two words" delvora-cli -o ""
 expect "- map.png tables two words" delvora-cli --dump ""
+expect "- map.png tables two words" delvora-cli --export-json ""
 expect "tables two words" delvora-cli --dressing-dir ""
 expect "map.png" delvora-cli --print-map=m
 

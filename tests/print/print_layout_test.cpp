@@ -78,14 +78,14 @@ TEST(MapPrintLayout, FittedImageSpansTheMiddleOfThePage) {
 
 TEST(MapPrintLayout, SettingsFooter) {
   Settings settings;
-  settings.mapSizeIndex = 1;
+  settings.mapSizeIndex = MapSizeIndex::Size800x600;
   settings.iterations = 250;
   settings.roomSize = RoomSize::Medium;
   settings.corridorStyle = CorridorStyle::VeryTwisty;
   EXPECT_EQ(settingsFooter(settings, {2024, 3, 7, 9, 5}),
             "Size - 800x600 Iterations - 250  Room Size - Medium  Corridors - Very Twisty"
             "         Delvora dungeon generator  3/7/24  9:05");
-  settings.mapSizeIndex = 3;
+  settings.mapSizeIndex = MapSizeIndex::Size1280x1024;
   settings.roomSize = RoomSize::Tiny;
   settings.corridorStyle = CorridorStyle::Straight;
   EXPECT_EQ(settingsFooter(settings, {2031, 12, 25, 23, 59}),

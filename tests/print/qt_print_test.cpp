@@ -69,7 +69,7 @@ class QtPrint : public ::testing::Test {
   static void SetUpTestSuite() {
     application();
     Settings settings;
-    settings.mapSizeIndex = 0;
+    settings.mapSizeIndex = MapSizeIndex::Size640x480;
     settings.title = "Test";
     dungeon = testing::makeDungeon(settings);
     ASSERT_TRUE(dungeon->generated());

@@ -19,7 +19,7 @@ int channelDistance(Rgb a, Rgb b) {
 
 TEST(ReJigPallete, GeneratedMapKeepsItsSizeWithAtMost236Colours) {
   Settings settings;
-  settings.mapSizeIndex = 0;
+  settings.mapSizeIndex = MapSizeIndex::Size640x480;
   settings.river = true;
   const auto dungeon = testing::makeDungeon(settings);
   ASSERT_TRUE(dungeon->generated());

@@ -8,7 +8,7 @@ namespace delvora::testing {
 // twisty corridors, 10 staircases, river and chasm, and every room dressed in every category.
 inline Settings largestSettings() {
   Settings settings;
-  settings.mapSizeIndex = 3;
+  settings.mapSizeIndex = MapSizeIndex::Size1280x1024;
   settings.iterations = 3000;
   settings.roomSize = RoomSize::Large;
   settings.corridorStyle = CorridorStyle::VeryTwisty;

@@ -161,6 +161,44 @@ describe('the page and delvora-cli give the same dungeon', () => {
   }
 });
 
+// The dungeon document does not depend on whom the map is drawn for nor on the picture's scale.
+const JSON_OPTION_SETS = [
+  '',
+  'seed=42&map-size=1280x1024&room-size=large&river&dead-ends=some,few',
+  'seed=11&no-snap&room-size=tiny&corridors=very-twisty&stairs=5&chasm',
+  'seed=17&no-number-rooms&dead-ends=few',
+  'seed=21&title=Caf%C3%A9%20of%20the%20Sunken%20Vault&iterations=137&dress-roll=6',
+  'seed=23&player-map&px-per-grid=50&river&dead-ends=some&concealed=20&secret=20',
+];
+
+describe('the page\'s JSON is delvora-cli --export-json', () => {
+  for (const query of JSON_OPTION_SETS) {
+    test(query || '(defaults)', async () => {
+      const page = await openPage(query);
+      try {
+        const web = await page.evaluate(() => window.delvora.json());
+        // In an empty folder, so that no dressing file is picked up by accident.
+        const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-test-'));
+        let expected;
+        try {
+          expected = execFileSync(cli, [...cliArguments(query), '--export-json', '-'], {
+            cwd: dir,
+            encoding: 'utf8',
+            stdio: ['ignore', 'pipe', 'ignore'],
+          });
+        } finally {
+          fs.rmSync(dir, { recursive: true, force: true });
+        }
+        assert.equal(web, expected);
+        assert.equal(JSON.parse(web).format, 'delvora-dungeon');
+        assert.deepEqual(page.errors, []);
+      } finally {
+        await page.close();
+      }
+    });
+  }
+});
+
 // The report's block of one room: its label line, then "Heading       text" lines and doors.
 function reportRoom(report, label) {
   const blocks = report.split('\r\n\r\n');
@@ -233,14 +271,61 @@ describe('links', () => {
     const page = await openPage('seed=42&map-size=999x1&stairs=eleven&river=yes&colour=red');
     try {
       const notices = await noticeTexts(page);
-      assert.ok(notices.some((t) => t.includes('"map-size" accepts 640x480, 800x600, 1024x768 or 1280x1024, not "999x1"')), notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('"stairs" accepts a number from 0 to 10, not "eleven"')), notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('"river" takes no value')), notices.join('\n'));
+      // Each message holds the line delvora-cli gives for the same value.
+      assert.ok(notices.some((t) => t.includes('"map-size" was not used: --map-size accepts 640x480, 800x600, 1024x768 or 1280x1024, not "999x1"')), notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('--stairs accepts a number from 0 to 10, not "eleven"; it keeps its default (0)')), notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('--river takes no value')), notices.join('\n'));
       assert.ok(notices.some((t) => t.includes('"colour" is not a Delvora option')), notices.join('\n'));
       // The rest of the link still counts: seed 42 with every other option at its default.
       assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '42']).dump);
       assert.equal(await page.$eval('#map-size', (select) => select.value), '800x600');
       assert.deepEqual(page.errors, []);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('no value a link gives reaches the generator unchecked', async () => {
+    const page = await openPage('seed=4&corridors=0&map-size=4&room-size=7&px-per-grid=0&concealed=99');
+    try {
+      const notices = await noticeTexts(page);
+      assert.equal(notices.length, 5, notices.join('\n'));
+      assert.ok(notices.some((t) => t.includes('--corridors accepts straight, twisty or very-twisty, not "0"')), notices.join('\n'));
+      assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '4']).dump);
+      assert.equal(await page.$eval('#px-per-grid', (select) => select.value), '16');
+      // Nor does a scale the binding is called with outside --px-per-grid's range.
+      assert.deepEqual(await page.evaluate(() => [0, 1001].map((px) => window.delvora.png(px).length)), [0, 0]);
+      assert.deepEqual(page.errors, []);
+    } finally {
+      await page.close();
+    }
+  });
+
+  test('the form is built from the option table: captions, choices and the values a link gives', async () => {
+    const page = await openPage('seed=6&iterations=137&concealed=5&no-snap&corridors=twisty');
+    try {
+      const form = await page.evaluate(() => ({
+        sizes: [...document.querySelectorAll('#map-size option')].map((o) => o.value),
+        iterations: document.getElementById('iterations').value,
+        corridors: [...document.querySelectorAll('input[name="corridors"]')].map((i) => [i.value, i.checked, i.parentElement.textContent.trim()]),
+        concealed: document.getElementById('concealed').value,
+        snap: document.getElementById('no-snap').checked,
+        advancedOpen: document.getElementById('advanced').open,
+        captions: [...document.querySelectorAll('#options label, #options legend, .seed span')].map((l) => l.textContent.trim()),
+      }));
+      assert.deepEqual(form.sizes, ['640x480', '800x600', '1024x768', '1280x1024']);
+      // A value the list does not offer is added to it.
+      assert.equal(form.iterations, '137');
+      assert.deepEqual(form.corridors, [['straight', false, 'Straight'], ['twisty', true, 'Twisty'], ['very-twisty', false, 'Very Twisty']]);
+      assert.equal(form.concealed, '5');
+      assert.equal(form.snap, false);
+      assert.equal(form.advancedOpen, true);
+      for (const caption of ['Random Seed', 'Map Size', 'No of Staircases', 'Number Rooms', 'Show Grid', 'Room Size', 'Allow Stairs in corridors', '%age doors secret']) {
+        assert.ok(form.captions.some((text) => text.startsWith(caption)), caption);
+      }
+      assert.ok(form.captions.some((text) => /^Add dressing on a roll of a\s+1\s*2\s*3\s*4\s*5\s*6\s+or below$/.test(text)), form.captions.join('|'));
+      await page.waitForFunction(() => location.search.includes('concealed'), { timeout: 5000 });
+      assert.equal(await page.evaluate(() => location.search), '?seed=6&iterations=137&corridors=twisty&no-snap&concealed=5');
     } finally {
       await page.close();
     }
@@ -334,15 +419,16 @@ describe('the map window commands', () => {
     try {
       const cdp = await page.createCDPSession();
       await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry']) await page.click(button);
-      const names = ['delvora-7-players.png', 'delvora-7.txt', 'delvora-7-players.dd2vtt', 'delvora-7-players-scene.json', 'delvora-7-players-scene.png'];
+      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry', '#save-json']) await page.click(button);
+      const names = ['delvora-7-players.png', 'delvora-7.txt', 'delvora-7-players.dd2vtt', 'delvora-7-players-scene.json', 'delvora-7-players-scene.png', 'delvora-7.json'];
       const deadline = Date.now() + 15000;
       while (!names.every((name) => fs.existsSync(path.join(downloads, name))) && Date.now() < deadline) {
         await new Promise((resolve) => setTimeout(resolve, 100));
       }
       execFileSync(cli, ['--seed', '7', '--stairs', '3', '--px-per-grid', '70', '--player-map',
         '-o', 'delvora-7-players.png', '--report', 'delvora-7.txt',
-        '--export-uvtt', 'delvora-7-players.dd2vtt', '--export-foundry', 'delvora-7-players-scene.json'],
+        '--export-uvtt', 'delvora-7-players.dd2vtt', '--export-foundry', 'delvora-7-players-scene.json',
+        '--export-json', 'delvora-7.json'],
       { cwd: expected, stdio: 'ignore' });
       for (const name of names) {
         const file = (dir) => fs.readFileSync(path.join(dir, name));
@@ -380,12 +466,12 @@ describe('the map window commands', () => {
         return fs.readFileSync(path.join(expected, name));
       };
       // The defaults: ink, 1 inch squares on A4.
-      assert.ok((await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile(['--style', 'ink', '--export-svg', 'a.svg'], 'a.svg')), 'SVG');
+      assert.ok((await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile(['--export-svg', 'a.svg'], 'a.svg')), 'SVG');
       assert.ok((await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(cliFile(['--print-battlemap', 'a.pdf'], 'a.pdf')), 'battle map');
-      await page.select('#bm-square', '25.6mm');
-      await page.select('#bm-paper', 'letter');
-      await page.select('#bm-style', 'classic');
-      await page.click('#bm-hatching');
+      await page.select('#square', '25.6mm');
+      await page.select('#paper', 'letter');
+      await page.select('#style', 'classic');
+      await page.click('#hatching');
       const args = ['--square', '25.6mm', '--paper', 'letter', '--style', 'classic', '--hatching'];
       assert.ok((await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile([...args, '--export-svg', 'b.svg'], 'b.svg')), 'SVG, classic');
       assert.ok((await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(cliFile([...args, '--print-battlemap', 'b.pdf'], 'b.pdf')), 'battle map, letter');
@@ -424,11 +510,11 @@ describe('the options follow the option windows\' rules', () => {
   test('"Dressing" is off and disabled while "Number Rooms" is off', async () => {
     const page = await openPage();
     try {
-      const dressing = () => page.$eval('#dressing', (box) => [box.checked, box.disabled]);
+      const dressing = () => page.$eval('#no-dressing', (box) => [box.checked, box.disabled]);
       assert.deepEqual(await dressing(), [true, false]);
-      await page.click('#number-rooms');
+      await page.click('#no-number-rooms');
       assert.deepEqual(await dressing(), [false, true]);
-      await page.click('#number-rooms');
+      await page.click('#no-number-rooms');
       assert.deepEqual(await dressing(), [false, false]);
     } finally {
       await page.close();

@@ -1,14 +1,13 @@
 // The page: the options form, "Generate", the map with its hover read-out, the dead-end
 // clean-ups, downloads, printing, dressing files and the shareable link. For tests and
-// scripts it exposes window.delvora (ready, dump, report, png).
+// scripts it exposes window.delvora (ready, dump, report, json, png).
 
 import { DressingFiles } from './dressing_files.js';
 import { Engine, dressingText } from './engine.js';
 import { OptionsForm } from './form.js';
-import { optionsFromQuery, queryFromOptions } from './link.js';
 import { MapView } from './map_view.js';
 import { Messages } from './messages.js';
-import { mapCaption } from './options.js';
+import { OptionTable } from './options.js';
 import { saveBytes } from './save.js';
 
 const $ = (id) => document.getElementById(id);
@@ -21,21 +20,23 @@ const ready = new Promise((resolve, reject) => {
 });
 
 const messages = new Messages($('messages'));
-const form = new OptionsForm(document);
+let table = null;
+let form = null;
 let engine = null;
 let view = null;
 let dressing = null;
-// The options the shown map was made with, dead ends included.
+// The shown map: the form's values it was made with, its dead-end clean-ups, caption and
+// whether it was dressed.
 let shown = null;
 let generation = 0;
 
-function baseName(options, playerMap) {
-  const slug = options.title
+function baseName(values, playerMap) {
+  const slug = values.title
     .normalize('NFKD')
     .replace(/[^A-Za-z0-9]+/g, '-')
     .replace(/^-+|-+$/g, '')
     .toLowerCase();
-  return (slug || `delvora-${options.seed}`) + (playerMap ? '-players' : '');
+  return (slug || `delvora-${values.seed}`) + (playerMap ? '-players' : '');
 }
 
 function setBusy(busy) {
@@ -64,19 +65,30 @@ function updateLink() {
   linkTimer = setTimeout(writeLink, 0);
 }
 
+// The query of the form's values and the clean-ups run.
+function queryOf(values, deadEnds) {
+  return table.query({ ...values, 'dead-ends': deadEnds.length > 0 ? deadEnds.join(',') : undefined });
+}
+
+// The shortest query that reproduces the shown map and how pictures are saved.
+function linkQuery() {
+  return engine.readQuery(queryOf({ ...shown.values, ...form.pictureValues() }, shown.deadEnds)).query;
+}
+
 function writeLink() {
   if (!shown) return;
-  const query = queryFromOptions({ ...shown, ...form.downloadOptions() });
+  const query = linkQuery();
   if (location.search !== query) history.replaceState(null, '', query + location.hash);
 }
 
 function linkUrl() {
-  return location.origin + location.pathname + queryFromOptions({ ...shown, ...form.downloadOptions() });
+  return location.origin + location.pathname + linkQuery();
 }
 
 function showStatus(timeMs) {
-  const parts = [shown.mapSize, `seed ${shown.seed}`];
-  if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map((m) => (m === 'some' ? 'Some' : 'A Few')).join(', ')}`);
+  const parts = [shown.values['map-size'], `seed ${shown.values.seed}`];
+  const caption = (word) => table.row('dead-ends').choices.find((choice) => choice.word === word).caption;
+  if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map(caption).join(', ')}`);
   if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
   $('status').textContent = parts.join('  ·  ');
 }
@@ -87,29 +99,25 @@ function drawMap() {
 
 // "Generate" with the form's options; deadEnds are clean-ups to run after it (from a link).
 function generate(deadEnds = []) {
-  const options = form.read();
-  if (options === null) return false;
+  const values = form.read();
+  if (values === null) return false;
   const started = performance.now();
-  const error = engine.generate(options);
+  const result = engine.generate(queryOf(values, deadEnds));
   messages.clear('generate');
-  if (error !== '') {
+  for (const text of result.messages) messages.show('error', text, { group: 'generate' });
+  if (result.error !== '') {
     shown = null;
     updateDeadEndButtons();
-    messages.show('error', error, { group: 'generate' });
+    messages.show('error', result.error, { group: 'generate' });
     return false;
   }
-  shown = { ...options, deadEnds: [] };
-  for (const mode of deadEnds) {
-    engine.deadEnds(mode);
-    shown.deadEnds.push(mode);
-  }
+  shown = { values, deadEnds: [...deadEnds], caption: result.caption, dressing: result.dressing };
   drawMap();
   const elapsed = performance.now() - started;
   for (const warning of engine.warnings()) messages.show('warning', warning, { group: 'generate' });
-  const caption = mapCaption(options.title);
-  $('map-caption').textContent = caption;
-  document.title = caption;
-  $('save-report').disabled = !options.dressing;
+  $('map-caption').textContent = result.caption;
+  document.title = result.caption;
+  $('save-report').disabled = !result.dressing;
   updateDeadEndButtons();
   updateLink();
   showStatus(elapsed);
@@ -127,20 +135,20 @@ function runDeadEnds(mode) {
   showStatus();
 }
 
-// The battle map's settings; the style is the SVG's too.
+// The battle map's settings from the toolbar; the style and hatching are the SVG's too.
 function battleMapOptions() {
   return {
-    square: $('bm-square').value,
-    paper: $('bm-paper').value,
-    style: $('bm-style').value,
-    hatching: $('bm-hatching').checked,
+    square: $('square').value,
+    paper: $('paper').value,
+    style: $('style').value,
+    hatching: $('hatching').checked,
   };
 }
 
 function save(kind) {
   if (!shown) return;
   const { pxPerGrid, playerMap } = form.downloadOptions();
-  const name = baseName(shown, playerMap);
+  const name = baseName(shown.values, playerMap);
   setBusy(true);
   // Let the busy cursor show before a large picture is encoded.
   setTimeout(() => {
@@ -148,7 +156,9 @@ function save(kind) {
       if (kind === 'png') {
         saveBytes(engine.png(pxPerGrid, playerMap), `${name}.png`, 'image/png');
       } else if (kind === 'report') {
-        saveBytes(engine.reportBytes(), `${baseName(shown, false)}.txt`, 'text/plain');
+        saveBytes(engine.reportBytes(), `${baseName(shown.values, false)}.txt`, 'text/plain');
+      } else if (kind === 'json') {
+        saveBytes(engine.jsonBytes(), `${baseName(shown.values, false)}.json`, 'application/json');
       } else if (kind === 'uvtt') {
         const bytes = engine.uvtt(pxPerGrid, playerMap);
         if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
@@ -183,8 +193,8 @@ function preparePrint() {
   canvas.width = picture.width;
   canvas.height = picture.height;
   canvas.getContext('2d').putImageData(picture, 0, 0);
-  $('print-caption').textContent = mapCaption(shown.title);
-  $('print-footer').textContent = engine.footer(shown, new Date());
+  $('print-caption').textContent = shown.caption;
+  $('print-footer').textContent = engine.footer(new Date());
 }
 
 async function copyLink() {
@@ -219,6 +229,7 @@ function wire() {
   $('save-report').addEventListener('click', () => save('report'));
   $('save-uvtt').addEventListener('click', () => save('uvtt'));
   $('save-foundry').addEventListener('click', () => save('foundry'));
+  $('save-json').addEventListener('click', () => save('json'));
   $('save-svg').addEventListener('click', () => save('svg'));
   $('save-battle-map').addEventListener('click', () => save('battle-map'));
   $('print').addEventListener('click', () => window.print());
@@ -228,10 +239,6 @@ function wire() {
 }
 
 async function start() {
-  const { options, messages: linkMessages } = optionsFromQuery(location.search);
-  form.write(options);
-  for (const text of linkMessages) messages.show('error', text, { group: 'link' });
-  wire();
   try {
     engine = await Engine.load();
     performance.mark('delvora-engine-ready');
@@ -241,6 +248,12 @@ async function start() {
     rejectReady(error);
     return;
   }
+  table = new OptionTable(engine.optionRows());
+  form = new OptionsForm(document, table);
+  const link = engine.readQuery(location.search);
+  form.write(link.values);
+  for (const text of link.messages) messages.show('error', text, { group: 'link' });
+  wire();
   view = new MapView({
     scroller: $('scroller'),
     canvas: $('map'),
@@ -260,7 +273,8 @@ async function start() {
   });
   form.renderLegend($('legend'), engine.legend());
   $('loading').remove();
-  generate(options.deadEnds);
+  const deadEnds = link.values['dead-ends'];
+  generate(deadEnds === table.row('dead-ends').default ? [] : deadEnds.split(','));
   window.delvora.firstMapMs = performance.now();
   resolveReady();
 }
@@ -272,6 +286,8 @@ window.delvora = {
   // The dressing report as text, and its bytes (CR LF) as delvora-cli --report writes them.
   report: () => dressingText(engine.reportBytes()),
   reportBytes: () => engine.reportBytes(),
+  // The dungeon as documented JSON text, as delvora-cli --export-json writes it.
+  json: () => new TextDecoder().decode(engine.jsonBytes()),
   // The map PNG as delvora-cli -o writes it (optionally scaled, or for players).
   png: (pxPerGrid = 16, playerMap = false) => engine.png(pxPerGrid, playerMap),
   // How many maps were generated since the page loaded.

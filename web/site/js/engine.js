@@ -1,7 +1,6 @@
 // The Delvora libraries compiled to WebAssembly, behind plain JavaScript calls.
 
 import createDelvora from '../delvora.js';
-import { CORRIDORS, MAP_SIZES, ROOM_SIZES, optionFlags } from './options.js';
 
 const encoder = new TextEncoder();
 const utf8 = new TextDecoder('utf-8', { fatal: true });
@@ -19,10 +18,6 @@ export function dressingText(bytes) {
     return text;
   }
 }
-
-const ROOM_SIZE_INDEX = Object.fromEntries(ROOM_SIZES.map((s, i) => [s.value, i]));
-// The engine numbers corridor styles from 1.
-const CORRIDOR_STYLE = Object.fromEntries(CORRIDORS.map((s, i) => [s.value, i + 1]));
 
 export class Engine {
   static async load() {
@@ -61,25 +56,21 @@ export class Engine {
     return bytes === null ? null : dressingText(bytes);
   }
 
-  // "Generate" with the options; returns "" or the message that stopped it.
-  generate(options) {
-    return this.withStrings([options.title], (title) =>
-      this.resultText(
-        this.m._dv_generate(
-          options.seed,
-          MAP_SIZES.indexOf(options.mapSize),
-          options.iterations,
-          ROOM_SIZE_INDEX[options.roomSize],
-          CORRIDOR_STYLE[options.corridors],
-          options.stairs,
-          optionFlags(options),
-          options.concealed,
-          options.secret,
-          options.dressRoll,
-          title,
-        ),
-      ),
-    );
+  // The option table: one object an option (see OptionTable).
+  optionRows() {
+    return JSON.parse(this.resultText(this.m._dv_options()));
+  }
+
+  // What a query (a link's, or the form's) gives: { values, query, messages }, the values of the
+  // page's options, the query that reproduces them and a message a parameter not used.
+  readQuery(query) {
+    return JSON.parse(this.withStrings([query], (text) => this.resultText(this.m._dv_read_query(text))));
+  }
+
+  // "Generate" with the options of a query, read as a link is, and its dead-end clean-ups:
+  // { error, messages, caption, dressing }.
+  generate(query) {
+    return JSON.parse(this.withStrings([query], (text) => this.resultText(this.m._dv_generate(text))));
   }
 
   warnings() {
@@ -112,6 +103,11 @@ export class Engine {
 
   reportBytes() {
     return this.resultBytes(this.m._dv_report());
+  }
+
+  // The dungeon document's bytes (UTF-8 JSON).
+  jsonBytes() {
+    return this.resultBytes(this.m._dv_json());
   }
 
   png(pxPerGrid = 16, playerMap = false) {
@@ -149,19 +145,10 @@ export class Engine {
     return { scene, image: this.resultBytes(this.m._dv_foundry_image()) };
   }
 
-  footer(options, date) {
+  // The printed map's settings footer for the last "Generate" at date.
+  footer(date) {
     return this.resultText(
-      this.m._dv_footer(
-        MAP_SIZES.indexOf(options.mapSize),
-        options.iterations,
-        ROOM_SIZE_INDEX[options.roomSize],
-        CORRIDOR_STYLE[options.corridors],
-        date.getFullYear(),
-        date.getMonth() + 1,
-        date.getDate(),
-        date.getHours(),
-        date.getMinutes(),
-      ),
+      this.m._dv_footer(date.getFullYear(), date.getMonth() + 1, date.getDate(), date.getHours(), date.getMinutes()),
     );
   }
 

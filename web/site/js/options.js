@@ -1,82 +1,41 @@
-// The generation options of both option windows, with their captions, defaults and ranges, and
-// the command line's name for each (which the page's links use too).
+// The generator's option table (dv_options): every option of delvora-cli with its kind, range or
+// choice words and captions, default, help and the caption of its control. The page offers the
+// options marked web; their values are texts as the command line takes them ("800x600", "13"),
+// a flag's "on" or "off".
 
-export const MAP_SIZES = ['640x480', '800x600', '1024x768', '1280x1024'];
-export const ITERATIONS = [100, 250, 500, 750, 1000, 1500, 2000, 2500, 3000];
-export const ROOM_SIZES = [
-  { value: 'tiny', caption: 'Tiny' },
-  { value: 'small', caption: 'Small' },
-  { value: 'medium', caption: 'Medium' },
-  { value: 'large', caption: 'Large' },
-];
-export const CORRIDORS = [
-  { value: 'straight', caption: 'Straight' },
-  { value: 'twisty', caption: 'Twisty' },
-  { value: 'very-twisty', caption: 'Very Twisty' },
-];
-// Pixels per grid square offered for the PNG and the exports; 16 is the map as drawn.
-export const SCALES = [
-  { value: 16, caption: '16 (as drawn)' },
-  { value: 50, caption: '50' },
-  { value: 70, caption: '70 (Roll20)' },
-  { value: 100, caption: '100' },
-  { value: 140, caption: '140' },
-];
+export class OptionTable {
+  constructor(rows) {
+    this.rows = rows.filter((row) => row.web);
+    this.byName = new Map(this.rows.map((row) => [row.name, row]));
+  }
 
-export const MAX_SEED = 4294967295;
+  row(name) {
+    return this.byName.get(name);
+  }
 
-export function defaultOptions() {
-  return {
-    seed: 66205318,
-    mapSize: '800x600',
-    iterations: 250,
-    roomSize: 'small',
-    corridors: 'straight',
-    stairs: 0,
-    numberRooms: true,
-    dressing: true,
-    grid: true,
-    river: false,
-    chasm: false,
-    title: '',
-    corridorStairs: true,
-    internalDressing: true,
-    snap: true,
-    background: true,
-    dressRoll: 1,
-    concealed: 13,
-    secret: 3,
-    // Not generation options: what the map has had done to it, and how it is downloaded.
-    deadEnds: [],
-    pxPerGrid: 16,
-    playerMap: false,
-  };
+  // The values with which a run starts.
+  defaults() {
+    return Object.fromEntries(this.rows.map((row) => [row.name, row.default]));
+  }
+
+  // The query of values, in the table's order: a flag by its name when on, any other option as
+  // name=value. The generator reads it as it reads a link.
+  query(values) {
+    const parts = [];
+    for (const row of this.rows) {
+      const value = values[row.name];
+      if (value === undefined) continue;
+      if (row.kind === 'flag') {
+        if (value === 'on') parts.push(row.name);
+      } else {
+        parts.push(`${row.name}=${encodeURIComponent(value)}`);
+      }
+    }
+    return '?' + parts.join('&');
+  }
 }
 
-// The number a text holds when it is plain decimal digits within low..high, else null.
-export function parseInteger(text, low, high) {
-  if (!/^[0-9]+$/.test(text)) return null;
-  const value = Number(text);
-  return value >= low && value <= high ? value : null;
-}
-
-// Bits of the engine binding's option flags.
-export function optionFlags(options) {
-  const bits = [
-    options.numberRooms,
-    options.dressing && options.numberRooms,
-    options.grid,
-    options.river,
-    options.chasm,
-    options.background,
-    options.snap,
-    options.corridorStairs,
-    options.internalDressing,
-  ];
-  return bits.reduce((flags, on, bit) => (on ? flags | (1 << bit) : flags), 0);
-}
-
-// The map window's caption, which the printout uses as its heading.
-export function mapCaption(title) {
-  return 'Delvora Demo - ' + (title === '' ? 'Untitled' : title);
+// A flag named "no-..." turns off what its caption names: its box is checked while it is off.
+export function captionIsOpposite(row) {
+  return row.kind === 'flag' && row.name.startsWith('no-');
 }

@@ -165,7 +165,7 @@ void AdvancedWindow::onEditClicked() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   });
   m_editButton->setEnabled(true);
-  if (!edited) m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
+  if (!edited) m_dialogs.showMessage(this, editorFailureMessage());
 }
 
 void AdvancedWindow::onDressingDirClicked() {

@@ -15,6 +15,8 @@ struct SaveFileRequest {
   QString initialName;
   QString filter;
   bool confirmOverwrite = true;
+  // The dialog's title; empty leaves the toolkit's own ("Save As").
+  QString title;
 };
 
 // What "Print Battle Map..." asks: the battle map's options and where its pages go.

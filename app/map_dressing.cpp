@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "app/dialogs.h"
+#include "app/dressing_warnings.h"
 #include "app/editor_launcher.h"
 #include "app/map_view.h"
 #include "app/map_window.h"
@@ -20,6 +21,9 @@ void MapWindow::reloadDressing(const Settings& settings) {
   const LoadResult result =
       m_dungeon->reloadDressing(DressingSource::fromFolder(settings.dressingDir));
   if (!result.ok()) m_dialogs.showMessage(this, fromDressingBytes(result.error));
+  if (const QString warnings = dressingWarningText(result.warnings); !warnings.isEmpty()) {
+    m_dialogs.showMessage(this, warnings);
+  }
 }
 
 void MapWindow::onMapMouseMoved(int x, int y) {
@@ -59,7 +63,7 @@ void MapWindow::onEditTriggered() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       })) {
     // Nothing was edited, so the dressing stays as it is.
-    m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
+    m_dialogs.showMessage(this, editorFailureMessage());
     return;
   }
   const std::string readError = m_dungeon->readEditedDressing(kEditingFileName);

@@ -11,9 +11,11 @@
 #include <cstdio>
 
 #include "app/dialogs.h"
+#include "app/dressing_warnings.h"
 #include "app/legend_strip.h"
 #include "app/map_view.h"
 #include "app/qt_text.h"
+#include "app/window_geometry.h"
 #include "app/window_print_ui.h"
 #include "print/qt/print_commands.h"
 
@@ -32,8 +34,11 @@ MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
       m_printSession(std::make_unique<PrintSession>()),
       m_printUi(std::make_unique<WindowPrintUi>(*this, dialogs)) {
   setWindowTitle(QStringLiteral("Delvora"));
-  setWindowModality(Qt::ApplicationModal);
+  // Modal to the options window (its parent) only, so that the help window stays usable beside
+  // the map.
+  setWindowModality(Qt::WindowModal);
   move(kFramePosition);
+  new RestoredFrameKeeper(*this);
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
@@ -65,24 +70,34 @@ MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
 MapWindow::~MapWindow() = default;
 
 void MapWindow::buildMenus() {
-  QMenu* file = menuBar()->addMenu(tr("File"));
-  m_menu.print = file->addAction(tr("Print Map"));
-  m_menu.printMap25mmScale = file->addAction(tr("Print Map 25mm Scale"));
-  m_menu.printBattleMap = file->addAction(tr("Print Battle Map..."));
-  m_menu.saveAs = file->addAction(tr("Save Map As"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  m_menu.print = file->addAction(tr("&Print Map"));
+  m_menu.print->setShortcut(QKeySequence::Print);
+  m_menu.printMap25mmScale = file->addAction(tr("Print Map &25mm Scale"));
+  m_menu.printMap25mmScale->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+  m_menu.printBattleMap = file->addAction(tr("Print &Battle Map..."));
+  m_menu.saveAs = file->addAction(tr("Save &Map As"));
   m_menu.saveAs->setEnabled(false);
-  m_menu.printDressing = file->addAction(tr("Print Dressing"));
-  m_menu.saveDressingAs = file->addAction(tr("Save Dressing As"));
-  m_menu.exportCC2 = file->addAction(tr("Export as CC2 script"));
+  m_menu.printDressing = file->addAction(tr("Print &Dressing"));
+  m_menu.printDressing->setShortcut(Qt::CTRL | Qt::Key_D);
+  m_menu.saveDressingAs = file->addAction(tr("&Save Dressing As"));
+  m_menu.saveDressingAs->setShortcut(QKeySequence::Save);
+  m_menu.exportCC2 = file->addAction(tr("&Export as CC2 script"));
   m_menu.exportCC2->setEnabled(false);
-  m_menu.edit = menuBar()->addAction(tr("Edit"));
-  QMenu* deadEnds = menuBar()->addMenu(tr("Dead Ends"));
-  m_menu.lots = deadEnds->addAction(tr("Lots"));
-  m_menu.some = deadEnds->addAction(tr("Some"));
-  m_menu.aFew = deadEnds->addAction(tr("A Few"));
+  m_menu.edit = menuBar()->addAction(tr("&Edit"));
+  QMenu* deadEnds = menuBar()->addMenu(tr("&Dead Ends"));
+  m_menu.lots = deadEnds->addAction(tr("&Lots"));
+  m_menu.some = deadEnds->addAction(tr("&Some"));
+  m_menu.aFew = deadEnds->addAction(tr("A &Few"));
   for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setCheckable(true);
   m_menu.lots->setChecked(true);
-  m_menu.exit = menuBar()->addAction(tr("Exit"));
+  m_menu.exit = menuBar()->addAction(tr("E&xit"));
+  // F10 opens the first menu, as it does in the desktops' own programs.
+  auto* menuKey = new QAction(this);
+  menuKey->setShortcut(Qt::Key_F10);
+  addAction(menuKey);
+  connect(menuKey, &QAction::triggered, this,
+          [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 
   connect(m_menu.print, &QAction::triggered, this, &MapWindow::onPrintMapTriggered);
   connect(m_menu.printMap25mmScale, &QAction::triggered, this, &MapWindow::onPrintMap25mmTriggered);
@@ -113,6 +128,9 @@ bool MapWindow::generate(const Settings& settings) {
   }
   showPicture();
   fitWindow();
+  if (const QString warnings = dressingWarningText(report.warnings); !warnings.isEmpty()) {
+    m_dialogs.showMessage(this, warnings);
+  }
   return true;
 }
 
@@ -174,6 +192,9 @@ void MapWindow::fitWindow() {
     m_scrollArea->setMinimumSize(0, 0);
     setMinimumSize(0, 0);
     setMaximumSize(fitted);
+    // Restored from maximised, the frame, title bar included, stays within the free area of the
+    // screen.
+    resize(sizeKeepingFrameOnScreen(*this, fitted, kFramePosition));
     showMaximized();
     return;
   }

@@ -5,10 +5,7 @@
 #include "dungeon/level_json.h"
 #include "dungeon/settings_json.h"
 #include "engine/dimensions.h"
-
-#ifndef DELVORA_VERSION
-#define DELVORA_VERSION "unknown"
-#endif
+#include "version/version.h"
 
 namespace delvora {
 
@@ -16,7 +13,7 @@ std::string dungeonJson(const Dungeon& dungeon) {
   if (!dungeon.generated()) return "";
   return dungeonJson(
       DungeonJsonSource{dungeon.settings(), dungeon.model(), dungeon.tables(), dungeon.deadEnds()},
-      DELVORA_VERSION);
+      buildVersion());
 }
 
 std::string dungeonJson(const DungeonJsonSource& source, std::string_view generator) {

@@ -1,6 +1,5 @@
 #include "export/map_drawing.h"
 
-
 namespace delvora {
 
 namespace {

@@ -17,7 +17,7 @@ void printBattleMap(PrintSession& session, const PrintSource& source,
   const JobPaper paper{
       QPageSize(options.paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4),
       layout.landscape ? PageOrientation::Landscape : PageOrientation::Portrait};
-  const JobStart start = beginPrintJob(session, ui, paper);
+  const JobStart start = beginPrintJob(session, ui, paper, pdfQuestion("Print Battle Map", source));
   if (!start.job) {
     ui.setBusy(false);
     if (!start.failure.empty()) ui.showMessage(start.failure);

@@ -98,7 +98,7 @@ QPageLayout::Orientation layoutOrientation(PageOrientation orientation) {
 }
 
 JobStart beginJob(PrintSession& session, PrintUi& ui, std::optional<PageOrientation> orientation,
-                  const JobPaper* paper) {
+                  const JobPaper* paper, const PdfFileQuestion& question) {
   JobStart start;
   auto job = std::make_unique<PrintJob>();
   job->pdfPath = pdfPathFor(session);
@@ -107,9 +107,10 @@ JobStart beginJob(PrintSession& session, PrintUi& ui, std::optional<PageOrientat
     if (!info.isNull()) {
       job->printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     } else {
-      job->pdfPath = ui.askPdfFileName();
+      job->pdfPath = ui.askPdfFileName(question);
       // Cancelling the dialog means the user changed their mind: nothing to report.
       if (job->pdfPath.empty()) return start;
+      job->pdfChosen = true;
     }
   }
   const std::string failure =
@@ -143,12 +144,18 @@ JobStart beginJob(PrintSession& session, PrintUi& ui, std::optional<PageOrientat
 }  // namespace
 
 JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
-                       std::optional<PageOrientation> orientation) {
-  return beginJob(session, ui, orientation, nullptr);
+                       std::optional<PageOrientation> orientation,
+                       const PdfFileQuestion& question) {
+  return beginJob(session, ui, orientation, nullptr, question);
 }
 
-JobStart beginPrintJob(PrintSession& session, PrintUi& ui, const JobPaper& paper) {
-  return beginJob(session, ui, std::nullopt, &paper);
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui, const JobPaper& paper,
+                       const PdfFileQuestion& question) {
+  return beginJob(session, ui, std::nullopt, &paper, question);
+}
+
+PdfFileQuestion pdfQuestion(const char* command, const PrintSource& source) {
+  return {command, pdfFileStem(source.dungeon.settings().title)};
 }
 
 DeviceCaps printerCaps(const QPrinter& printer) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/support/scratch_dir.h"
+#include "tests/support/shell_quote.h"
 
 namespace {
 
@@ -25,19 +26,7 @@ struct Outcome {
   std::string err;
 };
 
-// The text in single quotes for the shell, with each ' written as '\''.
-std::string shellQuoted(const std::string& text) {
-  std::string quoted(1, '\'');
-  for (const char c : text) {
-    if (c == '\'') {
-      quoted.append("'\\''");
-    } else {
-      quoted.push_back(c);
-    }
-  }
-  quoted.push_back('\'');
-  return quoted;
-}
+using delvora::testing::shellQuoted;
 
 // The lines of one "[name]" section of a dump, without its header.
 std::string section(const std::string& dump, const std::string& name) {

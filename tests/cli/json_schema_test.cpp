@@ -15,6 +15,7 @@
 #include "cli/command_line.h"
 #include "tests/cli/golden_cases.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/shell_quote.h"
 
 namespace delvora {
 namespace {
@@ -33,18 +34,7 @@ const testing::GoldenCase kMoreCases[] = {
       "--no-snap", "--room-size", "medium"}},
 };
 
-std::string shellQuoted(const std::string& text) {
-  std::string quoted(1, '\'');
-  for (const char c : text) {
-    if (c == '\'') {
-      quoted.append("'\\''");
-    } else {
-      quoted.push_back(c);
-    }
-  }
-  quoted.push_back('\'');
-  return quoted;
-}
+using testing::shellQuoted;
 
 // Writes the case's document through the command line's outputs; the file's path.
 std::string writeCaseJson(const testing::GoldenCase& c, const fs::path& dir) {

@@ -196,6 +196,15 @@ describe('the page\'s JSON is delvora-cli --export-json', () => {
         await page.close();
       }
     });
+
+test('the footer names the version delvora-cli shows', async () => {
+  const page = await openPage();
+  try {
+    const cliVersion = execFileSync(cli, ['--version'], { encoding: 'utf8' }).split('\n')[0];
+    const footer = await page.$eval('#status', (footer) => footer.textContent);
+    assert.ok(footer.endsWith(cliVersion.replace('delvora-cli', 'Delvora')), footer);
+  } finally {
+    await page.close();
   }
 });
 

@@ -9,6 +9,7 @@ import { MapView } from './map_view.js';
 import { Messages } from './messages.js';
 import { OptionTable } from './options.js';
 import { saveBytes } from './save.js';
+import { version } from './version.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -90,6 +91,7 @@ function showStatus(timeMs) {
   const caption = (word) => table.row('dead-ends').choices.find((choice) => choice.word === word).caption;
   if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map(caption).join(', ')}`);
   if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
+  parts.push(`Delvora ${version}`);
   $('status').textContent = parts.join('  ·  ');
 }
 

@@ -1,5 +1,6 @@
 #include "app/map_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -91,6 +92,8 @@ void MapWindow::buildMenus() {
   m_menu.aFew = deadEnds->addAction(tr("A &Few"));
   for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setCheckable(true);
   m_menu.lots->setChecked(true);
+  m_levelMenu = menuBar()->addMenu(tr("Le&vel"));
+  m_levelMenu->menuAction()->setVisible(false);
   m_menu.exit = menuBar()->addAction(tr("E&xit"));
   // F10 opens the first menu, as it does in the desktops' own programs.
   auto* menuKey = new QAction(this);
@@ -111,15 +114,52 @@ void MapWindow::buildMenus() {
   connect(m_menu.exit, &QAction::triggered, this, &MapWindow::onExitTriggered);
 }
 
+// One "Level k" entry per level; the menu shows only for a dungeon of several levels.
+void MapWindow::buildLevelMenu() {
+  m_levelMenu->clear();
+  delete m_levelGroup;
+  m_levelGroup = new QActionGroup(this);
+  const int count = m_levels ? m_levels->count() : 1;
+  m_levelMenu->menuAction()->setVisible(count > 1);
+  for (int level = 1; level <= count; ++level) {
+    QAction* item = m_levelMenu->addAction(tr("Level %1").arg(level));
+    item->setCheckable(true);
+    item->setChecked(level == m_shownLevel);
+    m_levelGroup->addAction(item);
+    connect(item, &QAction::triggered, this, [this, level] { showLevel(level); });
+  }
+}
+
+void MapWindow::showLevel(int level) {
+  if (!m_levels || level < 1 || level > m_levels->count() || m_busy) return;
+  m_shownLevel = level;
+  m_view->switchHintOff();
+  setWindowTitle(QString::fromStdString(shown().caption()));
+  const QList<QAction*> items = m_levelGroup->actions();
+  items[level - 1]->setChecked(true);
+  showPicture();
+}
+
 bool MapWindow::generate(const Settings& settings) {
   m_generateTimer.start();
   setWindowTitle(QString::fromStdString(mapCaption(settings.title)));
   prepareShowing(settings);
   m_busy = true;
-  const GenerateReport report =
-      m_dungeon->generate(settings, DressingSource::fromFolder(settings.dressingDir),
-                          Audience::GameMaster, [this] { processMessages(); });
+  m_shownLevel = 1;
+  m_levels.reset();
+  GenerateReport report;
+  const DressingSource source = DressingSource::fromFolder(settings.dressingDir);
+  if (settings.levels > 1) {
+    m_levels = std::make_unique<DungeonLevels>();
+    report = m_levels->generate(settings, source, settings.levels, Audience::GameMaster);
+    if (!report.ok()) m_levels.reset();
+  } else {
+    report =
+        m_dungeon->generate(settings, source, Audience::GameMaster, [this] { processMessages(); });
+  }
   m_busy = false;
+  buildLevelMenu();
+  if (m_levels) setWindowTitle(QString::fromStdString(shown().caption()));
   if (!report.ok()) {
     m_generateTimer.invalidate();
     hide();
@@ -176,7 +216,7 @@ void MapWindow::processMessages() {
 }
 
 void MapWindow::showPicture() {
-  m_view->setPicture(toQImage(m_dungeon->picture()));
+  m_view->setPicture(toQImage(shown().picture()));
 }
 
 void MapWindow::fitWindow() {
@@ -230,8 +270,16 @@ void MapWindow::onAFewTriggered() {
 void MapWindow::runDeadEnds(DeadEndMode mode) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_busy = true;
-  m_dungeon->cleanDeadEnds(
-      mode, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  const auto processEvents = [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  if (m_levels) {
+    for (int level = 1; level <= m_levels->count(); ++level) {
+      m_levels->level(level).cleanDeadEnds(mode, processEvents);
+    }
+  } else {
+    m_dungeon->cleanDeadEnds(mode, processEvents);
+  }
   m_busy = false;
   QApplication::restoreOverrideCursor();
   showPicture();
@@ -245,6 +293,9 @@ void MapWindow::onExitTriggered() {
 
 void MapWindow::emptyListsAndMenus() {
   m_dungeon->close();
+  if (m_levels) {
+    for (int level = 1; level <= m_levels->count(); ++level) m_levels->level(level).close();
+  }
   for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setEnabled(true);
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/level_options.h"
 #include "dungeon/option_parser.h"
 
 namespace delvora {
@@ -156,6 +157,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   if (!result.ok() || result.options.showHelp || result.options.showVersion) return result;
   result.error = pictureSizeError(result.options);
   if (result.error.empty()) result.error = checkBatch(result.options, parsed.given);
+  if (result.error.empty()) result.error = checkLevels(result.options, parsed.given);
   return result;
 }
 

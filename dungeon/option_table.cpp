@@ -3,6 +3,8 @@
 #include <charconv>
 #include <utility>
 
+#include "dungeon/levels.h"
+
 namespace delvora {
 namespace {
 
@@ -335,6 +337,24 @@ const OptionRow kRows[] = {
      .section = kGeneration,
      .store = [](RunOptions& o, const OptionValue& v) { o.count = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.count); }},
+    {.name = "levels",
+     .kind = ValueKind::Integer,
+     .valueName = "N",
+     .low = kMinLevels,
+     .high = kMaxLevels,
+     .help = "N levels joined by stairs (above 1 needs --stairs 1 or more)",
+     .details = "Level 1 is the dungeon of the seed; each further level has a seed derived from "
+                "it and its staircases up where the level above has its staircases down. Every "
+                "output file name but those of --report, --export-json and (for Foundry VTT v14) "
+                "--export-foundry needs {level}, which becomes the level's number: "
+                "-o map-{level}.png. The report holds every level (one file per level when its "
+                "name holds {level}); the JSON always does.",
+     .caption = "Levels",
+     .window = OptionWindow::Advanced,
+     .section = kGeneration,
+     .web = true,
+     .store = [](RunOptions& o, const OptionValue& v) { o.settings.levels = toInt(v); },
+     .read = [](const RunOptions& o) { return number(o.settings.levels); }},
     {.name = "output",
      .shortName = "o",
      .kind = ValueKind::File,
@@ -504,6 +524,19 @@ const OptionRow kRows[] = {
      .section = kOutput,
      .store = [](RunOptions& o, const OptionValue& v) { o.foundryImageSource = v.text; },
      .read = [](const RunOptions& o) { return text(o.foundryImageSource); }},
+    {.name = "foundry-version",
+     .kind = ValueKind::Integer,
+     .valueName = "V",
+     .low = 12,
+     .high = 14,
+     .help = "the Foundry VTT release of the scene: 12, 13 or 14",
+     .details = "It matters only with --levels above 1: for 14 one scene holds every level, each "
+                "level's picture beside it as FILE-level-N.png and a \"Change Level\" region on "
+                "every pair of linked staircases; for 12 and 13 each level gets a scene of its "
+                "own (FILE must hold {level}) with its staircases marked.",
+     .section = kOutput,
+     .store = [](RunOptions& o, const OptionValue& v) { o.foundryVersion = toInt(v); },
+     .read = [](const RunOptions& o) { return number(o.foundryVersion); }},
     {.name = "player-map",
      .help = "draw the map for players: no room numbers, concealed and secret doors as plain "
              "wall",

@@ -62,17 +62,30 @@ EMSCRIPTEN_KEEPALIVE const char* dv_read_query(const char* query) {
   return keep(delvora::pageOptionsJson(parsed.options, parsed.messages));
 }
 
-// Generates the dungeon a query describes, read as a link is, and runs its dead-end clean-ups.
-// Returns {"error": "" or the message that stopped it, "messages": [one a parameter not used],
-// "caption": the map's caption, "dressing": whether the rooms were dressed}.
+// Generates the dungeon a query describes, read as a link is, and runs its dead-end clean-ups;
+// level 1 is shown. Returns {"error": "" or the message that stopped it, "messages": [one a
+// parameter not used], "caption": the map's caption, "dressing": whether the rooms were dressed,
+// "levels": how many levels the dungeon has}.
 EMSCRIPTEN_KEEPALIVE const char* dv_generate(const char* query) {
   const delvora::ParsedQuery parsed = delvora::parseQuery(query);
   const delvora::Settings& settings = parsed.options.settings;
   const std::string error = session().generate(parsed.options);
   return keep(delvora::compactJson({{"error", error},
-                                  {"messages", parsed.messages},
-                                  {"caption", delvora::mapCaption(settings.title)},
-                                  {"dressing", settings.dressing}}));
+                                    {"messages", parsed.messages},
+                                    {"caption", delvora::mapCaption(settings.title)},
+                                    {"dressing", settings.dressing},
+                                    {"levels", session().levelCount()}}));
+}
+
+// The level every per-level call below is of (the picture, hover, dump, PNG, exports), from 1.
+EMSCRIPTEN_KEEPALIVE void dv_show_level(int level) {
+  session().showLevel(level);
+}
+
+// Every level's PNG, the report and the JSON as one ZIP archive; empty for a scale --px-per-grid
+// refuses.
+EMSCRIPTEN_KEEPALIVE const char* dv_archive(int pxPerGrid, int playerMap, const char* baseName) {
+  return keep(session().archive(pxPerGrid, playerMap != 0, baseName));
 }
 
 // Warnings of the last "Generate", one per line.
@@ -82,7 +95,7 @@ EMSCRIPTEN_KEEPALIVE const char* dv_warnings() {
   return keep(text);
 }
 
-// 0 for "Some", 1 for "A Few"; any other number does nothing.
+// 0 for "Some", 1 for "A Few", on every level; any other number does nothing.
 EMSCRIPTEN_KEEPALIVE void dv_dead_ends(int mode) {
   if (mode == 0) session().cleanDeadEnds(delvora::DeadEndMode::Some);
   if (mode == 1) session().cleanDeadEnds(delvora::DeadEndMode::AFew);

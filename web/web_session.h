@@ -8,6 +8,7 @@
 #include "dressing/dressing_source.h"
 #include "dressing/hover_text.h"
 #include "dungeon/dungeon.h"
+#include "dungeon/levels.h"
 #include "dungeon/run_options.h"
 #include "export/foundry_export.h"
 #include "export/map_style.h"
@@ -15,17 +16,24 @@
 
 namespace delvora {
 
-// One dungeon of the web page and everything the page reads from it (pictures, hover text,
-// dump, report, PNG and exports), made by the same library calls as delvora-cli makes for the
-// same options. Nothing goes through files: the dressing files the user chose are held in
-// memory and every output is made as bytes.
+// One dungeon of the web page, of one or more levels (options.settings.levels), and everything
+// the page reads from it (pictures, hover text, dump, report, PNG and exports), made by the same
+// library calls as delvora-cli makes for the same options. Nothing goes through files: the
+// dressing files the user chose are held in memory and every output is made as bytes. The
+// per-level outputs are the shown level's; the report and the JSON hold every level, as
+// delvora-cli writes them.
 class WebSession {
  public:
   // Generates a new dungeon of options.settings from the dressing files held and runs the
   // dead-end clean-ups of options.deadEnds; "" on success, else the dressing load's error (the
   // previous dungeon is then gone and nothing is drawn).
   std::string generate(const RunOptions& options);
-  bool generated() const { return m_dungeon != nullptr; }
+  bool generated() const { return m_levels != nullptr; }
+  int levelCount() const { return m_levels ? m_levels->count() : 0; }
+  // The level the per-level outputs are of, from 1 (level 1 after generate); a number out of
+  // range is ignored.
+  void showLevel(int level);
+  int shownLevel() const { return m_shown; }
   // The options of the last generate.
   const RunOptions& options() const { return m_options; }
   // Warnings of the last dressing load and a stairs shortfall, one per line.
@@ -35,7 +43,7 @@ class WebSession {
   void addDressingFile(NamedBytes file) { m_dressingFiles.push_back(std::move(file)); }
   void clearDressingFiles() { m_dressingFiles.clear(); }
 
-  // A dead-end clean-up on the current map, as the "Dead Ends" menu runs it.
+  // A dead-end clean-up on every level, as the "Dead Ends" menu runs it.
   void cleanDeadEnds(DeadEndMode mode);
 
   // The map as drawn for the game master, or for players (no room numbers, concealed and
@@ -61,14 +69,20 @@ class WebSession {
   std::string battleMap(const BattleMapOptions& options, bool playerMap) const;
   // The Foundry scene for a file named baseName + ".json", and its image.
   FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
+  // Every level at once as a ZIP archive: baseName-level-N.png for each level (as png() makes
+  // it), baseName-key.txt (the report) and baseName.json (the JSON); empty when png() is.
+  std::string archive(int pxPerGrid, bool playerMap, const std::string& baseName) const;
 
  private:
+  const Dungeon* shown() const { return m_levels ? &m_levels->level(m_shown) : nullptr; }
+
   // Whether pxPerGrid is a scale --px-per-grid accepts whose picture is at most limit pixels a
   // side.
   bool scaleFits(int pxPerGrid, int limit) const;
 
   RunOptions m_options;
-  std::unique_ptr<Dungeon> m_dungeon;
+  std::unique_ptr<DungeonLevels> m_levels;
+  int m_shown = 1;
   std::vector<NamedBytes> m_dressingFiles;
   std::vector<std::string> m_warnings;
   const Bitmap m_empty{};

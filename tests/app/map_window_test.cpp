@@ -109,6 +109,7 @@ class MapWindowTest : public QObject {
   void longHoverLinesWrap_data();
   void longHoverLinesWrap();
   void tooltipShowsDressingAsTyped();
+  void levelMenuShowsEachLevel();
   void speed();
 
  private:
@@ -177,6 +178,7 @@ void MapWindowTest::generateEqualsTheEngine() {
   // Modal to the options window, which it blocks.
   QCOMPARE(map().windowModality(), Qt::WindowModal);
   QCOMPARE(map().parentWidget(), &m_program->options());
+  QVERIFY(!map().levelMenu()->menuAction()->isVisible());
 }
 
 void MapWindowTest::generateButtonShowsModallyAndClosingEmpties() {
@@ -607,6 +609,33 @@ void MapWindowTest::tooltipShowsDressingAsTyped() {
   QTextDocument document;
   document.setHtml(html);
   QCOMPARE(document.toPlainText(), QStringLiteral("Room 1   \n  <b>bold</b> & <img src=x.png>\n"));
+}
+
+// Several levels: the "Level" menu shows each level as the library makes it, the caption names
+// the level, and a dead-end clean-up reaches every level.
+void MapWindowTest::levelMenuShowsEachLevel() {
+  Settings settings;
+  settings.stairs = 4;
+  settings.levels = 3;
+  m_program->options().setSettings(settings);
+  Settings expected = m_program->options().settings();
+  QCOMPARE(expected.levels, 3);
+  QVERIFY(generateFromOptions(*m_program));
+  QVERIFY(map().levelMenu()->menuAction()->isVisible());
+  QCOMPARE(map().levelMenu()->actions().size(), 3);
+  DungeonLevels direct;
+  QVERIFY(direct.generate(expected, 3).ok());
+  for (const int level : {2, 3, 1}) {
+    map().levelMenu()->actions()[level - 1]->trigger();
+    QCOMPARE(map().shownLevel(), level);
+    QVERIFY(map().bitmap() == direct.level(level).picture());
+    QCOMPARE(map().view()->picture(), toQImage(direct.level(level).picture()));
+    QVERIFY(map().windowTitle().endsWith(QStringLiteral(" - Level %1").arg(level)));
+  }
+  map().menu().some->trigger();
+  direct.cleanDeadEnds(DeadEndMode::Some);
+  map().levelMenu()->actions()[2]->trigger();
+  QCOMPARE(toString(map().model()), toString(direct.level(3).model()));
 }
 
 void MapWindowTest::speed() {

@@ -161,6 +161,69 @@ describe('the page and delvora-cli give the same dungeon', () => {
   }
 });
 
+describe('levels', () => {
+  test('each level tab shows the picture delvora-cli writes for that level', async () => {
+    const query = 'seed=9&levels=3&stairs=4&river&dead-ends=some';
+    const page = await openPage(query);
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-levels-'));
+    try {
+      execFileSync(
+        cli,
+        [...cliArguments(query), '-o', 'level-{level}.png', '--report', 'key.txt', '--export-json', 'd.json'],
+        {
+          cwd: dir,
+          stdio: 'ignore',
+        },
+      );
+      assert.equal(await page.evaluate(() => window.delvora.levelCount()), 3);
+      assert.equal(await page.$$eval('#level-tabs button', (tabs) => tabs.length), 3);
+      for (const level of [1, 2, 3]) {
+        await page.click(`#level-tab-${level}`);
+        const selected = await page.$eval(`#level-tab-${level}`, (tab) => tab.getAttribute('aria-selected'));
+        assert.equal(selected, 'true');
+        const png = Buffer.from(await page.evaluate(() => Array.from(window.delvora.png())));
+        assertSamePixels(png, fs.readFileSync(path.join(dir, `level-${level}.png`)), `level ${level}`);
+      }
+      const web = await page.evaluate(() => ({
+        report: Array.from(window.delvora.reportBytes()),
+        json: window.delvora.json(),
+      }));
+      assert.ok(
+        Buffer.from(web.report).equals(fs.readFileSync(path.join(dir, 'key.txt'))),
+        'the key holds every level',
+      );
+      assert.equal(
+        JSON.parse(web.json).links.length,
+        JSON.parse(fs.readFileSync(path.join(dir, 'd.json'), 'utf8')).links.length,
+      );
+      assert.deepEqual(page.errors, []);
+    } finally {
+      fs.rmSync(dir, { recursive: true, force: true });
+      await page.close();
+    }
+  });
+
+  test('one level shows no tabs, and levels without stairs say why', async () => {
+    const page = await openPage('seed=9');
+    try {
+      assert.equal(await page.$eval('#level-tabs', (tabs) => tabs.hidden), true);
+      assert.equal(await page.$eval('#save-all', (button) => button.hidden), true);
+    } finally {
+      await page.close();
+    }
+    const refused = await openPage('seed=9&levels=2');
+    try {
+      const texts = await noticeTexts(refused);
+      assert.ok(
+        texts.some((text) => text.includes('staircase')),
+        texts.join(' | '),
+      );
+    } finally {
+      await refused.close();
+    }
+  });
+});
+
 // The dungeon document does not depend on whom the map is drawn for nor on the picture's scale.
 const JSON_OPTION_SETS = [
   '',
@@ -171,7 +234,7 @@ const JSON_OPTION_SETS = [
   'seed=23&player-map&px-per-grid=50&river&dead-ends=some&concealed=20&secret=20',
 ];
 
-describe('the page\'s JSON is delvora-cli --export-json', () => {
+describe("the page's JSON is delvora-cli --export-json", () => {
   for (const query of JSON_OPTION_SETS) {
     test(query || '(defaults)', async () => {
       const page = await openPage(query);
@@ -196,6 +259,8 @@ describe('the page\'s JSON is delvora-cli --export-json', () => {
         await page.close();
       }
     });
+  }
+});
 
 test('the footer names the version delvora-cli shows', async () => {
   const page = await openPage();
@@ -227,12 +292,18 @@ describe('hovering over the map', () => {
       const [left, top, right, bottom] = [4, 8, 12, 16].map((at) => Number(record.slice(at, at + 4)));
       const box = await page.$eval('#map', (canvas) => canvas.getBoundingClientRect().toJSON());
       await page.mouse.move(box.x + (left + right) / 2, box.y + (top + bottom) / 2);
-      const tooltip = await page.$eval('#tooltip', (element) => ({ hidden: element.hidden, text: element.textContent }));
+      const tooltip = await page.$eval('#tooltip', (element) => ({
+        hidden: element.hidden,
+        text: element.textContent,
+      }));
       assert.equal(tooltip.hidden, false);
 
       const lines = tooltip.text.split('\n');
       assert.equal(lines[0], `Room ${label}`);
-      assert.equal(lines[1], `Size  (${Math.floor(((right - left) * 10) / 16)}x${Math.floor(((bottom - top) * 10) / 16)})`);
+      assert.equal(
+        lines[1],
+        `Size  (${Math.floor(((right - left) * 10) / 16)}x${Math.floor(((bottom - top) * 10) / 16)})`,
+      );
       // The six entries and the door lines equal the report's for the same room.
       const block = reportRoom(report, label);
       const headings = ['Description', 'Sounds', 'Smells', 'Items', 'Traps', 'Treasure'];
@@ -242,11 +313,18 @@ describe('hovering over the map', () => {
       });
       assert.equal(lines[14], 'Door(s)');
       const doors = block.slice(9).filter((line) => line !== '');
-      assert.deepEqual(lines.slice(15).filter((line) => line !== ''), doors.map((door) => ` ${door}`));
+      assert.deepEqual(
+        lines.slice(15).filter((line) => line !== ''),
+        doors.map((door) => ` ${door}`),
+      );
       assert.ok(doors.length > 0);
 
       // Rock: no feature rectangle holds the point, and the read-out goes away.
-      const walls = dump.split('[lstWalls]\n')[1].split('\n[')[0].split('\n').map((r) => [0, 4, 8, 12].map((at) => Number(r.slice(at, at + 4))));
+      const walls = dump
+        .split('[lstWalls]\n')[1]
+        .split('\n[')[0]
+        .split('\n')
+        .map((r) => [0, 4, 8, 12].map((at) => Number(r.slice(at, at + 4))));
       let rock = null;
       for (let y = 2; y < 600 && !rock; y += 16) {
         for (let x = 2; x < 800 && !rock; x += 16) {
@@ -281,10 +359,28 @@ describe('links', () => {
     try {
       const notices = await noticeTexts(page);
       // Each message holds the line delvora-cli gives for the same value.
-      assert.ok(notices.some((t) => t.includes('"map-size" was not used: --map-size accepts 640x480, 800x600, 1024x768 or 1280x1024, not "999x1"')), notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('--stairs accepts a number from 0 to 10, not "eleven"; it keeps its default (0)')), notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('--river takes no value')), notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('"colour" is not a Delvora option')), notices.join('\n'));
+      assert.ok(
+        notices.some((t) =>
+          t.includes(
+            '"map-size" was not used: --map-size accepts 640x480, 800x600, 1024x768 or 1280x1024, not "999x1"',
+          ),
+        ),
+        notices.join('\n'),
+      );
+      assert.ok(
+        notices.some((t) =>
+          t.includes('--stairs accepts a number from 0 to 10, not "eleven"; it keeps its default (0)'),
+        ),
+        notices.join('\n'),
+      );
+      assert.ok(
+        notices.some((t) => t.includes('--river takes no value')),
+        notices.join('\n'),
+      );
+      assert.ok(
+        notices.some((t) => t.includes('"colour" is not a Delvora option')),
+        notices.join('\n'),
+      );
       // The rest of the link still counts: seed 42 with every other option at its default.
       assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '42']).dump);
       assert.equal(await page.$eval('#map-size', (select) => select.value), '800x600');
@@ -299,7 +395,10 @@ describe('links', () => {
     try {
       const notices = await noticeTexts(page);
       assert.equal(notices.length, 5, notices.join('\n'));
-      assert.ok(notices.some((t) => t.includes('--corridors accepts straight, twisty or very-twisty, not "0"')), notices.join('\n'));
+      assert.ok(
+        notices.some((t) => t.includes('--corridors accepts straight, twisty or very-twisty, not "0"')),
+        notices.join('\n'),
+      );
       assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '4']).dump);
       assert.equal(await page.$eval('#px-per-grid', (select) => select.value), '16');
       // Nor does a scale the binding is called with outside --px-per-grid's range.
@@ -316,25 +415,53 @@ describe('links', () => {
       const form = await page.evaluate(() => ({
         sizes: [...document.querySelectorAll('#map-size option')].map((o) => o.value),
         iterations: document.getElementById('iterations').value,
-        corridors: [...document.querySelectorAll('input[name="corridors"]')].map((i) => [i.value, i.checked, i.parentElement.textContent.trim()]),
+        corridors: [...document.querySelectorAll('input[name="corridors"]')].map((i) => [
+          i.value,
+          i.checked,
+          i.parentElement.textContent.trim(),
+        ]),
         concealed: document.getElementById('concealed').value,
         snap: document.getElementById('no-snap').checked,
         advancedOpen: document.getElementById('advanced').open,
-        captions: [...document.querySelectorAll('#options label, #options legend, .seed span')].map((l) => l.textContent.trim()),
+        captions: [...document.querySelectorAll('#options label, #options legend, .seed span')].map((l) =>
+          l.textContent.trim(),
+        ),
       }));
       assert.deepEqual(form.sizes, ['640x480', '800x600', '1024x768', '1280x1024']);
       // A value the list does not offer is added to it.
       assert.equal(form.iterations, '137');
-      assert.deepEqual(form.corridors, [['straight', false, 'Straight'], ['twisty', true, 'Twisty'], ['very-twisty', false, 'Very Twisty']]);
+      assert.deepEqual(form.corridors, [
+        ['straight', false, 'Straight'],
+        ['twisty', true, 'Twisty'],
+        ['very-twisty', false, 'Very Twisty'],
+      ]);
       assert.equal(form.concealed, '5');
       assert.equal(form.snap, false);
       assert.equal(form.advancedOpen, true);
-      for (const caption of ['Random Seed', 'Map Size', 'No of Staircases', 'Number Rooms', 'Show Grid', 'Room Size', 'Allow Stairs in corridors', '%age doors secret']) {
-        assert.ok(form.captions.some((text) => text.startsWith(caption)), caption);
+      for (const caption of [
+        'Random Seed',
+        'Map Size',
+        'No of Staircases',
+        'Number Rooms',
+        'Show Grid',
+        'Room Size',
+        'Allow Stairs in corridors',
+        '%age doors secret',
+      ]) {
+        assert.ok(
+          form.captions.some((text) => text.startsWith(caption)),
+          caption,
+        );
       }
-      assert.ok(form.captions.some((text) => /^Add dressing on a roll of a\s+1\s*2\s*3\s*4\s*5\s*6\s+or below$/.test(text)), form.captions.join('|'));
+      assert.ok(
+        form.captions.some((text) => /^Add dressing on a roll of a\s+1\s*2\s*3\s*4\s*5\s*6\s+or below$/.test(text)),
+        form.captions.join('|'),
+      );
       await page.waitForFunction(() => location.search.includes('concealed'), { timeout: 5000 });
-      assert.equal(await page.evaluate(() => location.search), '?seed=6&iterations=137&corridors=twisty&no-snap&concealed=5');
+      assert.equal(
+        await page.evaluate(() => location.search),
+        '?seed=6&iterations=137&corridors=twisty&no-snap&concealed=5',
+      );
     } finally {
       await page.close();
     }
@@ -343,7 +470,9 @@ describe('links', () => {
   test('the options set on the page go into the address, which reproduces the dungeon', async () => {
     const page = await openPage();
     try {
-      await page.$eval('#seed', (input) => { input.value = ''; });
+      await page.$eval('#seed', (input) => {
+        input.value = '';
+      });
       await page.type('#seed', '99');
       await page.select('#map-size', '1024x768');
       await page.click('#river');
@@ -384,7 +513,8 @@ describe('the map window commands', () => {
   test('"Some" then "A Few" follow the menu rules and equal --dead-ends some,few', async () => {
     const page = await openPage('seed=5&corridors=very-twisty');
     try {
-      const state = () => page.evaluate(() => ['dead-lots', 'dead-some', 'dead-few'].map((id) => document.getElementById(id).disabled));
+      const state = () =>
+        page.evaluate(() => ['dead-lots', 'dead-some', 'dead-few'].map((id) => document.getElementById(id).disabled));
       assert.deepEqual(await state(), [false, false, false]);
       await page.click('#dead-some');
       assert.deepEqual(await state(), [true, true, false]);
@@ -428,24 +558,53 @@ describe('the map window commands', () => {
     try {
       const cdp = await page.createCDPSession();
       await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry', '#save-json']) await page.click(button);
-      const names = ['delvora-7-players.png', 'delvora-7.txt', 'delvora-7-players.dd2vtt', 'delvora-7-players-scene.json', 'delvora-7-players-scene.png', 'delvora-7.json'];
+      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry', '#save-json'])
+        await page.click(button);
+      const names = [
+        'delvora-7-players.png',
+        'delvora-7.txt',
+        'delvora-7-players.dd2vtt',
+        'delvora-7-players-scene.json',
+        'delvora-7-players-scene.png',
+        'delvora-7.json',
+      ];
       const deadline = Date.now() + 15000;
       while (!names.every((name) => fs.existsSync(path.join(downloads, name))) && Date.now() < deadline) {
         await new Promise((resolve) => setTimeout(resolve, 100));
       }
-      execFileSync(cli, ['--seed', '7', '--stairs', '3', '--px-per-grid', '70', '--player-map',
-        '-o', 'delvora-7-players.png', '--report', 'delvora-7.txt',
-        '--export-uvtt', 'delvora-7-players.dd2vtt', '--export-foundry', 'delvora-7-players-scene.json',
-        '--export-json', 'delvora-7.json'],
-      { cwd: expected, stdio: 'ignore' });
+      execFileSync(
+        cli,
+        [
+          '--seed',
+          '7',
+          '--stairs',
+          '3',
+          '--px-per-grid',
+          '70',
+          '--player-map',
+          '-o',
+          'delvora-7-players.png',
+          '--report',
+          'delvora-7.txt',
+          '--export-uvtt',
+          'delvora-7-players.dd2vtt',
+          '--export-foundry',
+          'delvora-7-players-scene.json',
+          '--export-json',
+          'delvora-7.json',
+        ],
+        { cwd: expected, stdio: 'ignore' },
+      );
       for (const name of names) {
         const file = (dir) => fs.readFileSync(path.join(dir, name));
         if (name.endsWith('.png')) assertSamePixels(file(downloads), file(expected), name);
         else assert.ok(file(downloads).equals(file(expected)), name);
       }
       // The scene's picture comes along under the name the scene gives it (in Foundry's Data folder).
-      assert.match(fs.readFileSync(path.join(downloads, 'delvora-7-players-scene.json'), 'utf8'), /"src":\s*"delvora\/delvora-7-players-scene.png"/);
+      assert.match(
+        fs.readFileSync(path.join(downloads, 'delvora-7-players-scene.json'), 'utf8'),
+        /"src":\s*"delvora\/delvora-7-players-scene.png"/,
+      );
     } finally {
       fs.rmSync(downloads, { recursive: true, force: true });
       fs.rmSync(expected, { recursive: true, force: true });
@@ -507,7 +666,10 @@ describe('the map window commands', () => {
       assert.match(text, /Size - 800x600 Iterations - 250\s+Room Size - Small\s+Corridors - Straight\s+Delvora/);
       // The footer's blanks are kept as the printout's footer has them.
       const footer = await page.$eval('#print-footer', (p) => p.textContent);
-      assert.match(footer, /^Size - 800x600 Iterations - 250 {2}Room Size - Small {2}Corridors - Straight {4} {5}Delvora dungeon generator {2}\d{1,2}\/\d{1,2}\/\d\d {2}\d{1,2}:\d\d$/);
+      assert.match(
+        footer,
+        /^Size - 800x600 Iterations - 250 {2}Room Size - Small {2}Corridors - Straight {4} {5}Delvora dungeon generator {2}\d{1,2}\/\d{1,2}\/\d\d {2}\d{1,2}:\d\d$/,
+      );
     } finally {
       fs.rmSync(pdf, { force: true });
       await page.close();
@@ -515,7 +677,7 @@ describe('the map window commands', () => {
   });
 });
 
-describe('the options follow the option windows\' rules', () => {
+describe("the options follow the option windows' rules", () => {
   test('"Dressing" is off and disabled while "Number Rooms" is off', async () => {
     const page = await openPage();
     try {
@@ -535,7 +697,9 @@ describe('the options follow the option windows\' rules', () => {
     try {
       await page.click('#advanced summary');
       const field = async (typed) => {
-        await page.$eval('#concealed', (input) => { input.value = ''; });
+        await page.$eval('#concealed', (input) => {
+          input.value = '';
+        });
         await page.type('#concealed', typed);
         await page.focus('#secret');
         return page.$eval('#concealed', (input) => input.value);

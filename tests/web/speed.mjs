@@ -1,5 +1,6 @@
 // Speed of the web edition in Debian's headless Chromium: page load to the first map, "Generate"
-// with the largest settings (median of 20) and the hover read-out per mouse move. Prints the
+// with the largest settings (median of 20), the same for ten levels of them, and the hover
+// read-out per mouse move. Prints the
 // figures; asserts nothing. Usage: node tests/web/speed.mjs SITE_DIR NPM_DIR
 
 import { createRequire } from 'node:module';
@@ -29,15 +30,17 @@ async function loadTimes(count, fresh) {
     const ctx = fresh ? await browser.createBrowserContext() : context;
     const page = await ctx.newPage();
     await page.goto(server.url);
-    times.push(await page.evaluate(async () => {
-      await window.delvora.ready;
-      const navigation = performance.getEntriesByType('navigation')[0];
-      return {
-        scripts: navigation.domContentLoadedEventEnd,
-        engine: performance.getEntriesByName('delvora-engine-ready')[0].startTime,
-        map: window.delvora.firstMapMs,
-      };
-    }));
+    times.push(
+      await page.evaluate(async () => {
+        await window.delvora.ready;
+        const navigation = performance.getEntriesByType('navigation')[0];
+        return {
+          scripts: navigation.domContentLoadedEventEnd,
+          engine: performance.getEntriesByName('delvora-engine-ready')[0].startTime,
+          map: window.delvora.firstMapMs,
+        };
+      }),
+    );
     await page.close();
     if (fresh) await ctx.close();
   }
@@ -55,25 +58,31 @@ await page.evaluate(() => window.delvora.ready);
 
 // "Generate" pressed 20 times with new seeds: the handler (generation and drawing onto the
 // canvas), and until the next frame is on screen.
-const generate = await page.evaluate(async () => {
-  const seed = document.getElementById('seed');
-  const button = document.getElementById('generate');
-  const handler = [];
-  const frame = [];
-  for (let i = 0; i < 22; ++i) {
-    seed.value = String(1000 + i);
-    const start = performance.now();
-    button.click();
-    const done = performance.now();
-    await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    // The first two warm the engine up.
-    if (i >= 2) {
-      handler.push(done - start);
-      frame.push(performance.now() - start);
+const pressGenerate = () =>
+  page.evaluate(async () => {
+    const seed = document.getElementById('seed');
+    const button = document.getElementById('generate');
+    const handler = [];
+    const frame = [];
+    for (let i = 0; i < 22; ++i) {
+      seed.value = String(1000 + i);
+      const start = performance.now();
+      button.click();
+      const done = performance.now();
+      await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+      // The first two warm the engine up.
+      if (i >= 2) {
+        handler.push(done - start);
+        frame.push(performance.now() - start);
+      }
     }
-  }
-  return { handler, frame };
-});
+    return { handler, frame };
+  });
+const generate = await pressGenerate();
+// The same with ten levels: every level made and its picture drawn, level 1 shown.
+await page.select('#levels', '10');
+const generateLevels = await pressGenerate();
+await page.select('#levels', '1');
 
 // Mouse moves over the map, in batches: every move runs the read-out and updates the tooltip.
 const hover = await page.evaluate(() => {
@@ -85,7 +94,9 @@ const hover = await page.evaluate(() => {
     let moves = 0;
     for (let y = 4 + batch; y < canvas.height; y += 16) {
       for (let x = 4 + batch; x < canvas.width; x += 16) {
-        canvas.dispatchEvent(new MouseEvent('mousemove', { clientX: box.left + x, clientY: box.top + y, bubbles: true }));
+        canvas.dispatchEvent(
+          new MouseEvent('mousemove', { clientX: box.left + x, clientY: box.top + y, bubbles: true }),
+        );
         ++moves;
       }
     }
@@ -100,14 +111,22 @@ const sizes = await page.evaluate(async () => {
 });
 
 console.log('Delvora web edition, headless Chromium on localhost');
-for (const [what, loads] of [['fresh browser context', cold], ['cached', warm]]) {
+for (const [what, loads] of [
+  ['fresh browser context', cold],
+  ['cached', warm],
+]) {
   const maps = loads.map((load) => load.map);
   console.log(
     `page load to first map (${what}): median ${ms(median(maps))}, max ${ms(Math.max(...maps))}` +
       ` (scripts run ${ms(median(loads.map((l) => l.scripts)))}, generator ready ${ms(median(loads.map((l) => l.engine)))})`,
   );
 }
-console.log(`"Generate", largest settings, median of 20: ${ms(median(generate.handler))} (to the next frame ${ms(median(generate.frame))})`);
+console.log(
+  `"Generate", largest settings, median of 20: ${ms(median(generate.handler))} (to the next frame ${ms(median(generate.frame))})`,
+);
+console.log(
+  `"Generate", ten levels of the largest settings, median of 20: ${ms(median(generateLevels.handler))} (to the next frame ${ms(median(generateLevels.frame))})`,
+);
 console.log(`hover read-out per mouse move: median ${ms(median(hover))}`);
 console.log(`delvora.wasm ${sizes.wasm} bytes, delvora.js ${sizes.js} bytes (uncompressed)`);
 

@@ -30,6 +30,9 @@ let dressing = null;
 // whether it was dressed.
 let shown = null;
 let generation = 0;
+// The level on screen, from 1, and how many the dungeon has.
+let shownLevel = 1;
+let levelCount = 0;
 
 function baseName(values, playerMap) {
   const slug = values.title
@@ -38,6 +41,11 @@ function baseName(values, playerMap) {
     .replace(/^-+|-+$/g, '')
     .toLowerCase();
   return (slug || `delvora-${values.seed}`) + (playerMap ? '-players' : '');
+}
+
+// A per-level download's name: the level's number follows when there are several.
+function levelName(values, playerMap) {
+  return baseName(values, playerMap) + (levelCount > 1 ? `-level-${shownLevel}` : '');
 }
 
 function setBusy(busy) {
@@ -88,6 +96,7 @@ function linkUrl() {
 
 function showStatus(timeMs) {
   const parts = [shown.values['map-size'], `seed ${shown.values.seed}`];
+  if (levelCount > 1) parts.push(`level ${shownLevel} of ${levelCount}`);
   const caption = (word) => table.row('dead-ends').choices.find((choice) => choice.word === word).caption;
   if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map(caption).join(', ')}`);
   if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
@@ -97,6 +106,43 @@ function showStatus(timeMs) {
 
 function drawMap() {
   view.show(engine.picture());
+}
+
+// The map's caption, naming the level shown when there are several.
+function showCaption() {
+  const caption = shown.caption + (levelCount > 1 ? ` - Level ${shownLevel}` : '');
+  $('map-caption').textContent = caption;
+  document.title = caption;
+}
+
+// One tab per level above the map, when there is more than one.
+function renderLevelTabs() {
+  const tabs = $('level-tabs');
+  tabs.replaceChildren();
+  tabs.hidden = levelCount <= 1;
+  $('save-all').hidden = levelCount <= 1;
+  for (let level = 1; level <= levelCount; ++level) {
+    const tab = document.createElement('button');
+    tab.type = 'button';
+    tab.role = 'tab';
+    tab.id = `level-tab-${level}`;
+    tab.textContent = `Level ${level}`;
+    tab.setAttribute('aria-selected', String(level === shownLevel));
+    tab.addEventListener('click', () => showLevel(level));
+    tabs.append(tab);
+  }
+}
+
+function showLevel(level) {
+  if (!shown || level < 1 || level > levelCount) return;
+  shownLevel = level;
+  engine.showLevel(level);
+  drawMap();
+  showCaption();
+  for (const tab of $('level-tabs').children) {
+    tab.setAttribute('aria-selected', String(tab.id === `level-tab-${level}`));
+  }
+  showStatus();
 }
 
 // "Generate" with the form's options; deadEnds are clean-ups to run after it (from a link).
@@ -109,16 +155,20 @@ function generate(deadEnds = []) {
   for (const text of result.messages) messages.show('error', text, { group: 'generate' });
   if (result.error !== '') {
     shown = null;
+    levelCount = 0;
+    renderLevelTabs();
     updateDeadEndButtons();
     messages.show('error', result.error, { group: 'generate' });
     return false;
   }
   shown = { values, deadEnds: [...deadEnds], caption: result.caption, dressing: result.dressing };
+  shownLevel = 1;
+  levelCount = result.levels;
+  renderLevelTabs();
   drawMap();
   const elapsed = performance.now() - started;
   for (const warning of engine.warnings()) messages.show('warning', warning, { group: 'generate' });
-  $('map-caption').textContent = result.caption;
-  document.title = result.caption;
+  showCaption();
   $('save-report').disabled = !result.dressing;
   updateDeadEndButtons();
   updateLink();
@@ -150,7 +200,7 @@ function battleMapOptions() {
 function save(kind) {
   if (!shown) return;
   const { pxPerGrid, playerMap } = form.downloadOptions();
-  const name = baseName(shown.values, playerMap);
+  const name = levelName(shown.values, playerMap);
   setBusy(true);
   // Let the busy cursor show before a large picture is encoded.
   setTimeout(() => {
@@ -170,6 +220,11 @@ function save(kind) {
         saveBytes(engine.svg(style, hatching, playerMap), `${name}.svg`, 'image/svg+xml');
       } else if (kind === 'battle-map') {
         saveBytes(engine.battleMap(battleMapOptions(), playerMap), `${name}-battle-map.pdf`, 'application/pdf');
+      } else if (kind === 'all') {
+        const all = baseName(shown.values, playerMap);
+        const bytes = engine.archive(pxPerGrid, playerMap, all);
+        if (bytes.length === 0) messages.show('error', 'The archive could not be made.');
+        else saveBytes(bytes, `${all}.zip`, 'application/zip');
       } else if (kind === 'foundry') {
         // Named apart from the map PNG, so that the picture the scene names is the one saved.
         const files = engine.foundry(pxPerGrid, playerMap, `${name}-scene`);
@@ -195,7 +250,7 @@ function preparePrint() {
   canvas.width = picture.width;
   canvas.height = picture.height;
   canvas.getContext('2d').putImageData(picture, 0, 0);
-  $('print-caption').textContent = shown.caption;
+  $('print-caption').textContent = $('map-caption').textContent;
   $('print-footer').textContent = engine.footer(new Date());
 }
 
@@ -234,6 +289,7 @@ function wire() {
   $('save-json').addEventListener('click', () => save('json'));
   $('save-svg').addEventListener('click', () => save('svg'));
   $('save-battle-map').addEventListener('click', () => save('battle-map'));
+  $('save-all').addEventListener('click', () => save('all'));
   $('print').addEventListener('click', () => window.print());
   // The browser's own print command prints the same sheet.
   window.addEventListener('beforeprint', preparePrint);
@@ -292,6 +348,9 @@ window.delvora = {
   json: () => new TextDecoder().decode(engine.jsonBytes()),
   // The map PNG as delvora-cli -o writes it (optionally scaled, or for players).
   png: (pxPerGrid = 16, playerMap = false) => engine.png(pxPerGrid, playerMap),
+  // The levels: how many, and showing one (from 1) as its tab does.
+  levelCount: () => levelCount,
+  showLevel: (level) => showLevel(level),
   // How many maps were generated since the page loaded.
   get generation() {
     return generation;

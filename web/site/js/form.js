@@ -93,7 +93,12 @@ export class OptionsForm {
         choices.append(element('label', {}, input, ` ${caption}`));
       }
       $('choice-groups').append(
-        element('fieldset', { className: 'group', title: row.help }, element('legend', { textContent: row.caption }), choices),
+        element(
+          'fieldset',
+          { className: 'group', title: row.help },
+          element('legend', { textContent: row.caption }),
+          choices,
+        ),
       );
       return;
     }
@@ -105,7 +110,14 @@ export class OptionsForm {
       control = element('select', { id: row.name, name: row.name });
       for (const { value, caption } of listedValues(row)) addOption(control, value, caption);
     } else if (row.kind === 'integer') {
-      control = element('input', { id: row.name, type: 'number', inputMode: 'numeric', min: row.low, max: row.high, step: 1 });
+      control = element('input', {
+        id: row.name,
+        type: 'number',
+        inputMode: 'numeric',
+        min: row.low,
+        max: row.high,
+        step: 1,
+      });
       control.maxLength = String(row.high).length;
       this.numberField(control, row);
     } else {
@@ -113,7 +125,9 @@ export class OptionsForm {
     }
     control.title = row.help;
     const className = row.kind === 'integer' && advanced && control.tagName === 'INPUT' ? 'field percent' : 'field';
-    $(fields).append(row.window === '' ? element('label', {}, `${row.caption} `, control) : captioned(control, row.caption, className));
+    $(fields).append(
+      row.window === '' ? element('label', {}, `${row.caption} `, control) : captioned(control, row.caption, className),
+    );
   }
 
   applyNumberRoomsRule() {

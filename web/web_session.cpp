@@ -7,8 +7,8 @@
 #include "engine/model_dump.h"
 #include "export/svg_export.h"
 #include "export/uvtt_export.h"
-#include "print/battle_map/battle_map_pdf.h"
 #include "export/zip_archive.h"
+#include "print/battle_map/battle_map_pdf.h"
 #include "render/png_writer.h"
 
 namespace delvora {

@@ -10,9 +10,9 @@
 #include "dungeon/dungeon.h"
 #include "dungeon/levels.h"
 #include "dungeon/run_options.h"
+#include "dungeon/vector_options.h"
 #include "export/foundry_export.h"
 #include "export/map_style.h"
-#include "dungeon/vector_options.h"
 
 namespace delvora {
 

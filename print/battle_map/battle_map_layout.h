@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "export/wall_outline.h"
 #include "dungeon/vector_options.h"
+#include "export/wall_outline.h"
 
 namespace delvora {
 

@@ -630,19 +630,35 @@ describe('the map window commands', () => {
         return bytes;
       };
       const cliFile = (args, name) => {
-        execFileSync(cli, ['--seed', '7', '--river', '--dead-ends', 'some', ...args], { cwd: expected, stdio: 'ignore' });
+        execFileSync(cli, ['--seed', '7', '--river', '--dead-ends', 'some', ...args], {
+          cwd: expected,
+          stdio: 'ignore',
+        });
         return fs.readFileSync(path.join(expected, name));
       };
       // The defaults: ink, 1 inch squares on A4.
       assert.ok((await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile(['--export-svg', 'a.svg'], 'a.svg')), 'SVG');
-      assert.ok((await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(cliFile(['--print-battlemap', 'a.pdf'], 'a.pdf')), 'battle map');
+      assert.ok(
+        (await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(
+          cliFile(['--print-battlemap', 'a.pdf'], 'a.pdf'),
+        ),
+        'battle map',
+      );
       await page.select('#square', '25.6mm');
       await page.select('#paper', 'letter');
       await page.select('#style', 'classic');
       await page.click('#hatching');
       const args = ['--square', '25.6mm', '--paper', 'letter', '--style', 'classic', '--hatching'];
-      assert.ok((await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile([...args, '--export-svg', 'b.svg'], 'b.svg')), 'SVG, classic');
-      assert.ok((await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(cliFile([...args, '--print-battlemap', 'b.pdf'], 'b.pdf')), 'battle map, letter');
+      assert.ok(
+        (await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile([...args, '--export-svg', 'b.svg'], 'b.svg')),
+        'SVG, classic',
+      );
+      assert.ok(
+        (await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(
+          cliFile([...args, '--print-battlemap', 'b.pdf'], 'b.pdf'),
+        ),
+        'battle map, letter',
+      );
       assert.deepEqual(page.errors, []);
     } finally {
       fs.rmSync(downloads, { recursive: true, force: true });

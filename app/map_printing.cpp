@@ -4,6 +4,7 @@
 #include "app/window_print_ui.h"
 #include "files/atomic_file.h"
 #include "print/battle_map/battle_map_pdf.h"
+#include "print/print_layout.h"
 #include "print/qt/print_commands.h"
 
 namespace delvora {
@@ -26,10 +27,12 @@ void MapWindow::onPrintBattleMapTriggered() {
     printBattleMap(*m_printSession, printSource(), request->options, *m_printUi);
     return;
   }
-  const std::string path = m_printUi->askPdfFileName();
+  const Dungeon& level = shown();
+  const std::string path = m_printUi->askPdfFileName(
+      {"Print Battle Map", pdfFileStem(level.settings().title) + "-battle-map"});
   if (path.empty()) return;
   const std::string error = writeFileAtomically(
-      path, battleMapPdf(*m_dungeon, m_dungeon->drawnFor(), request->options), Durability::Synced);
+      path, battleMapPdf(level, level.drawnFor(), request->options), Durability::Synced);
   if (!error.empty()) m_printUi->showMessage("Cannot write PDF file " + path + ": " + error);
 }
 

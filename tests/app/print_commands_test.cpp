@@ -174,6 +174,9 @@ void PrintCommandsTest::battleMapFileIsTheCommandLineFile() {
   m_dialogs.saveAnswer = path;
   map().menu().printBattleMap->trigger();
   QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.join(u'\n')));
+  // The file dialog names the command and offers a name apart from the map's own PDF.
+  QCOMPARE(m_dialogs.lastSaveRequest.title, QStringLiteral("Print Battle Map"));
+  QVERIFY(m_dialogs.lastSaveRequest.initialName.endsWith(QStringLiteral("-battle-map")));
   const std::string expected = battleMapPdf(map().dungeon(), Audience::GameMaster, options);
   QCOMPARE(readFile(path), QByteArray::fromStdString(expected));
   m_dialogs.saveAnswer.reset();

@@ -213,6 +213,39 @@ TEST_F(CliBinary, LevelsWriteEachLevelAndLevelOneIsTheSingleDungeon) {
   EXPECT_NE(json.find("\"leads_to\""), std::string::npos);
 }
 
+// The SVG and the battle map are written per level; level 1 is drawn as the single dungeon is,
+// under a title that names the level.
+TEST_F(CliBinary, LevelsDrawEachLevelAsVectors) {
+  const Args levels{"--seed",
+                    "9",
+                    "--stairs",
+                    "3",
+                    "--levels",
+                    "2",
+                    "--export-svg",
+                    file("m-{level}.svg").string(),
+                    "--print-battlemap",
+                    file("bm-{level}.pdf").string()};
+  const Outcome result = run(levels);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  ASSERT_EQ(run({"--seed", "9", "--stairs", "3", "--export-svg", file("m.svg").string()}).exitCode,
+            0);
+  const auto drawing = [](const std::string& svg) { return svg.substr(svg.find("</title>")); };
+  const std::string first = readBytes(file("m-1.svg"));
+  EXPECT_NE(first.find("<title>Delvora Demo - Untitled - Level 1</title>"), std::string::npos);
+  EXPECT_TRUE(drawing(first) == drawing(readBytes(file("m.svg"))));
+  EXPECT_FALSE(drawing(readBytes(file("m-2.svg"))) == drawing(first));
+  for (const char* name : {"bm-1.pdf", "bm-2.pdf"}) {
+    EXPECT_TRUE(readBytes(file(name)).starts_with("%PDF-")) << name;
+  }
+  // Without {level} the levels' files would overwrite one another.
+  const Outcome unnamed =
+      run({"--stairs", "3", "--levels", "2", "--print-battlemap", file("one.pdf").string()});
+  EXPECT_EQ(unnamed.exitCode, 2);
+  EXPECT_NE(unnamed.err.find("--print-battlemap needs {level}"), std::string::npos) << unnamed.err;
+  EXPECT_FALSE(fs::exists(file("one.pdf")));
+}
+
 TEST_F(CliBinary, LevelsWithoutStairsExitTwoAndWriteNothing) {
   const Outcome result = run({"--levels", "2", "-o", file("{level}.png").string()});
   EXPECT_EQ(result.exitCode, 2);

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
+#include "app/battle_map_dialog.h"
 
 namespace delvora {
 namespace {
@@ -49,6 +50,13 @@ std::optional<QString> Dialogs::askSaveFileName(QWidget* parent, const SaveFileR
   dialog.setSizeGripEnabled(true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
+}
+
+std::optional<BattleMapRequest> Dialogs::askBattleMap(QWidget* parent,
+                                                      const BattleMapRequest& initial) {
+  BattleMapDialog dialog(initial, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.request();
 }
 
 std::optional<QString> Dialogs::askFolder(QWidget* parent, const QString& title,

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "dungeon/vector_options.h"
+
 class QWidget;
 
 namespace delvora {
@@ -15,6 +17,13 @@ struct SaveFileRequest {
   bool confirmOverwrite = true;
   // The dialog's title; empty leaves the toolkit's own ("Save As").
   QString title;
+};
+
+// What "Print Battle Map..." asks: the battle map's options and where its pages go.
+struct BattleMapRequest {
+  BattleMapOptions options;
+  // A PDF file, whose name is asked next, instead of the printer.
+  bool toPdfFile = false;
 };
 
 // The standard dialogs and message boxes the windows use. Tests replace it to answer without
@@ -30,6 +39,9 @@ class Dialogs {
   virtual void showMessage(QWidget* parent, const QString& text);
   // The chosen file name, or nothing when the user cancels.
   virtual std::optional<QString> askSaveFileName(QWidget* parent, const SaveFileRequest& request);
+  // The battle map's settings, starting from initial, or nothing when the user cancels.
+  virtual std::optional<BattleMapRequest> askBattleMap(QWidget* parent,
+                                                       const BattleMapRequest& initial);
   // A folder at or below root, or nothing when the user cancels.
   virtual std::optional<QString> askFolder(QWidget* parent, const QString& title,
                                            const QString& root);

@@ -76,6 +76,7 @@ void MapWindow::buildMenus() {
   m_menu.print->setShortcut(QKeySequence::Print);
   m_menu.printMap25mmScale = file->addAction(tr("Print Map &25mm Scale"));
   m_menu.printMap25mmScale->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+  m_menu.printBattleMap = file->addAction(tr("Print &Battle Map..."));
   m_menu.saveAs = file->addAction(tr("Save &Map As"));
   m_menu.saveAs->setEnabled(false);
   m_menu.printDressing = file->addAction(tr("Print &Dressing"));
@@ -103,6 +104,7 @@ void MapWindow::buildMenus() {
 
   connect(m_menu.print, &QAction::triggered, this, &MapWindow::onPrintMapTriggered);
   connect(m_menu.printMap25mmScale, &QAction::triggered, this, &MapWindow::onPrintMap25mmTriggered);
+  connect(m_menu.printBattleMap, &QAction::triggered, this, &MapWindow::onPrintBattleMapTriggered);
   connect(m_menu.printDressing, &QAction::triggered, this, &MapWindow::onPrintDressingTriggered);
   connect(m_menu.saveDressingAs, &QAction::triggered, this, &MapWindow::onSaveDressingAsTriggered);
   connect(m_menu.edit, &QAction::triggered, this, &MapWindow::onEditTriggered);

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "app/dialogs.h"
 #include "dungeon/dungeon.h"
 #include "dungeon/levels.h"
 
@@ -33,6 +34,7 @@ class MapWindow : public QMainWindow {
   struct Menu {
     QAction* print = nullptr;
     QAction* printMap25mmScale = nullptr;
+    QAction* printBattleMap = nullptr;
     QAction* saveAs = nullptr;
     QAction* printDressing = nullptr;
     QAction* saveDressingAs = nullptr;
@@ -81,6 +83,7 @@ class MapWindow : public QMainWindow {
   // The menu commands.
   void onPrintMapTriggered();
   void onPrintMap25mmTriggered();
+  void onPrintBattleMapTriggered();
   void onPrintDressingTriggered();
   void onSaveDressingAsTriggered();
   void onEditTriggered();
@@ -121,6 +124,8 @@ class MapWindow : public QMainWindow {
   // Printing state kept for the life of the program (orientation, the job running).
   std::unique_ptr<PrintSession> m_printSession;
   std::unique_ptr<WindowPrintUi> m_printUi;
+  // The battle map's settings as last chosen in this run of the program.
+  BattleMapRequest m_battleMap;
   Menu m_menu;
   LegendStrip* m_legend = nullptr;
   MapView* m_view = nullptr;

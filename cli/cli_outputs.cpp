@@ -10,7 +10,9 @@
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
 #include "export/foundry_export.h"
+#include "export/svg_export.h"
 #include "files/atomic_file.h"
+#include "print/battle_map/battle_map_pdf.h"
 #include "render/png_writer.h"
 
 namespace delvora {
@@ -115,6 +117,14 @@ bool writeCliOutputs(const CliOptions& options, const Dungeon& dungeon, const Cl
   if (!options.foundryPath.empty()) check(writeFoundry(exports, options.foundryPath));
   if (!options.journalPath.empty()) {
     check(writeOutput(options.journalPath, exports.journal, "JSON"));
+  }
+  if (!options.svgPath.empty()) {
+    check(writeOutput(options.svgPath, svgFile(dungeon, dungeon.drawnFor(), vectorLook(options)),
+                      "SVG"));
+  }
+  if (!options.battleMapPath.empty()) {
+    check(writeOutput(options.battleMapPath,
+                      battleMapPdf(dungeon, dungeon.drawnFor(), battleMapOptions(options)), "PDF"));
   }
   if (!options.jsonPath.empty()) check(writeDungeonJson(dungeon, options.jsonPath, out));
   if (!options.reportPath.empty()) check(writeReport(dungeon, options.reportPath, err));

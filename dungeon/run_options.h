@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dungeon/tabletop_presets.h"
+#include "dungeon/vector_options.h"
 #include "engine/dead_ends.h"
 #include "engine/settings.h"
 
@@ -44,6 +45,14 @@ struct RunOptions {
   // The tabletop the pictures and exports are for (--vtt): its grid, and its limits checked
   // before anything is written; null when not given.
   const TabletopPreset* vtt = nullptr;
+  // The map drawn as vectors: an SVG, and a battle map's PDF.
+  std::string svgPath;
+  std::string battleMapPath;
+  // The look of both, and the battle map's square and paper.
+  MapStyle style = MapStyle::Ink;
+  bool hatching = false;
+  SquareSize square = SquareSize::Inch;
+  PaperSize paper = PaperSize::A4;
   // Draw the map for players: no room numbers, concealed and secret doors as plain wall.
   bool playerMap = false;
   // Pixels per grid square (kGridSize map pixels) of the PNG and the exports' images, 1..1000; 0
@@ -74,6 +83,14 @@ inline int pngPxPerGrid(const RunOptions& options) {
 inline int exportPxPerGrid(const RunOptions& options) {
   if (options.pxPerGrid > 0) return options.pxPerGrid;
   return options.vtt != nullptr ? options.vtt->pxPerGrid : kDefaultExportPxPerGrid;
+}
+
+// The look of the SVG and of the battle map, and the battle map's printing.
+inline MapLook vectorLook(const RunOptions& options) {
+  return {options.style, options.hatching};
+}
+inline BattleMapOptions battleMapOptions(const RunOptions& options) {
+  return {options.square, options.paper, vectorLook(options)};
 }
 
 // The largest of the tabletops' smallest scene grids (Foundry VTT v11's; v12 and later take

@@ -1,6 +1,7 @@
 #include "export/floor_plan.h"
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -50,10 +51,12 @@ void FloorPlan::addShape(const Rect& r, const std::vector<int>& insets, bool rou
   for (int y = std::max(r.top, 0); y < std::min(r.bottom, m_height); ++y) {
     const std::size_t row = static_cast<std::size_t>(y - r.top);
     const int inset = row < insets.size() ? insets[row] : 0;
-    for (int x = std::max(r.left + inset, 0); x < std::min(r.right - inset, m_width); ++x) {
-      m_cells[cell(x, y)] = kFloor;
-      m_regions[cell(x, y)] = region;
-    }
+    const int left = std::max(r.left + inset, 0);
+    const int right = std::min(r.right - inset, m_width);
+    if (left >= right) continue;
+    const auto from = static_cast<std::ptrdiff_t>(cell(left, y));
+    std::fill_n(m_cells.begin() + from, right - left, kFloor);
+    std::fill_n(m_regions.begin() + from, right - left, region);
   }
 }
 
@@ -117,6 +120,37 @@ namespace {
 // Rock at most this thick between two floors is a gap to close.
 constexpr int kThinGap = 2;
 
+// Whether any of eight cells is plain rock (0) where the cell before it is floor.
+bool hasRockAfterFloor(const std::uint8_t* cells, const std::uint8_t* before) {
+  constexpr std::uint64_t kLow = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHigh7 = 0x7f7f7f7f7f7f7f7fULL;
+  std::uint64_t here;
+  std::uint64_t floors;
+  std::memcpy(&here, cells, sizeof here);
+  std::memcpy(&floors, before, sizeof floors);
+  // 0x80 in every byte of here that is 0.
+  const std::uint64_t zero = ~(((here & kHigh7) + kHigh7) | here | kHigh7);
+  return ((zero >> 7) & floors & kLow) != 0;
+}
+
+// Calls visit(x) for every x below count where flags[x] is not 0, skipping zeros eight at a time:
+// walls are few among the edges of a row.
+template <typename Visit>
+void forEachSet(const std::uint8_t* flags, int count, Visit visit) {
+  int x = 0;
+  for (; x + 8 <= count; x += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, flags + x, sizeof word);
+    if (word == 0) continue;
+    for (int i = 0; i < 8; ++i) {
+      if (flags[x + i] != 0) visit(x + i);
+    }
+  }
+  for (; x < count; ++x) {
+    if (flags[x] != 0) visit(x);
+  }
+}
+
 // The door tiles that straddle the gap decide where its wall line stays; their lines must
 // agree and lie on one of its two edges. crossed tells whether any straddles it.
 GapSide sideOfDoors(const std::vector<MapDoor>& doors, bool acrossRows, const GapCells& first,
@@ -144,28 +178,45 @@ GapSide sideOfDoors(const std::vector<MapDoor>& doors, bool acrossRows, const Ga
 
 }  // namespace
 
+// Gap starts are rock cells with floor before them. Rows are scanned left to right, so the cells
+// are read in memory order whichever way the gaps run.
 std::vector<GapCells> FloorPlan::thinGaps(bool acrossRows) const {
-  const int along = acrossRows ? m_width : m_height;
   const int across = acrossRows ? m_height : m_width;
   std::vector<GapCells> gaps;
-  for (int u = 0; u < along; ++u) {
-    for (int v = 1; v < across; ++v) {
-      if (m_cells[gapCell(acrossRows, u, v)] != 0 || !gapFloor(acrossRows, u, v - 1)) continue;
-      int v1 = v;
-      while (v1 + 1 < across && v1 - v + 1 <= kThinGap &&
-             m_cells[gapCell(acrossRows, u, v1 + 1)] == 0) {
-        ++v1;
-      }
-      const std::int32_t before = gapRegion(acrossRows, u, v - 1);
-      if (v1 - v + 1 <= kThinGap && gapFloor(acrossRows, u, v1 + 1)) {
-        const std::int32_t after = gapRegion(acrossRows, u, v1 + 1);
-        if (!m_roundRegions[static_cast<std::size_t>(before)] &&
-            !m_roundRegions[static_cast<std::size_t>(after)]) {
-          gaps.push_back({v, v1, before, after, u});
-        }
-      }
-      v = v1;
+  const auto tryStart = [&](int u, int v) {
+    int v1 = v;
+    while (v1 + 1 < across && v1 - v + 1 <= kThinGap &&
+           m_cells[gapCell(acrossRows, u, v1 + 1)] == 0) {
+      ++v1;
     }
+    if (v1 - v + 1 > kThinGap || !gapFloor(acrossRows, u, v1 + 1)) return;
+    const std::int32_t before = gapRegion(acrossRows, u, v - 1);
+    const std::int32_t after = gapRegion(acrossRows, u, v1 + 1);
+    if (!m_roundRegions[static_cast<std::size_t>(before)] &&
+        !m_roundRegions[static_cast<std::size_t>(after)]) {
+      gaps.push_back({v, v1, before, after, u});
+    }
+  };
+  const int width = m_width;
+  for (int y = acrossRows ? 1 : 0; y < m_height; ++y) {
+    const std::uint8_t* row = m_cells.data() + cell(0, y);
+    // The cell before each of this row's cells: above it, or left of it.
+    const std::uint8_t* before = acrossRows ? row - width : row - 1;
+    const auto visit = [&](int x) {
+      if (row[x] != 0 || (before[x] & kFloor) == 0) return;
+      if (acrossRows) {
+        tryStart(x, y);
+      } else {
+        tryStart(y, x);
+      }
+    };
+    int x = acrossRows ? 0 : 1;
+    for (; x + 8 <= width; x += 8) {
+      if (hasRockAfterFloor(row + x, before + x)) {
+        for (int i = 0; i < 8; ++i) visit(x + i);
+      }
+    }
+    for (; x < width; ++x) visit(x);
   }
   std::sort(gaps.begin(), gaps.end());
   return gaps;
@@ -213,37 +264,132 @@ void FloorPlan::closeThinGaps(const std::vector<MapDoor>& doors, bool acrossRows
   }
 }
 
-std::vector<std::size_t> FloorPlan::area(std::size_t start, std::vector<std::uint8_t>& seen) const {
-  std::vector<std::size_t> cells{start};
-  seen[start] = 1;
-  for (std::size_t next = 0; next < cells.size(); ++next) {
-    const int x = static_cast<int>(cells[next] % static_cast<std::size_t>(m_width));
-    const int y = static_cast<int>(cells[next] / static_cast<std::size_t>(m_width));
-    const struct {
-      int x, y;
-      bool wall;
-    } steps[] = {{x - 1, y, verticalWall(x, y)},
-                 {x + 1, y, verticalWall(x + 1, y)},
-                 {x, y - 1, horizontalWall(x, y)},
-                 {x, y + 1, horizontalWall(x, y + 1)}};
-    for (const auto& step : steps) {
-      if (step.wall || !floor(step.x, step.y)) continue;
-      const std::size_t c = cell(step.x, step.y);
-      if (seen[c] != 0) continue;
-      seen[c] = 1;
-      cells.push_back(c);
-    }
+namespace {
+
+// A run of floor cells x0..x1 (inclusive) of one row with no wall between them.
+struct FloorSpan {
+  int x0;
+  int x1;
+};
+
+std::size_t rootOf(std::vector<std::size_t>& parent, std::size_t i) {
+  while (parent[i] != i) {
+    parent[i] = parent[parent[i]];
+    i = parent[i];
   }
-  return cells;
+  return i;
 }
 
+}  // namespace
+
+// Written without branches, and with the width in a local (the flags, being bytes, might alias
+// it), so that the compiler does a row many cells at a time.
+void FloorPlan::verticalWalls(int y, std::uint8_t* walls, bool floorOnly) const {
+  const int width = m_width;
+  if (width == 0) {
+    walls[0] = 0;
+    return;
+  }
+  const std::uint8_t* cells = m_cells.data() + cell(0, y);
+  const std::int32_t* regions = m_regions.data() + cell(0, y);
+  const std::uint8_t* bridged = m_verticalBridged.data() + verticalEdge(0, y);
+  walls[0] = cells[0] & kFloor;
+  if (floorOnly) {
+    for (int x = 1; x < width; ++x) walls[x] = (cells[x - 1] ^ cells[x]) & kFloor;
+  } else {
+    for (int x = 1; x < width; ++x) {
+      const int a = cells[x - 1] & kFloor;
+      const int b = cells[x] & kFloor;
+      const int apart = (regions[x - 1] != regions[x]) & (bridged[x] == 0);
+      walls[x] = static_cast<std::uint8_t>((a ^ b) | (a & b & apart));
+    }
+  }
+  walls[width] = cells[width - 1] & kFloor;
+}
+
+void FloorPlan::horizontalWalls(int y, std::uint8_t* walls, bool floorOnly) const {
+  const int width = m_width;
+  if (y == 0 || y == m_height) {
+    const std::uint8_t* cells = m_cells.data() + cell(0, y == 0 ? 0 : y - 1);
+    for (int x = 0; x < width; ++x) walls[x] = cells[x] & kFloor;
+    return;
+  }
+  const std::uint8_t* above = m_cells.data() + cell(0, y - 1);
+  const std::uint8_t* below = m_cells.data() + cell(0, y);
+  const std::int32_t* regionsAbove = m_regions.data() + cell(0, y - 1);
+  const std::int32_t* regionsBelow = m_regions.data() + cell(0, y);
+  const std::uint8_t* bridged = m_horizontalBridged.data() + horizontalEdge(0, y);
+  if (floorOnly) {
+    for (int x = 0; x < width; ++x) walls[x] = (above[x] ^ below[x]) & kFloor;
+    return;
+  }
+  for (int x = 0; x < width; ++x) {
+    const int a = above[x] & kFloor;
+    const int b = below[x] & kFloor;
+    const int apart = (regionsAbove[x] != regionsBelow[x]) & (bridged[x] == 0);
+    walls[x] = static_cast<std::uint8_t>((a ^ b) | (a & b & apart));
+  }
+}
+
+void FloorPlan::floorRow(int y, std::uint8_t* floor) const {
+  const int width = m_width;
+  const std::uint8_t* cells = m_cells.data() + cell(0, y);
+  for (int x = 0; x < width; ++x) floor[x] = cells[x] & kFloor;
+}
+
+// The floor areas are the connected spans: spans of neighbouring rows join where they overlap
+// without a wall between. A row's spans lie between its vertical walls.
 void FloorPlan::dropPockets(int minCells) {
-  std::vector<std::uint8_t> seen(m_cells.size(), 0);
-  for (std::size_t c = 0; c < m_cells.size(); ++c) {
-    if (seen[c] != 0 || (m_cells[c] & kFloor) == 0) continue;
-    const std::vector<std::size_t> cells = area(c, seen);
-    if (cells.size() >= static_cast<std::size_t>(minCells)) continue;
-    for (const std::size_t pocket : cells) m_cells[pocket] = 0;
+  std::vector<FloorSpan> spans;
+  std::vector<std::size_t> rowStart(static_cast<std::size_t>(m_height) + 1, 0);
+  std::vector<std::uint8_t> walls(static_cast<std::size_t>(m_width) + 1);
+  for (int y = 0; y < m_height; ++y) {
+    rowStart[static_cast<std::size_t>(y)] = spans.size();
+    verticalWalls(y, walls.data());
+    walls[static_cast<std::size_t>(m_width)] = 1;
+    int from = 0;
+    forEachSet(walls.data() + 1, m_width, [&](int before) {
+      const int to = before + 1;
+      if (floor(from, y)) spans.push_back({from, to - 1});
+      from = to;
+    });
+  }
+  rowStart[static_cast<std::size_t>(m_height)] = spans.size();
+  std::vector<std::size_t> parent(spans.size());
+  for (std::size_t i = 0; i < parent.size(); ++i) parent[i] = i;
+  for (int y = 1; y < m_height; ++y) {
+    std::size_t i = rowStart[static_cast<std::size_t>(y - 1)];
+    std::size_t j = rowStart[static_cast<std::size_t>(y)];
+    const std::size_t iEnd = j;
+    const std::size_t jEnd = rowStart[static_cast<std::size_t>(y + 1)];
+    if (i == iEnd || j == jEnd) continue;
+    horizontalWalls(y, walls.data());
+    while (i < iEnd && j < jEnd) {
+      const int from = std::max(spans[i].x0, spans[j].x0);
+      const int to = std::min(spans[i].x1, spans[j].x1);
+      for (int x = from; x <= to; ++x) {
+        if (walls[static_cast<std::size_t>(x)] != 0) continue;
+        parent[rootOf(parent, i)] = rootOf(parent, j);
+        break;
+      }
+      if (spans[i].x1 < spans[j].x1) {
+        ++i;
+      } else {
+        ++j;
+      }
+    }
+  }
+  std::vector<std::size_t> cells(spans.size(), 0);
+  for (std::size_t i = 0; i < spans.size(); ++i) {
+    cells[rootOf(parent, i)] += static_cast<std::size_t>(spans[i].x1 - spans[i].x0 + 1);
+  }
+  for (int y = 0; y < m_height; ++y) {
+    for (std::size_t i = rowStart[static_cast<std::size_t>(y)];
+         i < rowStart[static_cast<std::size_t>(y) + 1]; ++i) {
+      if (cells[rootOf(parent, i)] >= static_cast<std::size_t>(minCells)) continue;
+      std::fill_n(m_cells.begin() + static_cast<std::ptrdiff_t>(cell(spans[i].x0, y)),
+                  spans[i].x1 - spans[i].x0 + 1, std::uint8_t{0});
+    }
   }
 }
 

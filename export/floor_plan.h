@@ -6,6 +6,7 @@
 
 #include "engine/map_model.h"
 #include "export/map_door.h"
+#include "render/pixel_allocator.h"
 
 namespace delvora {
 
@@ -61,6 +62,14 @@ class FloorPlan {
     return wallBetween(x, y - 1, x, y, m_horizontalBridged[horizontalEdge(x, y)]);
   }
 
+  // A whole row of verticalWall: walls[x] for x = 0..width on row y, 1 for a wall, else 0; with
+  // floorOnly, only the edges between floor and no floor (the floor's outline).
+  void verticalWalls(int y, std::uint8_t* walls, bool floorOnly = false) const;
+  // A whole line of horizontalWall: walls[x] for x = 0..width-1 at y = 0..height.
+  void horizontalWalls(int y, std::uint8_t* walls, bool floorOnly = false) const;
+  // Row y's cells: floor[x] 1 for floor, else 0.
+  void floorRow(int y, std::uint8_t* floor) const;
+
  private:
   static constexpr std::uint8_t kFloor = 1;
   static constexpr std::uint8_t kPainted = 2;
@@ -104,20 +113,23 @@ class FloorPlan {
   std::int32_t gapRegion(bool acrossRows, int u, int v) const {
     return m_regions[gapCell(acrossRows, u, v)];
   }
-  // The floor cells reachable from cell start without crossing a wall, marked in seen.
-  std::vector<std::size_t> area(std::size_t start, std::vector<std::uint8_t>& seen) const;
 
   int m_width;
   int m_height;
-  std::vector<std::uint8_t> m_cells;
+  // A cell or edge a byte or four, on huge pages: a fresh small page costs a fault of several
+  // microseconds, and the largest map's plan takes thousands.
+  template <typename T>
+  using Cells = std::vector<T, PixelAllocator<T>>;
+
+  Cells<std::uint8_t> m_cells;
   // The region of each cell; a painted cell keeps its own in case a closing tile restores it.
-  std::vector<std::int32_t> m_regions;
+  Cells<std::int32_t> m_regions;
   std::int32_t m_regionCount = 0;
   // Per region: drawn with round corners.
   std::vector<bool> m_roundRegions{false};
-  std::vector<std::uint8_t> m_verticalBridged;
+  Cells<std::uint8_t> m_verticalBridged;
   // Indexed like cells, with one row more.
-  std::vector<std::uint8_t> m_horizontalBridged;
+  Cells<std::uint8_t> m_horizontalBridged;
 };
 
 // How many pixels the drawn corners cut off each end of every row of a round room r, top row

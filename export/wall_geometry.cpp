@@ -1,6 +1,7 @@
 #include "export/wall_geometry.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 namespace delvora {
@@ -29,6 +30,76 @@ std::vector<WallRun> straightRuns(int width, int height, const EdgeTest& vertica
       while (x < width && horizontal(x, y)) ++x;
       runs.push_back({{start, y}, {x, y}});
     }
+  }
+  return runs;
+}
+
+namespace {
+
+// Calls visit(x) for every x below count where flags[x] is not 0, skipping zeros eight at a time:
+// walls are few among the edges of a line.
+template <typename Visit>
+void forEachSet(const std::uint8_t* flags, int count, Visit visit) {
+  int x = 0;
+  for (; x + 8 <= count; x += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, flags + x, sizeof word);
+    if (word == 0) continue;
+    for (int i = 0; i < 8; ++i) {
+      if (flags[x + i] != 0) visit(x + i);
+    }
+  }
+  for (; x < count; ++x) {
+    if (flags[x] != 0) visit(x);
+  }
+}
+
+}  // namespace
+
+// Vertical runs open and close where a row's flags differ from the row above's; sorted by column
+// they come in straightRuns' order.
+std::vector<WallRun> straightRunsByRow(int width, int height, const EdgeRow& vertical,
+                                       const EdgeRow& horizontal) {
+  std::vector<WallRun> runs;
+  const std::size_t edges = static_cast<std::size_t>(std::max(width, 0)) + 1;
+  std::vector<int> openFrom(edges, -1);
+  std::vector<std::uint8_t> above(edges, 0);
+  std::vector<std::uint8_t> here(edges, 0);
+  std::vector<std::uint8_t> changed(edges, 0);
+  for (int y = 0; y <= height; ++y) {
+    if (y < height) {
+      vertical(y, here.data());
+    } else {
+      std::fill(here.begin(), here.end(), std::uint8_t{0});
+    }
+    for (std::size_t x = 0; x < edges; ++x) changed[x] = above[x] ^ here[x];
+    forEachSet(changed.data(), static_cast<int>(edges), [&](int x) {
+      int& from = openFrom[static_cast<std::size_t>(x)];
+      if (from < 0) {
+        from = y;
+      } else {
+        runs.push_back({{x, from}, {x, y}});
+        from = -1;
+      }
+    });
+    std::swap(above, here);
+  }
+  std::sort(runs.begin(), runs.end(), [](const WallRun& a, const WallRun& b) {
+    return a.first.x != b.first.x ? a.first.x < b.first.x : a.first.y < b.first.y;
+  });
+  std::vector<std::uint8_t> flags(edges, 0);
+  for (int y = 0; y <= height; ++y) {
+    horizontal(y, flags.data());
+    int from = -1;
+    int last = -2;
+    forEachSet(flags.data(), width, [&](int x) {
+      if (x != last + 1) {
+        if (from >= 0) runs.push_back({{from, y}, {last + 1, y}});
+        from = x;
+      }
+      last = x;
+    });
+    if (from >= 0) runs.push_back({{from, y}, {last + 1, y}});
   }
   return runs;
 }
@@ -66,6 +137,41 @@ std::vector<WallPolyline> joinRuns(const std::vector<WallRun>& runs) {
     lines.push_back(std::move(backward));
   }
   return lines;
+}
+
+// Which ends meet at a junction does not matter for an even-odd fill.
+std::vector<WallPolyline> closeLoops(std::vector<WallPolyline> lines) {
+  std::vector<WallPolyline> loops;
+  std::unordered_map<std::uint64_t, std::vector<std::size_t>> ends;
+  std::vector<bool> used(lines.size(), false);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].size() > 1 && lines[i].front() == lines[i].back()) {
+      loops.push_back(std::move(lines[i]));
+      used[i] = true;
+      continue;
+    }
+    ends[pointKey(lines[i].front())].push_back(i);
+    ends[pointKey(lines[i].back())].push_back(i);
+  }
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (used[i]) continue;
+    used[i] = true;
+    WallPolyline loop = lines[i];
+    for (;;) {
+      std::size_t next = lines.size();
+      for (const std::size_t j : ends[pointKey(loop.back())]) {
+        if (!used[j]) next = j;
+      }
+      if (next == lines.size()) break;
+      used[next] = true;
+      WallPolyline piece = lines[next];
+      if (piece.front() != loop.back()) std::reverse(piece.begin(), piece.end());
+      loop.insert(loop.end(), piece.begin() + 1, piece.end());
+    }
+    if (loop.front() != loop.back()) loop.push_back(loop.front());
+    loops.push_back(std::move(loop));
+  }
+  return loops;
 }
 
 }  // namespace delvora

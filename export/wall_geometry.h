@@ -33,8 +33,23 @@ using EdgeTest = std::function<bool(int x, int y)>;
 std::vector<WallRun> straightRuns(int width, int height, const EdgeTest& vertical,
                                   const EdgeTest& horizontal);
 
+// Fills flags[x] with 1 where a wall runs along unit edge x of line y, else 0: for vertical
+// edges x = 0..width on row y (0..height-1), for horizontal ones x = 0..width-1 at y
+// (0..height).
+using EdgeRow = std::function<void(int y, std::uint8_t* flags)>;
+
+// straightRuns from whole lines of edge flags: the same runs in the same order, without a call
+// per edge.
+std::vector<WallRun> straightRunsByRow(int width, int height, const EdgeRow& vertical,
+                                       const EdgeRow& horizontal);
+
 // Joins runs end to end where exactly two meet (a corner); junctions of three or four end their
 // polylines. A loop comes back to its first point.
 std::vector<WallPolyline> joinRuns(const std::vector<WallRun>& runs);
+
+// The lines of an outline (joinRuns of the edges around areas) as closed loops: lines that end
+// at a junction, where two areas touch corner to corner, are chained there. The loops' even-odd
+// fill is the areas.
+std::vector<WallPolyline> closeLoops(std::vector<WallPolyline> lines);
 
 }  // namespace delvora

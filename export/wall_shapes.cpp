@@ -162,10 +162,15 @@ void RoundCorners::addRoom(const Rect& r) {
   }
   if (local.empty()) return;
   local.push_back({0, static_cast<int>(row)});
+  // The corners' ellipses are half the room's size (integer halves), as the map draws them.
+  const double rx = ((r.right - r.left) / 2) / 2.0;
+  const double ry = ((r.bottom - r.top) / 2) / 2.0;
   for (const bool right : {false, true}) {
     for (const bool bottom : {false, true}) {
       const std::size_t id = m_outside.size();
       m_outside.push_back({right ? r.right : r.left, bottom ? r.bottom : r.top});
+      m_ellipses.push_back(
+          {right ? r.right - rx : r.left + rx, bottom ? r.bottom - ry : r.top + ry, rx, ry});
       for (const MapPoint& p : local) {
         const MapPoint at{right ? r.right - p.x : r.left + p.x,
                           bottom ? r.bottom - p.y : r.top + p.y};

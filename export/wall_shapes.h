@@ -20,6 +20,18 @@ class RoundCorners {
   // A point on the steps of some corner.
   bool contains(const MapPoint& p) const { return corner(p) >= 0; }
 
+  // The quarter ellipse a corner's steps follow, as the map draws round rooms: centre and radii
+  // in map pixels.
+  struct Ellipse {
+    double cx = 0;
+    double cy = 0;
+    double rx = 0;
+    double ry = 0;
+  };
+  // The corner whose steps p lies on, -1 when none; its ellipse.
+  int cornerAt(const MapPoint& p) const { return corner(p); }
+  const Ellipse& ellipse(int corner) const { return m_ellipses[static_cast<std::size_t>(corner)]; }
+
   // Replaces each run of a corner's steps in the lines by a few straight segments. Every
   // segment keeps to the floor side of the steps it replaces (no rock comes inside the walls)
   // and strays at most tolerance pixels from them; pinned steps are kept as they are.
@@ -34,6 +46,7 @@ class RoundCorners {
 
   // Per corner, the corner of its rectangle, which lies on the rock side of every chord.
   std::vector<MapPoint> m_outside;
+  std::vector<Ellipse> m_ellipses;
   std::unordered_map<std::uint64_t, std::size_t> m_cornerOf;
 };
 

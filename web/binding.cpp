@@ -151,6 +151,23 @@ EMSCRIPTEN_KEEPALIVE const char* dv_uvtt(int pxPerGrid, int playerMap) {
   return keep(session().uvtt(pxPerGrid, playerMap != 0));
 }
 
+// The map as an SVG: style 0 classic, 1 ink.
+EMSCRIPTEN_KEEPALIVE const char* dv_svg(int style, int hatching, int playerMap) {
+  const delvora::MapLook look{style == 1 ? delvora::MapStyle::Ink : delvora::MapStyle::Classic,
+                              hatching != 0};
+  return keep(session().svg(look, playerMap != 0));
+}
+
+// The battle map's PDF: square 0 one inch, 1 25.6 mm; paper 0 A4, 1 Letter; style as dv_svg.
+EMSCRIPTEN_KEEPALIVE const char* dv_battle_map(int square, int paper, int style, int hatching,
+                                               int playerMap) {
+  const delvora::BattleMapOptions options{
+      square == 1 ? delvora::SquareSize::Mm25_6 : delvora::SquareSize::Inch,
+      paper == 1 ? delvora::PaperSize::Letter : delvora::PaperSize::A4,
+      {style == 1 ? delvora::MapStyle::Ink : delvora::MapStyle::Classic, hatching != 0}};
+  return keep(session().battleMap(options, playerMap != 0));
+}
+
 // The Foundry scene file (empty on failure); its image follows with dv_foundry_image().
 EMSCRIPTEN_KEEPALIVE const char* dv_foundry(int pxPerGrid, int playerMap, const char* baseName) {
   foundryFiles() = session().foundry(pxPerGrid, playerMap != 0, baseName);

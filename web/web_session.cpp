@@ -5,8 +5,10 @@
 #include "dungeon/levels_key.h"
 #include "dungeon/option_table.h"
 #include "engine/model_dump.h"
+#include "export/svg_export.h"
 #include "export/uvtt_export.h"
 #include "export/zip_archive.h"
+#include "print/battle_map/battle_map_pdf.h"
 #include "render/png_writer.h"
 
 namespace delvora {
@@ -95,6 +97,16 @@ std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
   if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return "";
   return uvttFile(*shown(), audience(playerMap), pxPerGrid);
+}
+
+std::string WebSession::svg(const MapLook& look, bool playerMap) const {
+  if (!m_levels) return "";
+  return svgFile(*shown(), audience(playerMap), look);
+}
+
+std::string WebSession::battleMap(const BattleMapOptions& options, bool playerMap) const {
+  if (!m_levels) return "";
+  return battleMapPdf(*shown(), audience(playerMap), options);
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {

@@ -10,7 +10,9 @@
 #include "dungeon/dungeon.h"
 #include "dungeon/levels.h"
 #include "dungeon/run_options.h"
+#include "dungeon/vector_options.h"
 #include "export/foundry_export.h"
+#include "export/map_style.h"
 
 namespace delvora {
 
@@ -61,6 +63,10 @@ class WebSession {
   std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
   // The Universal VTT file.
   std::string uvtt(int pxPerGrid, bool playerMap) const;
+  // The map drawn as an SVG, as delvora-cli --export-svg writes it.
+  std::string svg(const MapLook& look, bool playerMap) const;
+  // The battle map's PDF, as delvora-cli --print-battlemap writes it.
+  std::string battleMap(const BattleMapOptions& options, bool playerMap) const;
   // The Foundry scene for a file named baseName + ".json", and its image.
   FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
   // Every level at once as a ZIP archive: baseName-level-N.png for each level (as png() makes

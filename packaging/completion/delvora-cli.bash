@@ -56,6 +56,15 @@ _delvora_cli() {
       _delvora_cli_reply -f -- "$cur"
       [[ -z $cur ]] && COMPREPLY+=(-)
       return ;;
+    --style)
+      _delvora_cli_reply -W 'ink classic' -- "$cur"
+      return ;;
+    --square)
+      _delvora_cli_reply -W '1in 25.6mm' -- "$cur"
+      return ;;
+    --paper)
+      _delvora_cli_reply -W 'a4 letter' -- "$cur"
+      return ;;
     --export-json)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
@@ -67,7 +76,7 @@ _delvora_cli() {
     --vtt)
       _delvora_cli_reply -W 'foundry roll20 fantasy-grounds maptool owlbear lets-role' -- "$cur"
       return ;;
-    -o | --output | --report | --print-map | --print-25mm | --print-dressing | --export-uvtt | --export-foundry | --export-foundry-journal)
+    -o | --output | --report | --print-map | --print-25mm | --print-dressing | --export-svg | --print-battlemap | --export-uvtt | --export-foundry | --export-foundry-journal)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       return ;;
@@ -77,7 +86,7 @@ _delvora_cli() {
   esac
 
   if [[ $cur == -* ]]; then
-    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --encounters --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map --print-25mm --print-dressing --export-uvtt --export-foundry --export-foundry-journal --export-json --foundry-image-path --foundry-version --dark --vtt --player-map --px-per-grid --help --version'
+    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --encounters --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map --print-25mm --print-dressing --export-svg --print-battlemap --style --hatching --square --paper --export-uvtt --export-foundry --export-foundry-journal --export-json --foundry-image-path --foundry-version --dark --vtt --player-map --px-per-grid --help --version'
     _delvora_cli_reply -W "$options" -- "$cur"
   fi
 }

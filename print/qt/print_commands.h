@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dungeon/dungeon.h"
+#include "dungeon/vector_options.h"
 #include "print/print_layout.h"
 #include "print/tiled_printer.h"
 
@@ -68,6 +69,12 @@ void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui);
 // "Print Map 25mm Scale": the occupied part of the map at 25.6 mm a grid square over as many
 // pages as it needs, with the abort dialog. Reports the outcome through ui.showMessage.
 void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui);
+
+// "Print Battle Map...": the battle map of the map as drawn in options (the overview, then the
+// pages with their assembly marks) on the printer, drawn as vectors on the paper options name,
+// in the orientation its pages need; the session's orientation stays as it was.
+void printBattleMap(PrintSession& session, const PrintSource& source,
+                    const BattleMapOptions& options, PrintUi& ui);
 
 // "Print Dressing": the caption and every room's dressing as portrait text pages, with the
 // footer on the last page.

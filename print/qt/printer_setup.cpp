@@ -91,9 +91,14 @@ void PrintJob::abort() {
   }
 }
 
-JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
-                       std::optional<PageOrientation> orientation,
-                       const PdfFileQuestion& question) {
+namespace {
+
+QPageLayout::Orientation layoutOrientation(PageOrientation orientation) {
+  return orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+JobStart beginJob(PrintSession& session, PrintUi& ui, std::optional<PageOrientation> orientation,
+                  const JobPaper* paper, const PdfFileQuestion& question) {
   JobStart start;
   auto job = std::make_unique<PrintJob>();
   job->pdfPath = pdfPathFor(session);
@@ -118,11 +123,15 @@ JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
     job->printer = pdfPrinter(job->pdfPath);
   }
   job->printer->setCreator(QStringLiteral("Delvora"));
-  if (orientation) session.orientation = orientation;
-  if (session.orientation) {
-    job->printer->setPageOrientation(*session.orientation == PageOrientation::Landscape
-                                         ? QPageLayout::Landscape
-                                         : QPageLayout::Portrait);
+  if (paper != nullptr) {
+    job->printer->setFullPage(true);
+    job->printer->setPageSize(paper->size);
+    job->printer->setPageOrientation(layoutOrientation(paper->orientation));
+  } else {
+    if (orientation) session.orientation = orientation;
+    if (session.orientation) {
+      job->printer->setPageOrientation(layoutOrientation(*session.orientation));
+    }
   }
   if (!job->painter.begin(job->printer.get())) {
     start.failure = failure;
@@ -130,6 +139,19 @@ JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
   }
   start.job = std::move(job);
   return start;
+}
+
+}  // namespace
+
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
+                       std::optional<PageOrientation> orientation,
+                       const PdfFileQuestion& question) {
+  return beginJob(session, ui, orientation, nullptr, question);
+}
+
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui, const JobPaper& paper,
+                       const PdfFileQuestion& question) {
+  return beginJob(session, ui, std::nullopt, &paper, question);
 }
 
 PdfFileQuestion pdfQuestion(const char* command, const PrintSource& source) {

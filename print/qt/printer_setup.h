@@ -50,6 +50,17 @@ JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
 // The file dialog's question for the print command called command on source's map.
 PdfFileQuestion pdfQuestion(const char* command, const PrintSource& source);
 
+// A job's own paper, which the session does not remember: its size and orientation, drawn on
+// from the paper's corner (full page).
+struct JobPaper {
+  QPageSize size;
+  PageOrientation orientation = PageOrientation::Portrait;
+};
+
+// beginPrintJob on the paper given, leaving the session's orientation as it is.
+JobStart beginPrintJob(PrintSession& session, PrintUi& ui, const JobPaper& paper,
+                       const PdfFileQuestion& question);
+
 // The page values of the printer's paper and printable area at its resolution.
 DeviceCaps printerCaps(const QPrinter& printer);
 

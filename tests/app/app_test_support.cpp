@@ -24,6 +24,12 @@ std::optional<QString> FakeDialogs::askFolder(QWidget*, const QString& title, co
   return folderAnswer;
 }
 
+std::optional<BattleMapRequest> FakeDialogs::askBattleMap(QWidget*,
+                                                          const BattleMapRequest& initial) {
+  lastBattleMapShown = initial;
+  return battleMapAnswer;
+}
+
 bool generateFromOptions(Program& program) {
   return program.map().generate(program.options().settings());
 }

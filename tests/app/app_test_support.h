@@ -20,10 +20,14 @@ class FakeDialogs : public Dialogs {
   std::optional<QString> askSaveFileName(QWidget* parent, const SaveFileRequest& request) override;
   std::optional<QString> askFolder(QWidget* parent, const QString& title,
                                    const QString& root) override;
+  std::optional<BattleMapRequest> askBattleMap(QWidget* parent,
+                                               const BattleMapRequest& initial) override;
 
   QStringList messages;
   std::optional<QString> saveAnswer;
   std::optional<QString> folderAnswer;
+  std::optional<BattleMapRequest> battleMapAnswer;
+  BattleMapRequest lastBattleMapShown;
   SaveFileRequest lastSaveRequest;
   QString lastFolderTitle;
   QString lastFolderRoot;

@@ -10,6 +10,7 @@
 #include "app/options_window.h"
 #include "app/program.h"
 #include "app_test_support.h"
+#include "print/battle_map/battle_map_pdf.h"
 
 using namespace delvora;
 
@@ -41,6 +42,8 @@ class PrintCommandsTest : public QObject {
   void pdfThatCannotBeCreatedIsNamed();
   void pdfDialogNamesTheCommandTheMapAndTheFile();
   void dressingCommandsFollowTheDressingOption();
+  void battleMapFileIsTheCommandLineFile();
+  void battleMapPrintsItsPagesAndRemembersTheChoice();
 
  private:
   MapWindow& map() { return m_program->map(); }
@@ -160,6 +163,49 @@ void PrintCommandsTest::dressingCommandsFollowTheDressingOption() {
   QVERIFY(map().menu().print->isEnabled());
   map().close();
   m_program->options().setSettings(Settings{});
+}
+
+// A PDF file of the battle map holds the bytes delvora-cli writes for the same dungeon.
+void PrintCommandsTest::battleMapFileIsTheCommandLineFile() {
+  QVERIFY(generateFromOptions(*m_program));
+  const QString path = m_work.filePath(QStringLiteral("battle.pdf"));
+  const BattleMapOptions options{SquareSize::Inch, PaperSize::Letter, {MapStyle::Ink, true}};
+  m_dialogs.battleMapAnswer = BattleMapRequest{options, true};
+  m_dialogs.saveAnswer = path;
+  map().menu().printBattleMap->trigger();
+  QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.join(u'\n')));
+  // The file dialog names the command and offers a name apart from the map's own PDF.
+  QCOMPARE(m_dialogs.lastSaveRequest.title, QStringLiteral("Print Battle Map"));
+  QVERIFY(m_dialogs.lastSaveRequest.initialName.endsWith(QStringLiteral("-battle-map")));
+  const std::string expected = battleMapPdf(map().dungeon(), Audience::GameMaster, options);
+  QCOMPARE(readFile(path), QByteArray::fromStdString(expected));
+  m_dialogs.saveAnswer.reset();
+  m_dialogs.battleMapAnswer.reset();
+}
+
+void PrintCommandsTest::battleMapPrintsItsPagesAndRemembersTheChoice() {
+  const QString pdf = usePdf(QStringLiteral("battle-printer.pdf"));
+  QVERIFY(generateFromOptions(*m_program));
+  // Cancelled: nothing printed.
+  map().menu().printBattleMap->trigger();
+  QVERIFY(!QFile::exists(pdf));
+  const BattleMapOptions options{SquareSize::Mm25_6, PaperSize::A4, {MapStyle::Classic, false}};
+  m_dialogs.battleMapAnswer = BattleMapRequest{options, false};
+  map().menu().printBattleMap->trigger();
+  QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.messages.join(u'\n')));
+  const QString ours = m_work.filePath(QStringLiteral("battle-ours.pdf"));
+  QFile file(ours);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(
+      QByteArray::fromStdString(battleMapPdf(map().dungeon(), Audience::GameMaster, options)));
+  file.close();
+  QVERIFY(pdfPages(pdf) > 1);
+  QCOMPARE(pdfPages(pdf), pdfPages(ours));
+  // The next showing of the dialog starts from this choice.
+  m_dialogs.battleMapAnswer.reset();
+  map().menu().printBattleMap->trigger();
+  QCOMPARE(m_dialogs.lastBattleMapShown.options, options);
+  QVERIFY(map().isEnabled());
 }
 
 QTEST_MAIN(PrintCommandsTest)

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -211,6 +213,39 @@ TEST_F(CliBinary, LevelsWriteEachLevelAndLevelOneIsTheSingleDungeon) {
   EXPECT_NE(json.find("\"leads_to\""), std::string::npos);
 }
 
+// The SVG and the battle map are written per level; level 1 is drawn as the single dungeon is,
+// under a title that names the level.
+TEST_F(CliBinary, LevelsDrawEachLevelAsVectors) {
+  const Args levels{"--seed",
+                    "9",
+                    "--stairs",
+                    "3",
+                    "--levels",
+                    "2",
+                    "--export-svg",
+                    file("m-{level}.svg").string(),
+                    "--print-battlemap",
+                    file("bm-{level}.pdf").string()};
+  const Outcome result = run(levels);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  ASSERT_EQ(run({"--seed", "9", "--stairs", "3", "--export-svg", file("m.svg").string()}).exitCode,
+            0);
+  const auto drawing = [](const std::string& svg) { return svg.substr(svg.find("</title>")); };
+  const std::string first = readBytes(file("m-1.svg"));
+  EXPECT_NE(first.find("<title>Delvora Demo - Untitled - Level 1</title>"), std::string::npos);
+  EXPECT_TRUE(drawing(first) == drawing(readBytes(file("m.svg"))));
+  EXPECT_FALSE(drawing(readBytes(file("m-2.svg"))) == drawing(first));
+  for (const char* name : {"bm-1.pdf", "bm-2.pdf"}) {
+    EXPECT_TRUE(readBytes(file(name)).starts_with("%PDF-")) << name;
+  }
+  // Without {level} the levels' files would overwrite one another.
+  const Outcome unnamed =
+      run({"--stairs", "3", "--levels", "2", "--print-battlemap", file("one.pdf").string()});
+  EXPECT_EQ(unnamed.exitCode, 2);
+  EXPECT_NE(unnamed.err.find("--print-battlemap needs {level}"), std::string::npos) << unnamed.err;
+  EXPECT_FALSE(fs::exists(file("one.pdf")));
+}
+
 TEST_F(CliBinary, LevelsWithoutStairsExitTwoAndWriteNothing) {
   const Outcome result = run({"--levels", "2", "-o", file("{level}.png").string()});
   EXPECT_EQ(result.exitCode, 2);
@@ -336,6 +371,23 @@ TEST_F(CliBinary, LoadsQtOnlyToPrint) {
   ASSERT_EQ(plain.exitCode, 0) << plain.err;
   EXPECT_NE(plain.err.find("libc.so"), std::string::npos) << "the trace is there";
   EXPECT_EQ(plain.err.find("libQt6"), std::string::npos) << plain.err;
+  // The battle map and the SVG are our own writers: no library more than a plain run.
+  const Outcome vectors = run({"--seed", "7", "-o", file("map.png").string(), "--print-battlemap",
+                               file("bm.pdf").string(), "--export-svg", file("m.svg").string()},
+                              "LD_DEBUG=libs");
+  ASSERT_EQ(vectors.exitCode, 0) << vectors.err;
+  EXPECT_TRUE(fs::exists(file("bm.pdf")) && fs::exists(file("m.svg")));
+  const auto loaded = [](const std::string& trace) {
+    std::set<std::string> libraries;
+    std::istringstream lines(trace);
+    for (std::string line; std::getline(lines, line);) {
+      const std::size_t at = line.find("calling init: ");
+      if (at != std::string::npos) libraries.insert(line.substr(at + 14));
+    }
+    return libraries;
+  };
+  EXPECT_GE(loaded(plain.err).size(), 3u);
+  EXPECT_EQ(loaded(vectors.err), loaded(plain.err));
 
   const Outcome printing =
       run({"--seed", "7", "--print-map", file("map.pdf").string()}, "LD_DEBUG=libs");

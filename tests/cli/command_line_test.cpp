@@ -118,6 +118,24 @@ TEST(CommandLine, AcceptsEveryValueAtTheEdgesOfItsRange) {
       {{"--output=a.png", "--output", "b.png"},
        [](const CliOptions& o) { return o.pngPath == "b.png"; }},
       {{"--seed", "5", "--seed", "6"}, [](const CliOptions& o) { return o.settings.seed == 6u; }},
+      // Both vector outputs are ink, 1 inch squares on A4, unless said otherwise.
+      {{"--export-svg", "m.svg", "--print-battlemap", "bm.pdf"},
+       [](const CliOptions& o) {
+         return o.svgPath == "m.svg" && o.battleMapPath == "bm.pdf" &&
+                vectorLook(o) == MapLook{MapStyle::Ink, false} &&
+                battleMapOptions(o) == BattleMapOptions{};
+       }},
+      {{"--style", "ink", "--hatching", "--square", "25.6mm", "--paper=letter"},
+       [](const CliOptions& o) {
+         return vectorLook(o) == MapLook{MapStyle::Ink, true} &&
+                battleMapOptions(o) ==
+                    BattleMapOptions{SquareSize::Mm25_6, PaperSize::Letter, {MapStyle::Ink, true}};
+       }},
+      {{"--style", "classic", "--square", "1in", "--paper", "a4"},
+       [](const CliOptions& o) {
+         return battleMapOptions(o) ==
+                BattleMapOptions{SquareSize::Inch, PaperSize::A4, {MapStyle::Classic, false}};
+       }},
   };
   for (const auto& c : cases) {
     const ParseResult parsed = parseCommandLine(c.args);
@@ -154,6 +172,15 @@ TEST(CommandLine, BadValuesGiveOneLineNamingTheOption) {
       {{"--dead-ends", "few,some"}, "--dead-ends"},
       {{"--dead-ends", "some,some"}, "--dead-ends"},
       {{"--dead-ends", "lots"}, "--dead-ends"},
+      {{"--style", "sepia"}, "--style"},
+      {{"--style", "Ink"}, "--style"},
+      {{"--square", "1"}, "--square"},
+      {{"--square", "25mm"}, "--square"},
+      {{"--paper", "A4"}, "--paper"},
+      {{"--paper", "legal"}, "--paper"},
+      {{"--hatching=yes"}, "--hatching"},
+      {{"--export-svg", ""}, "--export-svg"},
+      {{"--print-battlemap"}, "--print-battlemap"},
       {{"-o", ""}, "-o"},
       {{"--output"}, "--output"},
       {{"--report", ""}, "--report"},
@@ -189,6 +216,9 @@ TEST(CommandLine, CountAboveOneNeedsTheSeedInEveryFileName) {
       {{"--count", "3", "--dump", "dump.txt"}, "--dump"},
       {{"--count", "3", "--export-foundry", "scene.json"}, "--export-foundry"},
       {{"--count", "3", "--export-uvtt", "{Seed}.dd2vtt"}, "--export-uvtt"},
+      {{"--count", "3", "--export-svg", "map.svg"}, "--export-svg"},
+      {{"--count", "3", "--print-battlemap", "bm.pdf"}, "--print-battlemap"},
+      {{"--count", "3", "--print-battlemap", "bm-{seed}.pdf", "--export-svg", "{seed}.svg"}, ""},
       {{"--count", "3", "--export-json", "dungeon.json"}, "--export-json"},
       {{"--count", "3", "--export-json", "-"}, ""},
       {{"--count", "0"}, "--count"},
@@ -270,13 +300,16 @@ TEST(CommandLine, EachLevelGetsItsOwnFileNames) {
 TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
   const ParseResult parsed = parseCommandLine(
       {"--seed", "40", "--count", "3", "-o", "maps/{seed}/map-{seed}.png", "--dump", "-",
-       "--report", "r{seed}", "--dressing-dir", "{seed}", "--export-json", "{seed}.json"});
+       "--report", "r{seed}", "--dressing-dir", "{seed}", "--export-json", "{seed}.json",
+       "--export-svg", "m{seed}.svg", "--print-battlemap", "bm{seed}.pdf"});
   ASSERT_TRUE(parsed.ok()) << parsed.error;
   const CliOptions one = optionsForSeed(parsed.options, 41);
   EXPECT_EQ(one.settings.seed, 41u);
   EXPECT_EQ(one.count, 1);
   EXPECT_EQ(one.pngPath, "maps/41/map-41.png");
   EXPECT_EQ(one.reportPath, "r41");
+  EXPECT_EQ(one.svgPath, "m41.svg");
+  EXPECT_EQ(one.battleMapPath, "bm41.pdf");
   EXPECT_EQ(one.dumpPath, "-");
   EXPECT_EQ(one.jsonPath, "41.json");
   EXPECT_EQ(one.settings.dressingDir, "{seed}") << "only output file names change";

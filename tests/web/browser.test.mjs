@@ -612,6 +612,61 @@ describe('the map window commands', () => {
     }
   });
 
+  test('the SVG and the battle map are the files delvora-cli writes', async () => {
+    const page = await openPage('seed=7&river&dead-ends=some');
+    const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-downloads-'));
+    const expected = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-expected-'));
+    try {
+      const cdp = await page.createCDPSession();
+      await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+      const fetch = async (button, name) => {
+        await page.click(button);
+        const deadline = Date.now() + 15000;
+        while (!fs.existsSync(path.join(downloads, name)) && Date.now() < deadline) {
+          await new Promise((resolve) => setTimeout(resolve, 100));
+        }
+        const bytes = fs.readFileSync(path.join(downloads, name));
+        fs.rmSync(path.join(downloads, name));
+        return bytes;
+      };
+      const cliFile = (args, name) => {
+        execFileSync(cli, ['--seed', '7', '--river', '--dead-ends', 'some', ...args], {
+          cwd: expected,
+          stdio: 'ignore',
+        });
+        return fs.readFileSync(path.join(expected, name));
+      };
+      // The defaults: ink, 1 inch squares on A4.
+      assert.ok((await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile(['--export-svg', 'a.svg'], 'a.svg')), 'SVG');
+      assert.ok(
+        (await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(
+          cliFile(['--print-battlemap', 'a.pdf'], 'a.pdf'),
+        ),
+        'battle map',
+      );
+      await page.select('#square', '25.6mm');
+      await page.select('#paper', 'letter');
+      await page.select('#style', 'classic');
+      await page.click('#hatching');
+      const args = ['--square', '25.6mm', '--paper', 'letter', '--style', 'classic', '--hatching'];
+      assert.ok(
+        (await fetch('#save-svg', 'delvora-7.svg')).equals(cliFile([...args, '--export-svg', 'b.svg'], 'b.svg')),
+        'SVG, classic',
+      );
+      assert.ok(
+        (await fetch('#save-battle-map', 'delvora-7-battle-map.pdf')).equals(
+          cliFile([...args, '--print-battlemap', 'b.pdf'], 'b.pdf'),
+        ),
+        'battle map, letter',
+      );
+      assert.deepEqual(page.errors, []);
+    } finally {
+      fs.rmSync(downloads, { recursive: true, force: true });
+      fs.rmSync(expected, { recursive: true, force: true });
+      await page.close();
+    }
+  });
+
   test('the printout is one page with the caption, the map and the settings footer', async () => {
     const page = await openPage('seed=3&title=Crypt');
     const pdf = path.join(os.tmpdir(), `delvora-web-print-${process.pid}.pdf`);

@@ -187,6 +187,16 @@ function runDeadEnds(mode) {
   showStatus();
 }
 
+// The battle map's settings from the toolbar; the style and hatching are the SVG's too.
+function battleMapOptions() {
+  return {
+    square: $('square').value,
+    paper: $('paper').value,
+    style: $('style').value,
+    hatching: $('hatching').checked,
+  };
+}
+
 function save(kind) {
   if (!shown) return;
   const { pxPerGrid, playerMap } = form.downloadOptions();
@@ -205,6 +215,11 @@ function save(kind) {
         const bytes = engine.uvtt(pxPerGrid, playerMap);
         if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
         else saveBytes(bytes, `${name}.dd2vtt`, 'application/json');
+      } else if (kind === 'svg') {
+        const { style, hatching } = battleMapOptions();
+        saveBytes(engine.svg(style, hatching, playerMap), `${name}.svg`, 'image/svg+xml');
+      } else if (kind === 'battle-map') {
+        saveBytes(engine.battleMap(battleMapOptions(), playerMap), `${name}-battle-map.pdf`, 'application/pdf');
       } else if (kind === 'all') {
         const all = baseName(shown.values, playerMap);
         const bytes = engine.archive(pxPerGrid, playerMap, all);
@@ -272,6 +287,8 @@ function wire() {
   $('save-uvtt').addEventListener('click', () => save('uvtt'));
   $('save-foundry').addEventListener('click', () => save('foundry'));
   $('save-json').addEventListener('click', () => save('json'));
+  $('save-svg').addEventListener('click', () => save('svg'));
+  $('save-battle-map').addEventListener('click', () => save('battle-map'));
   $('save-all').addEventListener('click', () => save('all'));
   $('print').addEventListener('click', () => window.print());
   // The browser's own print command prints the same sheet.

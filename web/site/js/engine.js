@@ -132,6 +132,24 @@ export class Engine {
     return this.resultBytes(this.m._dv_uvtt(pxPerGrid, playerMap ? 1 : 0));
   }
 
+  // The map as an SVG drawn from the dungeon, as delvora-cli --export-svg writes it.
+  svg(style, hatching, playerMap) {
+    return this.resultBytes(this.m._dv_svg(style === 'ink' ? 1 : 0, hatching ? 1 : 0, playerMap ? 1 : 0));
+  }
+
+  // The battle map's PDF, as delvora-cli --print-battlemap writes it.
+  battleMap({ square, paper, style, hatching }, playerMap) {
+    return this.resultBytes(
+      this.m._dv_battle_map(
+        square === '25.6mm' ? 1 : 0,
+        paper === 'letter' ? 1 : 0,
+        style === 'ink' ? 1 : 0,
+        hatching ? 1 : 0,
+        playerMap ? 1 : 0,
+      ),
+    );
+  }
+
   // The scene file and its image, or null when they could not be made.
   foundry(pxPerGrid, playerMap, baseName) {
     const scene = this.withStrings([baseName], (name) =>

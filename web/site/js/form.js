@@ -84,7 +84,7 @@ export class OptionsForm {
       return;
     }
     // The dead-end clean-ups are the toolbar's own buttons.
-    if (row.window === '' && row.kind === 'choice') return;
+    if (row.name === 'dead-ends') return;
     const fields = row.window === '' ? 'picture-options' : advanced ? 'advanced-fields' : 'map-fields';
     if (row.kind === 'choice' && choiceAsRadios(row)) {
       const choices = element('div', { className: 'choices', id: row.name });

@@ -1,7 +1,9 @@
 #include "web/web_session.h"
 
+#include "dressing/dressing_categories.h"
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
+#include "dungeon/option_parser.h"
 #include "dungeon/option_table.h"
 #include "engine/model_dump.h"
 #include "export/uvtt_export.h"
@@ -43,10 +45,36 @@ void WebSession::cleanDeadEnds(DeadEndMode mode) {
   m_options.deadEnds = m_dungeon->deadEnds();
 }
 
-bool WebSession::scaleFits(int pxPerGrid, int limit) const {
-  const OptionRow& scale = *findOptionNamed("px-per-grid");
-  return m_dungeon && pxPerGrid >= scale.low && pxPerGrid <= scale.high &&
-         pictureSide(m_dungeon->settings(), pxPerGrid) <= limit;
+WebSession::PictureCheck WebSession::checkPicture(int pxPerGrid, PictureUse use) const {
+  RunOptions scale;
+  scale.pxPerGrid = pxPerGrid;
+  const bool tabletop = use == PictureUse::Tabletop;
+  PictureCheck check{tabletop ? exportPxPerGrid(scale) : pngPxPerGrid(scale), {}, {}};
+  const OptionRow& row = *findOptionNamed("px-per-grid");
+  if (pxPerGrid != 0 && (pxPerGrid < row.low || pxPerGrid > row.high)) {
+    check.error = badValueError(optionFlag(row), row, std::to_string(pxPerGrid));
+    return check;
+  }
+  check.error = pictureSizeError(m_options.settings, check.pxPerGrid, use);
+  // As the command line warns: only about a scale given, not about the default.
+  if (tabletop && pxPerGrid != 0) check.warning = smallGridWarning(pxPerGrid);
+  return check;
+}
+
+std::vector<WebSession::ChosenDressingFile> WebSession::chosenDressingFiles() const {
+  std::vector<std::string> names;
+  for (const NamedBytes& file : m_dressingFiles) names.push_back(file.name);
+  std::vector<ChosenDressingFile> chosen;
+  for (const DressingCategory& category : kDressingCategories) {
+    const int pick = pickDressingName(names, std::string(category.fileName));
+    if (pick < 0) {
+      chosen.push_back({});
+      continue;
+    }
+    const NamedBytes& file = m_dressingFiles[static_cast<std::size_t>(pick)];
+    chosen.push_back({file.name, countDressingEntries(file.bytes)});
+  }
+  return chosen;
 }
 
 const Bitmap& WebSession::picture(bool playerMap) const {
@@ -76,18 +104,21 @@ std::string WebSession::json() const {
 }
 
 std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
-  if (!scaleFits(pxPerGrid, kLargestPng)) return {};
-  return pngBytes(picture(playerMap), pxPerGrid);
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Png);
+  if (!m_dungeon || !check.error.empty()) return {};
+  return pngBytes(picture(playerMap), check.pxPerGrid);
 }
 
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
-  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return "";
-  return uvttFile(*m_dungeon, audience(playerMap), pxPerGrid);
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Tabletop);
+  if (!m_dungeon || !check.error.empty()) return "";
+  return uvttFile(*m_dungeon, audience(playerMap), check.pxPerGrid);
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {
-  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return {};
-  const FoundryScene scene{m_dungeon->settings().title, pxPerGrid,
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Tabletop);
+  if (!m_dungeon || !check.error.empty()) return {};
+  const FoundryScene scene{m_dungeon->settings().title, check.pxPerGrid,
                            foundryBackgroundSource(baseName + ".json")};
   return foundryFiles(*m_dungeon, audience(playerMap), scene);
 }

@@ -52,7 +52,10 @@ function captioned(control, caption, className) {
 }
 
 export class OptionsForm {
-  constructor(root, table) {
+  // notGiven(row) gives the caption of the entry an option's list offers for "not given", for an
+  // option whose default is no value of its own (--px-per-grid: each picture its own).
+  constructor(root, table, { notGiven = (row) => row.defaultText } = {}) {
+    this.notGiven = notGiven;
     const $ = (id) => root.getElementById(id);
     this.$ = $;
     this.table = table;
@@ -93,7 +96,12 @@ export class OptionsForm {
         choices.append(element('label', {}, input, ` ${caption}`));
       }
       $('choice-groups').append(
-        element('fieldset', { className: 'group', title: row.help }, element('legend', { textContent: row.caption }), choices),
+        element(
+          'fieldset',
+          { className: 'group', title: row.help },
+          element('legend', { textContent: row.caption }),
+          choices,
+        ),
       );
       return;
     }
@@ -103,9 +111,17 @@ export class OptionsForm {
       for (const { word, caption } of row.choices) addOption(control, word, caption);
     } else if (row.kind === 'integer' && listedValues(row) !== null) {
       control = element('select', { id: row.name, name: row.name });
+      if (row.default === '') addOption(control, '', this.notGiven(row));
       for (const { value, caption } of listedValues(row)) addOption(control, value, caption);
     } else if (row.kind === 'integer') {
-      control = element('input', { id: row.name, type: 'number', inputMode: 'numeric', min: row.low, max: row.high, step: 1 });
+      control = element('input', {
+        id: row.name,
+        type: 'number',
+        inputMode: 'numeric',
+        min: row.low,
+        max: row.high,
+        step: 1,
+      });
       control.maxLength = String(row.high).length;
       this.numberField(control, row);
     } else {
@@ -113,7 +129,9 @@ export class OptionsForm {
     }
     control.title = row.help;
     const className = row.kind === 'integer' && advanced && control.tagName === 'INPUT' ? 'field percent' : 'field';
-    $(fields).append(row.window === '' ? element('label', {}, `${row.caption} `, control) : captioned(control, row.caption, className));
+    $(fields).append(
+      row.window === '' ? element('label', {}, `${row.caption} `, control) : captioned(control, row.caption, className),
+    );
   }
 
   applyNumberRoomsRule() {
@@ -218,7 +236,7 @@ export class OptionsForm {
     return this.values((row) => row.window === '');
   }
 
-  // How pictures are saved: pixels per grid square and whether for players.
+  // How pictures are saved: pixels per grid square (0 when not given) and whether for players.
   downloadOptions() {
     return { pxPerGrid: Number(this.$('px-per-grid').value), playerMap: this.$('player-map').checked };
   }

@@ -1,14 +1,15 @@
 #include "app/about_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 
+#include "version/version.h"
+
 namespace delvora {
 namespace {
 
-constexpr char kWebAddress[] = "https://delvora.example/";
+constexpr int kWidth = 400;
 
 QLabel* blueLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -22,31 +23,34 @@ QLabel* blueLabel(const QString& text, QWidget* parent) {
   return label;
 }
 
+// A label centred across the window at top.
+QLabel* centredLabel(const QString& text, int top, QWidget* parent) {
+  QLabel* label = blueLabel(text, parent);
+  label->move((kWidth - label->width()) / 2, top);
+  return label;
+}
+
 }  // namespace
 
 AboutWindow::AboutWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("Delvora"));
-  setFixedSize(400, 239);
+  setFixedSize(kWidth, 239);
   move(67, 90);
 
   auto* banner = new QLabel(this);
   banner->setPixmap(QPixmap(QStringLiteral(":/app/banner.xpm")));
-  banner->setGeometry(0, 0, 400, 100);
+  banner->setGeometry(0, 0, kWidth, 100);
 
   blueLabel(tr("The Random Dungeon Generator"), this)->move(82, 108);
-  auto* version = blueLabel(tr("Version %1").arg(QStringLiteral(DELVORA_VERSION)), this);
-  version->move((400 - version->width()) / 2, 132);
-  blueLabel(QString::fromLatin1(kWebAddress), this)->move(132, 156);
+  m_version = centredLabel(tr("Version %1").arg(QString::fromLatin1(buildVersion())), 132, this);
+  m_licence = centredLabel(QString::fromLatin1(kLicenceNotice), 156, this);
 
   auto* ok = new QPushButton(tr("OK"), this);
   ok->setGeometry(158, 186, 73, 33);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void AboutWindow::closeEvent(QCloseEvent* event) {
-  event->ignore();
 }
 
 }  // namespace delvora

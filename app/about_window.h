@@ -2,20 +2,24 @@
 
 #include <QDialog>
 
+class QLabel;
+
 namespace delvora {
 
-// The about window: banner, subtitle, version and web address, closed only by "OK". Laid out
-// in fixed pixels.
+// The about window: banner, subtitle, version and licence, closed by "OK", Escape or the
+// title bar's close button. Laid out in fixed pixels.
 class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:
   explicit AboutWindow(QWidget* parent = nullptr);
 
- protected:
-  // The window has no title-bar buttons: a close request from the window system is refused,
-  // so "OK" (or Escape) is the way out.
-  void closeEvent(QCloseEvent* event) override;
+  QLabel* versionLabel() const { return m_version; }
+  QLabel* licenceLabel() const { return m_licence; }
+
+ private:
+  QLabel* m_version = nullptr;
+  QLabel* m_licence = nullptr;
 };
 
 }  // namespace delvora

@@ -87,6 +87,12 @@ void AdvancedWindow::buildMiscGroup(const DesignLayout& design) {
   design.place(m_concealedEdit, 194, 108, 50, 24);
   design.place(new QLabel(tr("%age doors secret"), group), 10, 140, 180, 16);
   design.place(m_secretEdit, 194, 136, 50, 24);
+
+  // Levels joined by stairs; the map window shows one at a time.
+  m_levelsList = new QComboBox(group);
+  for (int levels = 1; levels <= 10; ++levels) m_levelsList->addItem(QString::number(levels));
+  design.place(new QLabel(tr("Levels"), group), 280, 112, 60, 16);
+  design.place(m_levelsList, 340, 108, 50, 24);
 }
 
 void AdvancedWindow::buildEditGroup(const DesignLayout& design) {
@@ -113,6 +119,7 @@ Settings AdvancedWindow::settings() const {
   settings.snapToGrid = m_snapBox->isChecked();
   settings.showBackground = m_backgroundBox->isChecked();
   settings.dressRoll = m_dressRollList->currentText().toInt();
+  settings.levels = m_levelsList->currentText().toInt();
   settings.concealedPercent = m_concealedEdit->percent();
   settings.secretPercent = m_secretEdit->percent();
   settings.dressingDir = toFileNameBytes(QDir::fromNativeSeparators(m_dressingDirEdit->text()));
@@ -126,6 +133,8 @@ void AdvancedWindow::setSettings(const Settings& settings) {
   m_backgroundBox->setChecked(settings.showBackground);
   const int roll = m_dressRollList->findText(QString::number(settings.dressRoll));
   if (roll >= 0) m_dressRollList->setCurrentIndex(roll);
+  const int levels = m_levelsList->findText(QString::number(settings.levels));
+  if (levels >= 0) m_levelsList->setCurrentIndex(levels);
   m_concealedEdit->setValue(QString::number(settings.concealedPercent));
   m_secretEdit->setValue(QString::number(settings.secretPercent));
   const QString folder = settings.dressingDir.empty()
@@ -165,7 +174,7 @@ void AdvancedWindow::onEditClicked() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   });
   m_editButton->setEnabled(true);
-  if (!edited) m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
+  if (!edited) m_dialogs.showMessage(this, editorFailureMessage());
 }
 
 void AdvancedWindow::onDressingDirClicked() {

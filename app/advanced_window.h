@@ -47,6 +47,7 @@ class AdvancedWindow : public QDialog {
   PercentEdit* concealedEdit() const { return m_concealedEdit; }
   PercentEdit* secretEdit() const { return m_secretEdit; }
   QComboBox* dressRollList() const { return m_dressRollList; }
+  QComboBox* levelsList() const { return m_levelsList; }
   QLineEdit* dressingDirEdit() const { return m_dressingDirEdit; }
   QPushButton* editButton() const { return m_editButton; }
   QRadioButton* fileButton(int table) const { return m_fileButtons[table]; }
@@ -76,6 +77,7 @@ class AdvancedWindow : public QDialog {
   QCheckBox* m_snapBox = nullptr;
   QCheckBox* m_backgroundBox = nullptr;
   QComboBox* m_dressRollList = nullptr;
+  QComboBox* m_levelsList = nullptr;
   PercentEdit* m_concealedEdit = nullptr;
   PercentEdit* m_secretEdit = nullptr;
   // In table order: Descriptions, Sounds, Smells, Items, Traps, Treasure.

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QString>
 
+#include "version/version.h"
+
 namespace delvora {
 
 QIcon applicationIcon() {
@@ -17,7 +19,7 @@ QIcon applicationIcon() {
 void setApplicationIdentity() {
   // X11 takes the window class from the application name: it must stay StartupWMClass.
   QApplication::setApplicationName(QStringLiteral("Delvora"));
-  QApplication::setApplicationVersion(QStringLiteral(DELVORA_VERSION));
+  QApplication::setApplicationVersion(QString::fromLatin1(buildVersion()));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
   QApplication::setWindowIcon(applicationIcon());
 }

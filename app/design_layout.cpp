@@ -75,8 +75,10 @@ bool textFits(const QWidget& widget) {
 
 void fitFont(QWidget& window) {
   QFont font(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-  for (double points = kLargestPoints; points >= kSmallestPoints; points -= 0.5) {
-    font.setPointSizeF(points);
+  // Half-point steps, counted in whole steps so that no rounding creeps in.
+  const int steps = static_cast<int>((kLargestPoints - kSmallestPoints) * 2);
+  for (int step = 0; step <= steps; ++step) {
+    font.setPointSizeF(kLargestPoints - step * 0.5);
     window.setFont(font);
     const QList<QWidget*> controls = window.findChildren<QWidget*>();
     if (std::all_of(controls.begin(), controls.end(), [&window](const QWidget* control) {

@@ -39,6 +39,7 @@ void Dialogs::showMessage(QWidget* parent, const QString& text) {
 
 std::optional<QString> Dialogs::askSaveFileName(QWidget* parent, const SaveFileRequest& request) {
   QFileDialog dialog(parent);
+  if (!request.title.isEmpty()) dialog.setWindowTitle(request.title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.defaultSuffix);

@@ -13,6 +13,8 @@ struct SaveFileRequest {
   QString initialName;
   QString filter;
   bool confirmOverwrite = true;
+  // The dialog's title; empty leaves the toolkit's own ("Save As").
+  QString title;
 };
 
 // The standard dialogs and message boxes the windows use. Tests replace it to answer without

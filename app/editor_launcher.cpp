@@ -89,17 +89,23 @@ EditorCommand findEditor(const EditorEnvironment& environment) {
   for (const KnownEditor& editor : kDesktopEditors) {
     EditorCommand command{QString::fromLatin1(editor.program), {}};
     if (editor.waitOption != nullptr) command.arguments << QString::fromLatin1(editor.waitOption);
-    if (const EditorCommand found = runnable(command, environment); found.found()) return found;
+    if (EditorCommand found = runnable(command, environment); found.found()) return found;
   }
   for (const char* variable : {"VISUAL", "EDITOR"}) {
     const QString text = environment.variable(variable);
     if (text.trimmed().isEmpty()) continue;
-    if (const EditorCommand command = runnable(commandFromText(text), environment);
-        command.found()) {
+    if (EditorCommand command = runnable(commandFromText(text), environment); command.found()) {
       return command;
     }
   }
   return {};
+}
+
+QString editorFailureMessage(const EditorEnvironment& environment) {
+  const QString chosen = environment.variable("DELVORA_EDITOR").trimmed();
+  if (chosen.isEmpty()) return QString::fromLatin1(kNoEditorMessage);
+  return QStringLiteral("The text editor \"%1\" (DELVORA_EDITOR) could not be started.")
+      .arg(chosen);
 }
 
 bool runEditorAndWait(const QString& fileName, const QString& workingDir,

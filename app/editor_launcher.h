@@ -34,10 +34,14 @@ bool isTerminalEditor(const EditorCommand& command);
 // else it is skipped. Empty when no editor can run.
 EditorCommand findEditor(const EditorEnvironment& environment = processEditorEnvironment());
 
-// The message shown when no editor can be started.
+// The message shown when no editor can be started and DELVORA_EDITOR names none.
 inline constexpr char kNoEditorMessage[] =
     "No text editor could be started. Set DELVORA_EDITOR to the text editor to use, "
     "for example DELVORA_EDITOR=gedit.";
+
+// The message shown when no editor could be started: the command DELVORA_EDITOR names when it is
+// set (the only editor tried then), else kNoEditorMessage.
+QString editorFailureMessage(const EditorEnvironment& environment = processEditorEnvironment());
 
 // Starts the editor on fileName (relative to workingDir) in workingDir, calls afterStart once
 // (the window repaints there), then waits for the editor to end without a time limit. Returns

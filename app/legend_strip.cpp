@@ -2,7 +2,7 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QPixmap>
+#include <QPainter>
 #include <array>
 
 #include "app/design_layout.h"
@@ -29,6 +29,15 @@ QImage swatchImage(const TileImage& tile) {
   return image;
 }
 
+LegendSwatch::LegendSwatch(QImage image, QWidget* parent)
+    : QWidget(parent), m_image(std::move(image)) {
+  setFixedSize(m_image.size());
+}
+
+void LegendSwatch::paintEvent(QPaintEvent* /*event*/) {
+  QPainter(this).drawImage(0, 0, m_image);
+}
+
 LegendStrip::LegendStrip(QWidget* parent) : QWidget(parent) {
   const double scale = DesignLayout(*this).scale();
   int nextFree = 0;
@@ -39,9 +48,7 @@ LegendStrip::LegendStrip(QWidget* parent) : QWidget(parent) {
     // Keep the design positions, but never let a wider desktop font overlap a swatch.
     const int captionX = std::max(static_cast<int>(kCaptionX[i] * scale), nextFree);
     caption->move(captionX, 0);
-    auto* swatch = new QLabel(this);
-    swatch->setPixmap(QPixmap::fromImage(swatchImage(legendSwatch(item))));
-    swatch->setFixedSize(swatch->pixmap().size());
+    auto* swatch = new LegendSwatch(swatchImage(legendSwatch(item)), this);
     const int swatchX =
         std::max(static_cast<int>(kSwatchX[i] * scale), captionX + caption->width() + kGap);
     // The colour stands at the design position, the outline around it.

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "app/dialogs.h"
+#include "app/dressing_warnings.h"
 #include "app/editor_launcher.h"
 #include "app/map_view.h"
 #include "app/map_window.h"
@@ -12,19 +13,25 @@
 #include "dressing/edit_round_trip.h"
 #include "dressing/hover_text.h"
 #include "dressing/report.h"
+#include "dungeon/levels_key.h"
 #include "files/atomic_file.h"
 
 namespace delvora {
 
 void MapWindow::reloadDressing(const Settings& settings) {
   const LoadResult result =
-      m_dungeon->reloadDressing(DressingSource::fromFolder(settings.dressingDir));
+      shown().reloadDressing(DressingSource::fromFolder(settings.dressingDir));
   if (!result.ok()) m_dialogs.showMessage(this, fromDressingBytes(result.error));
+  if (const QString warnings = dressingWarningText(result.warnings); !warnings.isEmpty()) {
+    m_dialogs.showMessage(this, warnings);
+  }
 }
 
 void MapWindow::onMapMouseMoved(int x, int y) {
   if (!settings().dressing) return;
-  const HoverText hover = hoverText(model(), tables(), x, y);
+  HoverText hover = hoverText(model(), tables(), x, y);
+  // With several levels, a staircase under the pointer says where it leads, as the key does.
+  if (m_levels) addStairsLines(hover, stairsHoverLines(*m_levels, m_shownLevel, x, y));
   if (!hover.overFeature) {
     m_view->switchHintOff();
     return;
@@ -59,10 +66,10 @@ void MapWindow::onEditTriggered() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       })) {
     // Nothing was edited, so the dressing stays as it is.
-    m_dialogs.showMessage(this, QString::fromLatin1(kNoEditorMessage));
+    m_dialogs.showMessage(this, editorFailureMessage());
     return;
   }
-  const std::string readError = m_dungeon->readEditedDressing(kEditingFileName);
+  const std::string readError = shown().readEditedDressing(kEditingFileName);
   if (!readError.empty()) m_dialogs.showMessage(this, fromDressingBytes(readError));
 }
 

@@ -18,7 +18,7 @@ void MapWindow::onPrintDressingTriggered() {
 }
 
 PrintSource MapWindow::printSource() const {
-  return PrintSource{*m_dungeon, std::nullopt};
+  return PrintSource{shown(), std::nullopt};
 }
 
 }  // namespace delvora

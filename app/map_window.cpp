@@ -1,5 +1,6 @@
 #include "app/map_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -11,9 +12,11 @@
 #include <cstdio>
 
 #include "app/dialogs.h"
+#include "app/dressing_warnings.h"
 #include "app/legend_strip.h"
 #include "app/map_view.h"
 #include "app/qt_text.h"
+#include "app/window_geometry.h"
 #include "app/window_print_ui.h"
 #include "print/qt/print_commands.h"
 
@@ -32,8 +35,11 @@ MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
       m_printSession(std::make_unique<PrintSession>()),
       m_printUi(std::make_unique<WindowPrintUi>(*this, dialogs)) {
   setWindowTitle(QStringLiteral("Delvora"));
-  setWindowModality(Qt::ApplicationModal);
+  // Modal to the options window (its parent) only, so that the help window stays usable beside
+  // the map.
+  setWindowModality(Qt::WindowModal);
   move(kFramePosition);
+  new RestoredFrameKeeper(*this);
 
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
@@ -65,23 +71,35 @@ MapWindow::MapWindow(Dialogs& dialogs, QWidget* parent)
 MapWindow::~MapWindow() = default;
 
 void MapWindow::buildMenus() {
-  QMenu* file = menuBar()->addMenu(tr("File"));
-  m_menu.print = file->addAction(tr("Print Map"));
-  m_menu.printMap25mmScale = file->addAction(tr("Print Map 25mm Scale"));
-  m_menu.saveAs = file->addAction(tr("Save Map As"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  m_menu.print = file->addAction(tr("&Print Map"));
+  m_menu.print->setShortcut(QKeySequence::Print);
+  m_menu.printMap25mmScale = file->addAction(tr("Print Map &25mm Scale"));
+  m_menu.printMap25mmScale->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+  m_menu.saveAs = file->addAction(tr("Save &Map As"));
   m_menu.saveAs->setEnabled(false);
-  m_menu.printDressing = file->addAction(tr("Print Dressing"));
-  m_menu.saveDressingAs = file->addAction(tr("Save Dressing As"));
-  m_menu.exportCC2 = file->addAction(tr("Export as CC2 script"));
+  m_menu.printDressing = file->addAction(tr("Print &Dressing"));
+  m_menu.printDressing->setShortcut(Qt::CTRL | Qt::Key_D);
+  m_menu.saveDressingAs = file->addAction(tr("&Save Dressing As"));
+  m_menu.saveDressingAs->setShortcut(QKeySequence::Save);
+  m_menu.exportCC2 = file->addAction(tr("&Export as CC2 script"));
   m_menu.exportCC2->setEnabled(false);
-  m_menu.edit = menuBar()->addAction(tr("Edit"));
-  QMenu* deadEnds = menuBar()->addMenu(tr("Dead Ends"));
-  m_menu.lots = deadEnds->addAction(tr("Lots"));
-  m_menu.some = deadEnds->addAction(tr("Some"));
-  m_menu.aFew = deadEnds->addAction(tr("A Few"));
+  m_menu.edit = menuBar()->addAction(tr("&Edit"));
+  QMenu* deadEnds = menuBar()->addMenu(tr("&Dead Ends"));
+  m_menu.lots = deadEnds->addAction(tr("&Lots"));
+  m_menu.some = deadEnds->addAction(tr("&Some"));
+  m_menu.aFew = deadEnds->addAction(tr("A &Few"));
   for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setCheckable(true);
   m_menu.lots->setChecked(true);
-  m_menu.exit = menuBar()->addAction(tr("Exit"));
+  m_levelMenu = menuBar()->addMenu(tr("Le&vel"));
+  m_levelMenu->menuAction()->setVisible(false);
+  m_menu.exit = menuBar()->addAction(tr("E&xit"));
+  // F10 opens the first menu, as it does in the desktops' own programs.
+  auto* menuKey = new QAction(this);
+  menuKey->setShortcut(Qt::Key_F10);
+  addAction(menuKey);
+  connect(menuKey, &QAction::triggered, this,
+          [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 
   connect(m_menu.print, &QAction::triggered, this, &MapWindow::onPrintMapTriggered);
   connect(m_menu.printMap25mmScale, &QAction::triggered, this, &MapWindow::onPrintMap25mmTriggered);
@@ -94,15 +112,52 @@ void MapWindow::buildMenus() {
   connect(m_menu.exit, &QAction::triggered, this, &MapWindow::onExitTriggered);
 }
 
+// One "Level k" entry per level; the menu shows only for a dungeon of several levels.
+void MapWindow::buildLevelMenu() {
+  m_levelMenu->clear();
+  delete m_levelGroup;
+  m_levelGroup = new QActionGroup(this);
+  const int count = m_levels ? m_levels->count() : 1;
+  m_levelMenu->menuAction()->setVisible(count > 1);
+  for (int level = 1; level <= count; ++level) {
+    QAction* item = m_levelMenu->addAction(tr("Level %1").arg(level));
+    item->setCheckable(true);
+    item->setChecked(level == m_shownLevel);
+    m_levelGroup->addAction(item);
+    connect(item, &QAction::triggered, this, [this, level] { showLevel(level); });
+  }
+}
+
+void MapWindow::showLevel(int level) {
+  if (!m_levels || level < 1 || level > m_levels->count() || m_busy) return;
+  m_shownLevel = level;
+  m_view->switchHintOff();
+  setWindowTitle(QString::fromStdString(shown().caption()));
+  const QList<QAction*> items = m_levelGroup->actions();
+  items[level - 1]->setChecked(true);
+  showPicture();
+}
+
 bool MapWindow::generate(const Settings& settings) {
   m_generateTimer.start();
   setWindowTitle(QString::fromStdString(mapCaption(settings.title)));
   prepareShowing(settings);
   m_busy = true;
-  const GenerateReport report =
-      m_dungeon->generate(settings, DressingSource::fromFolder(settings.dressingDir),
-                          Audience::GameMaster, [this] { processMessages(); });
+  m_shownLevel = 1;
+  m_levels.reset();
+  GenerateReport report;
+  const DressingSource source = DressingSource::fromFolder(settings.dressingDir);
+  if (settings.levels > 1) {
+    m_levels = std::make_unique<DungeonLevels>();
+    report = m_levels->generate(settings, source, settings.levels, Audience::GameMaster);
+    if (!report.ok()) m_levels.reset();
+  } else {
+    report =
+        m_dungeon->generate(settings, source, Audience::GameMaster, [this] { processMessages(); });
+  }
   m_busy = false;
+  buildLevelMenu();
+  if (m_levels) setWindowTitle(QString::fromStdString(shown().caption()));
   if (!report.ok()) {
     m_generateTimer.invalidate();
     hide();
@@ -111,6 +166,9 @@ bool MapWindow::generate(const Settings& settings) {
   }
   showPicture();
   fitWindow();
+  if (const QString warnings = dressingWarningText(report.warnings); !warnings.isEmpty()) {
+    m_dialogs.showMessage(this, warnings);
+  }
   return true;
 }
 
@@ -156,7 +214,7 @@ void MapWindow::processMessages() {
 }
 
 void MapWindow::showPicture() {
-  m_view->setPicture(toQImage(m_dungeon->picture()));
+  m_view->setPicture(toQImage(shown().picture()));
 }
 
 void MapWindow::fitWindow() {
@@ -172,6 +230,9 @@ void MapWindow::fitWindow() {
     m_scrollArea->setMinimumSize(0, 0);
     setMinimumSize(0, 0);
     setMaximumSize(fitted);
+    // Restored from maximised, the frame, title bar included, stays within the free area of the
+    // screen.
+    resize(sizeKeepingFrameOnScreen(*this, fitted, kFramePosition));
     showMaximized();
     return;
   }
@@ -207,8 +268,16 @@ void MapWindow::onAFewTriggered() {
 void MapWindow::runDeadEnds(DeadEndMode mode) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   m_busy = true;
-  m_dungeon->cleanDeadEnds(
-      mode, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+  const auto processEvents = [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  if (m_levels) {
+    for (int level = 1; level <= m_levels->count(); ++level) {
+      m_levels->level(level).cleanDeadEnds(mode, processEvents);
+    }
+  } else {
+    m_dungeon->cleanDeadEnds(mode, processEvents);
+  }
   m_busy = false;
   QApplication::restoreOverrideCursor();
   showPicture();
@@ -222,6 +291,9 @@ void MapWindow::onExitTriggered() {
 
 void MapWindow::emptyListsAndMenus() {
   m_dungeon->close();
+  if (m_levels) {
+    for (int level = 1; level <= m_levels->count(); ++level) m_levels->level(level).close();
+  }
   for (QAction* item : {m_menu.lots, m_menu.some, m_menu.aFew}) item->setEnabled(true);
 }
 

@@ -5,8 +5,11 @@
 #include <memory>
 
 #include "dungeon/dungeon.h"
+#include "dungeon/levels.h"
 
 class QAction;
+class QActionGroup;
+class QMenu;
 class QScrollArea;
 
 namespace delvora {
@@ -20,7 +23,8 @@ struct PrintSource;
 
 // The map window: shows the generated dungeon with its legend strip and runs the menu commands
 // on it (dead ends, dressing report, dressing editing). It owns the dungeon for the life of the
-// program.
+// program. A dungeon of several levels (Settings::levels) shows one level at a time, chosen in
+// the "Level" menu; the commands work on the level shown, the dead-end clean-ups on every level.
 class MapWindow : public QMainWindow {
   Q_OBJECT
 
@@ -56,12 +60,17 @@ class MapWindow : public QMainWindow {
   void reloadDressing(const Settings& settings);
 
   // The settings of the current (or last) showing.
-  const Settings& settings() const { return m_dungeon->settings(); }
+  const Settings& settings() const { return shown().settings(); }
 
-  const Dungeon& dungeon() const { return *m_dungeon; }
-  const MapModel& model() const { return m_dungeon->model(); }
-  const DressingTables& tables() const { return m_dungeon->tables(); }
-  const Bitmap& bitmap() const { return m_dungeon->picture(); }
+  // The level shown (the dungeon itself when it has one level).
+  const Dungeon& dungeon() const { return shown(); }
+  const MapModel& model() const { return shown().model(); }
+  const DressingTables& tables() const { return shown().tables(); }
+  const Bitmap& bitmap() const { return shown().picture(); }
+  // Shows level `level` (from 1) of a dungeon of several levels.
+  void showLevel(int level);
+  int shownLevel() const { return m_shownLevel; }
+  QMenu* levelMenu() const { return m_levelMenu; }
   MapView* view() const { return m_view; }
   QScrollArea* scrollArea() const { return m_scrollArea; }
   const Menu& menu() const { return m_menu; }
@@ -91,6 +100,8 @@ class MapWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildLevelMenu();
+  Dungeon& shown() const { return m_levels ? m_levels->level(m_shownLevel) : *m_dungeon; }
   void prepareShowing(const Settings& settings);
   void showPicture();
   void fitWindow();
@@ -102,6 +113,11 @@ class MapWindow : public QMainWindow {
 
   Dialogs& m_dialogs;
   std::unique_ptr<Dungeon> m_dungeon;
+  // The levels of a dungeon of several levels, else null (m_dungeon is the dungeon).
+  std::unique_ptr<DungeonLevels> m_levels;
+  int m_shownLevel = 1;
+  QMenu* m_levelMenu = nullptr;
+  QActionGroup* m_levelGroup = nullptr;
   // Printing state kept for the life of the program (orientation, the job running).
   std::unique_ptr<PrintSession> m_printSession;
   std::unique_ptr<WindowPrintUi> m_printUi;

@@ -289,7 +289,7 @@ void OptionsWindow::onHelpTriggered() {
     m_dialogs.showMessage(this, tr("Cannot find the help file %1").arg(kHelpFileName));
     return;
   }
-  if (m_help == nullptr) m_help = new HelpViewer(this);
+  if (!m_help) m_help = std::make_unique<HelpViewer>();
   m_help->showFile(path);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 #include "engine/settings.h"
 
@@ -53,6 +54,8 @@ class OptionsWindow : public QMainWindow {
   QLineEdit* seedEdit() const { return m_seedEdit; }
   QPushButton* generateButton() const { return m_generateButton; }
   QRadioButton* roomSizeButton(RoomSize size) const;
+  // The help window, once Help has opened it.
+  HelpViewer* helpViewer() const { return m_help.get(); }
   QRadioButton* corridorButton(CorridorStyle style) const;
 
  public slots:
@@ -81,7 +84,9 @@ class OptionsWindow : public QMainWindow {
   AdvancedWindow* m_advanced = nullptr;
   MapWindow* m_map = nullptr;
   AboutWindow* m_about = nullptr;
-  HelpViewer* m_help = nullptr;
+  // A window of its own, not a child of this one, so that the map window, modal to this one,
+  // does not block it.
+  std::unique_ptr<HelpViewer> m_help;
   // The seed; the edit shows it masked.
   std::uint32_t m_seed = 0;
 

@@ -58,10 +58,13 @@ QAbstractSpinBox::StepEnabled PercentEdit::stepEnabled() const {
 
 void PercentEdit::keyPressEvent(QKeyEvent* event) {
   const QString typed = event->text();
-  // Keys that type nothing (arrows, Delete, Home ...) are not characters and pass, and so does
-  // Escape, which closes the window; every typed character, control characters such as Ctrl+V
-  // included, goes through the filter.
-  if (typed.size() == 1 && event->key() != Qt::Key_Escape && !isPercentKeyAccepted(typed.front())) {
+  // Keys that type nothing (arrows, Delete, Home ...) are not characters and pass, and so do
+  // Escape, which closes the window, and the shortcuts that select or copy the text; every other
+  // typed character, control characters such as Ctrl+V included, goes through the filter.
+  const bool keepsText = event->key() == Qt::Key_Escape ||
+                         event->matches(QKeySequence::SelectAll) ||
+                         event->matches(QKeySequence::Copy);
+  if (typed.size() == 1 && !keepsText && !isPercentKeyAccepted(typed.front())) {
     QApplication::beep();
     event->accept();
     return;

@@ -5,7 +5,8 @@
 namespace delvora {
 
 // A door percentage: an edit of at most two characters with spin buttons stepping 0..20.
-// Typing accepts only digits, Backspace and Enter (anything else beeps); leaving the field
+// Typing accepts only digits, Backspace and Enter (anything else beeps; Ctrl+A and Ctrl+C
+// select and copy as in any field); leaving the field
 // turns an empty text into "0" and a value above 20 into "20".
 class PercentEdit : public QAbstractSpinBox {
   Q_OBJECT

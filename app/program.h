@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "app/window_group.h"
+
 namespace delvora {
 
 class AboutWindow;
@@ -11,8 +13,8 @@ class MapWindow;
 class OptionsWindow;
 
 // The program's four windows, created once in the order the settings need: the options window,
-// the advanced window (the dressing directory), the map window (loads the dressing) and the
-// about window.
+// the advanced window (the dressing directory), the map window (loads the dressing; modal to
+// the options window) and the about window. They minimise and come back as one.
 class Program {
  public:
   explicit Program(Dialogs& dialogs);
@@ -32,6 +34,7 @@ class Program {
   std::unique_ptr<AdvancedWindow> m_advanced;
   std::unique_ptr<MapWindow> m_map;
   std::unique_ptr<AboutWindow> m_about;
+  WindowGroup m_windowGroup;
 };
 
 }  // namespace delvora

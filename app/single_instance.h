@@ -6,22 +6,29 @@
 
 namespace delvora {
 
-// One running copy per user: the first copy listens on a local socket, a later copy connects to
-// it to ask it to come to the front and then exits.
+// One running copy per user and display: the first copy listens on a local socket in the
+// user's private folder, named after the display (private_channel.h); a later copy on the same
+// display connects to it to ask it to come to the front and then exits. A peer that runs as
+// another user is never answered nor obeyed.
 class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  explicit SingleInstance(QString name, QObject* parent = nullptr);
+  // path: the socket's full path; empty means no channel, and every start is a first copy.
+  explicit SingleInstance(QString path, QObject* parent = nullptr);
 
-  // "Delvora-" followed by the user name.
-  static QString defaultName();
+  // This program's channel for the display it shows on (call after the application object
+  // exists); empty, with the reason in *problem, when the user has no private folder.
+  static QString defaultPath(QString* problem = nullptr);
 
-  // Asks a running copy to come to the front and waits briefly for its answer. True when a
-  // running copy was reached: this copy should then exit without creating a window.
+  const QString& path() const { return m_path; }
+
+  // Asks a running copy of this user to come to the front and waits briefly for its answer.
+  // True when one was reached: this copy should then exit without creating a window.
   bool signalRunningCopy();
 
-  // Starts listening for later copies. A socket left behind by a crashed copy is removed first.
+  // Starts listening for later copies. Whatever is left at the path (a socket of a crashed copy,
+  // any other file) is removed first: the folder is this user's alone.
   bool listen();
 
  signals:
@@ -30,7 +37,7 @@ class SingleInstance : public QObject {
  private:
   void acceptConnection();
 
-  QString m_name;
+  QString m_path;
   QLocalServer m_server;
 };
 

@@ -12,9 +12,10 @@ void WindowPrintUi::showMessage(const std::string& text) {
   m_dialogs.showMessage(&m_window, QString::fromStdString(text));
 }
 
-std::string WindowPrintUi::askPdfFileName() {
-  const SaveFileRequest request{QStringLiteral("pdf"), QStringLiteral("Delvora"),
-                                QStringLiteral("PDF Files (*.pdf)"), true};
+std::string WindowPrintUi::askPdfFileName(const PdfFileQuestion& question) {
+  const SaveFileRequest request{
+      QStringLiteral("pdf"), QString::fromStdString(question.suggestedName),
+      QStringLiteral("PDF Files (*.pdf)"), true, QString::fromStdString(question.command)};
   const std::optional<QString> name = m_dialogs.askSaveFileName(&m_window, request);
   if (!name) return "";
   return QFile::encodeName(*name).toStdString();

@@ -19,8 +19,8 @@ class WindowPrintUi final : public PrintUi {
   ~WindowPrintUi() override;
 
   void showMessage(const std::string& text) override;
-  // A save dialog for "Delvora.pdf".
-  std::string askPdfFileName() override;
+  // A save dialog titled by the print command, offering the map's title as the PDF's name.
+  std::string askPdfFileName(const PdfFileQuestion& question) override;
   bool createAbortDialog() override;
   void setAbortText(const std::string& text) override;
   bool abortCancelled() override;

@@ -6,6 +6,7 @@
 
 #include "cli/batch_progress.h"
 #include "cli/cli_outputs.h"
+#include "cli/levels_run.h"
 
 namespace delvora {
 
@@ -33,6 +34,7 @@ namespace {
 // One map: the whole of what a run of delvora-cli without --count does but the small-grid
 // warning.
 int runOne(const CliOptions& options, std::ostream& out, std::ostream& err, bool errIsTerminal) {
+  if (options.settings.levels > 1) return runLevels(options, out, err, errIsTerminal);
   Dungeon dungeon;
   if (!generateCliDungeon(options, dungeon, err)) return kExitFailure;
   return writeCliOutputs(options, dungeon, out, err, errIsTerminal) ? kExitOk : kExitFailure;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/level_options.h"
 #include "dungeon/option_parser.h"
 #include "dungeon/picture_limits.h"
 
@@ -108,6 +109,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   if (!result.ok() || result.options.showHelp || result.options.showVersion) return result;
   result.error = picturesTooLarge(result.options);
   if (result.error.empty()) result.error = checkBatch(result.options, parsed.given);
+  if (result.error.empty()) result.error = checkLevels(result.options, parsed.given);
   return result;
 }
 

@@ -34,7 +34,8 @@ struct ParseResult {
 // larger than its readers load (kLargestTabletopPicture a side for the exports, kLargestPng for -o)
 // is an error naming the largest --px-per-grid that fits. With
 // --count above 1, an output file name without kSeedField, or seeds past 4294967295, are bad
-// values.
+// values; so are, with --levels above 1, no staircases to join them and a per-level file name
+// without kLevelField (checkLevels).
 ParseResult parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace delvora

@@ -3,10 +3,7 @@
 #include <string_view>
 
 #include "dungeon/option_table.h"
-
-#ifndef DELVORA_VERSION
-#define DELVORA_VERSION "unknown"
-#endif
+#include "version/version.h"
 
 namespace delvora {
 namespace {
@@ -80,7 +77,8 @@ Exit status: 0 done, 1 a dressing file or an output could not be read or written
 }
 
 std::string versionText() {
-  return std::string("delvora-cli ") + DELVORA_VERSION + "\n";
+  return std::string("delvora-cli ") + buildVersion() + "\n" + kCopyrightNotice + "\n" +
+         kLicenceNotice + "\n";
 }
 
 }  // namespace delvora

@@ -30,6 +30,18 @@ GenerateReport Dungeon::generate(const Settings& settings, Audience drawnFor) {
 
 GenerateReport Dungeon::generate(const Settings& settings, const DressingSource& source,
                                  Audience drawnFor, const std::function<void()>& processMessages) {
+  m_entry = {};
+  return run(settings, source, drawnFor, processMessages);
+}
+
+GenerateReport Dungeon::generateLevel(const Settings& settings, const DressingSource& source,
+                                      const LevelEntry& entry, Audience drawnFor) {
+  m_entry = entry;
+  return run(settings, source, drawnFor, {});
+}
+
+GenerateReport Dungeon::run(const Settings& settings, const DressingSource& source,
+                            Audience drawnFor, const std::function<void()>& processMessages) {
   m_settings = settings;
   m_source = source;
   m_deadEnds.clear();
@@ -40,8 +52,8 @@ GenerateReport Dungeon::generate(const Settings& settings, const DressingSource&
   m_model->clearMapLists();
   RunHooks hooks;
   hooks.processMessages = processMessages;
-  const GenerateResult result =
-      generateDungeon(*m_model, m_settings, m_source, m_tables, m_drawing->canvas(), hooks);
+  const GenerateResult result = generateDungeon(*m_model, m_settings, m_source, m_tables,
+                                                m_drawing->canvas(), hooks, m_entry);
   GenerateReport report;
   report.warnings = result.load.warnings;
   report.error = result.load.error;
@@ -79,13 +91,14 @@ const Bitmap& Dungeon::picture(Audience audience) const {
   if (audience == m_drawnFor || !m_generated) return picture();
   if (!m_other) {
     m_other = std::make_unique<Dungeon>();
-    m_other->generate(m_settings, m_source, audience);
+    m_other->generateLevel(m_settings, m_source, m_entry, audience);
     for (const DeadEndMode mode : m_deadEnds) m_other->cleanDeadEnds(mode);
   }
   return m_other->picture();
 }
 
 std::string Dungeon::caption() const {
+  if (!m_levelName.empty()) return mapCaption(m_settings.title) + " - " + m_levelName;
   return mapCaption(m_settings.title);
 }
 

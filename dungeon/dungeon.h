@@ -8,6 +8,7 @@
 #include "dressing/dressing_source.h"
 #include "dressing/dressing_tables.h"
 #include "engine/dead_ends.h"
+#include "engine/landings.h"
 #include "engine/map_model.h"
 #include "engine/settings.h"
 #include "render/bitmap.h"
@@ -48,6 +49,10 @@ class Dungeon {
                           Audience drawnFor = Audience::GameMaster,
                           const std::function<void()>& processMessages = {});
   GenerateReport generate(const Settings& settings, Audience drawnFor = Audience::GameMaster);
+  // A level below the first: as generate, grown from landing rooms around entry's up staircases
+  // (runGeneration).
+  GenerateReport generateLevel(const Settings& settings, const DressingSource& source,
+                               const LevelEntry& entry, Audience drawnFor = Audience::GameMaster);
 
   // A dead-end clean-up as the "Dead Ends" menu runs it, on every picture made so far.
   void cleanDeadEnds(DeadEndMode mode, const std::function<void()>& processMessages = {});
@@ -65,6 +70,8 @@ class Dungeon {
   const Settings& settings() const { return m_settings; }
   const MapModel& model() const { return *m_model; }
   const DressingTables& tables() const { return m_tables; }
+  // The up staircases the level was made around; empty for a single or first level.
+  const LevelEntry& entry() const { return m_entry; }
   // The clean-ups run since the generation, in order.
   const std::vector<DeadEndMode>& deadEnds() const { return m_deadEnds; }
   // Whom generate drew the map for.
@@ -75,14 +82,21 @@ class Dungeon {
   // it is asked for by generating the same dungeon again through the other audience's canvas
   // and running the same clean-ups.
   const Bitmap& picture(Audience audience) const;
-  // The caption the map window and the printouts show (mapCaption of the title).
+  // The caption the map window and the printouts show (mapCaption of the title), followed by
+  // " - " and the level's name when it has one.
   std::string caption() const;
+  // Names the level of a dungeon of several levels ("Level 2"); empty for a single level.
+  void setLevelName(const std::string& name) { m_levelName = name; }
 
  private:
   struct Drawing;
+  GenerateReport run(const Settings& settings, const DressingSource& source, Audience drawnFor,
+                     const std::function<void()>& processMessages);
 
   Settings m_settings;
   DressingSource m_source;
+  LevelEntry m_entry;
+  std::string m_levelName;
   std::unique_ptr<MapModel> m_model;
   DressingTables m_tables;
   std::unique_ptr<Drawing> m_drawing;

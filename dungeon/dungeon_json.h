@@ -6,6 +6,7 @@
 
 #include "dressing/dressing_tables.h"
 #include "dungeon/dungeon.h"
+#include "dungeon/levels.h"
 #include "engine/dead_ends.h"
 #include "engine/map_model.h"
 #include "engine/settings.h"
@@ -32,6 +33,11 @@ struct DungeonJsonSource {
 // the seed, the settings by their command-line names and the levels (one today). UTF-8,
 // indented by two blanks, ending in a line break. Empty before a dungeon was generated.
 std::string dungeonJson(const Dungeon& dungeon);
+// Every level of a dungeon of several levels in one document: the settings name the levels,
+// each level gives its seed and where each staircase leads ("leads_to": the level and the
+// index of its partner in that level's stairs, or null), and "links" lists every pair. One level
+// gives exactly dungeonJson(levels.level(1)).
+std::string dungeonJson(const DungeonLevels& levels);
 // The same for any model, with the generator's version given.
 std::string dungeonJson(const DungeonJsonSource& source, std::string_view generator);
 

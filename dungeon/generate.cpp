@@ -6,7 +6,7 @@ namespace delvora {
 
 GenerateResult generateDungeon(MapModel& model, const Settings& settings,
                                const DressingSource& source, DressingTables& tables, Canvas& canvas,
-                               const RunHooks& hooks) {
+                               const RunHooks& hooks, const LevelEntry& entry) {
   GenerateResult result;
   model.random.setState(settings.seed);
   // The quantity draws of the load are the first draws of every dungeon.
@@ -16,7 +16,7 @@ GenerateResult generateDungeon(MapModel& model, const Settings& settings,
   RunHooks runHooks;
   runHooks.processMessages = hooks.processMessages;
   runHooks.numberRooms = [&](StepContext& c) { NumberRooms(c, tables, hooks.processMessages); };
-  result.run = runGeneration(ctx, runHooks);
+  result.run = runGeneration(ctx, runHooks, entry);
   result.generated = true;
   return result;
 }

@@ -16,10 +16,10 @@ struct GenerateResult {
 // What "Generate" does: seed from settings.seed, AddFluff from source, then runGeneration with
 // NumberRooms as the numberRooms hook (hooks.processMessages passed through), drawing on canvas.
 // When the load fails the run does not happen. The model's lists must be empty
-// (MapModel::clearMapLists). Dungeon is the usual way in; this serves tests that draw on a canvas
-// of their own.
+// (MapModel::clearMapLists). A level below the first passes its entry (runGeneration). Dungeon
+// is the usual way in; this serves tests that draw on a canvas of their own.
 GenerateResult generateDungeon(MapModel& model, const Settings& settings,
                                const DressingSource& source, DressingTables& tables, Canvas& canvas,
-                               const RunHooks& hooks = {});
+                               const RunHooks& hooks = {}, const LevelEntry& entry = {});
 
 }  // namespace delvora

@@ -1,6 +1,5 @@
 #include "dungeon/option_json.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "dungeon/option_parser.h"
@@ -39,106 +38,53 @@ std::string_view windowName(OptionWindow window) {
   return "";
 }
 
-// One member: "name":value, with a comma before all but the first.
-class JsonObject {
- public:
-  JsonObject& raw(std::string_view name, std::string_view json) {
-    m_text += m_text.size() > 1 ? "," : "";
-    m_text += jsonString(name) + ':' + std::string(json);
-    return *this;
+nlohmann::ordered_json rowJson(const OptionRow& row) {
+  nlohmann::ordered_json object = {{"name", row.name},
+                                   {"shortName", row.shortName},
+                                   {"kind", kindName(row.kind)},
+                                   {"valueName", row.valueName}};
+  if (row.kind == ValueKind::Integer) {
+    object["low"] = row.low;
+    object["high"] = row.high;
   }
-  JsonObject& text(std::string_view name, std::string_view value) {
-    return raw(name, jsonString(value));
-  }
-  JsonObject& number(std::string_view name, long long value) {
-    return raw(name, std::to_string(value));
-  }
-  JsonObject& boolean(std::string_view name, bool value) {
-    return raw(name, value ? "true" : "false");
-  }
-  std::string close() const { return m_text + '}'; }
-
- private:
-  std::string m_text = "{";
-};
-
-std::string rowJson(const OptionRow& row) {
-  JsonObject object;
-  object.text("name", row.name)
-      .text("shortName", row.shortName)
-      .text("kind", kindName(row.kind))
-      .text("valueName", row.valueName);
-  if (row.kind == ValueKind::Integer) object.number("low", row.low).number("high", row.high);
-  std::string choices = "[";
+  nlohmann::ordered_json& choices = object["choices"] = nlohmann::ordered_json::array();
   for (const ChoiceWord& choice : row.choices) {
-    if (choices.size() > 1) choices += ',';
-    choices += JsonObject().text("word", choice.word).text("caption", choice.caption).close();
+    choices.push_back({{"word", choice.word}, {"caption", choice.caption}});
   }
-  std::string offered = "[";
+  nlohmann::ordered_json& offered = object["offered"] = nlohmann::ordered_json::array();
   for (const OfferedValue& value : row.offered) {
-    if (offered.size() > 1) offered += ',';
-    offered += JsonObject().number("value", value.value).text("note", value.note).close();
+    offered.push_back({{"value", value.value}, {"note", value.note}});
   }
-  return object.raw("choices", choices + ']')
-      .raw("offered", offered + ']')
-      .text("accepts", acceptedValues(row))
-      .text("default", optionValueText(row, defaultValue(row)))
-      .text("defaultText", defaultText(row))
-      .text("help", row.help)
-      .text("caption", row.caption)
-      .text("window", windowName(row.window))
-      .boolean("web", row.web)
-      .boolean("needsPrinting", row.needsPrinting)
-      .close();
+  object["accepts"] = acceptedValues(row);
+  object["default"] = optionValueText(row, defaultValue(row));
+  object["defaultText"] = defaultText(row);
+  object["help"] = row.help;
+  object["caption"] = row.caption;
+  object["window"] = windowName(row.window);
+  object["web"] = row.web;
+  object["needsPrinting"] = row.needsPrinting;
+  return object;
 }
 
 }  // namespace
 
-std::string jsonString(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + '"';
-}
-
-std::string jsonStrings(const std::vector<std::string>& texts) {
-  std::string json = "[";
-  for (const std::string& text : texts) {
-    if (json.size() > 1) json += ',';
-    json += jsonString(text);
-  }
-  return json + ']';
+std::string compactJson(const nlohmann::ordered_json& value) {
+  // Text the page gave (a title) may be any bytes: what is not UTF-8 is replaced, not refused.
+  return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
 std::string optionTableJson() {
-  std::string json = "[";
-  for (const OptionRow& row : optionTable()) {
-    if (json.size() > 1) json += ',';
-    json += rowJson(row);
-  }
-  return json + ']';
+  nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+  for (const OptionRow& row : optionTable()) rows.push_back(rowJson(row));
+  return compactJson(rows);
 }
 
 std::string pageOptionsJson(const RunOptions& options, const std::vector<std::string>& messages) {
-  JsonObject values;
+  nlohmann::ordered_json values = nlohmann::ordered_json::object();
   for (const OptionRow& row : optionTable()) {
-    if (row.web) values.text(row.name, optionValueText(row, row.read(options)));
+    if (row.web) values[std::string(row.name)] = optionValueText(row, row.read(options));
   }
-  return JsonObject()
-      .raw("values", values.close())
-      .text("query", queryFor(options))
-      .raw("messages", jsonStrings(messages))
-      .close();
+  return compactJson({{"values", values}, {"query", queryFor(options)}, {"messages", messages}});
 }
 
 }  // namespace delvora

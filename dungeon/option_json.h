@@ -1,8 +1,9 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "dungeon/run_options.h"
 
@@ -19,8 +20,7 @@ std::string optionTableJson();
 // "query": queryFor(options), "messages": [...]}; a flag's text is "on" or "off".
 std::string pageOptionsJson(const RunOptions& options, const std::vector<std::string>& messages);
 
-// text as a JSON string, and texts as a JSON array of strings.
-std::string jsonString(std::string_view text);
-std::string jsonStrings(const std::vector<std::string>& texts);
+// The value as compact JSON text; bytes that are not UTF-8 are replaced.
+std::string compactJson(const nlohmann::ordered_json& value);
 
 }  // namespace delvora

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <utility>
 
+#include "dungeon/levels.h"
+
 namespace delvora {
 namespace {
 
@@ -75,6 +77,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o,
                  const OptionValue& v) { o.settings.seed = static_cast<std::uint32_t>(v.number); },
      .read = [](const RunOptions& o) { return number(o.settings.seed); }},
@@ -87,6 +90,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o,
                  const OptionValue& v) { o.settings.mapSizeIndex = *offeredMapSize(toInt(v)); },
      .read = [](const RunOptions& o) { return number(static_cast<int>(o.settings.mapSizeIndex)); }},
@@ -102,6 +106,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.settings.iterations = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.settings.iterations); }},
     {.name = "room-size",
@@ -113,6 +118,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o,
                  const OptionValue& v) { o.settings.roomSize = static_cast<RoomSize>(v.number); },
      .read = [](const RunOptions& o) { return number(static_cast<int>(o.settings.roomSize)); }},
@@ -125,6 +131,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store =
          [](RunOptions& o, const OptionValue& v) {
            o.settings.corridorStyle = static_cast<CorridorStyle>(v.number);
@@ -141,6 +148,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.settings.stairs = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.settings.stairs); }},
     {.name = "no-number-rooms",
@@ -149,6 +157,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store =
          [](RunOptions& o, const OptionValue&) {
            o.settings.numberRooms = false;
@@ -161,6 +170,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.dressing = false; },
      // Without numbered rooms there is no dressing anyway.
      .read =
@@ -171,6 +181,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.drawGrid = false; },
      .read = [](const RunOptions& o) { return flag(!o.settings.drawGrid); }},
     {.name = "river",
@@ -179,6 +190,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.river = true; },
      .read = [](const RunOptions& o) { return flag(o.settings.river); }},
     {.name = "chasm",
@@ -187,6 +199,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.chasm = true; },
      .read = [](const RunOptions& o) { return flag(o.settings.chasm); }},
     {.name = "no-background",
@@ -195,6 +208,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Advanced,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.showBackground = false; },
      .read = [](const RunOptions& o) { return flag(!o.settings.showBackground); }},
     {.name = "no-snap",
@@ -203,6 +217,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Advanced,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.snapToGrid = false; },
      .read = [](const RunOptions& o) { return flag(!o.settings.snapToGrid); }},
     {.name = "concealed",
@@ -215,6 +230,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Advanced,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.settings.concealedPercent = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.settings.concealedPercent); }},
     {.name = "secret",
@@ -227,6 +243,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Advanced,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.settings.secretPercent = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.settings.secretPercent); }},
     {.name = "no-corridor-stairs",
@@ -235,6 +252,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Advanced,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.corridorStairs = false; },
      .read = [](const RunOptions& o) { return flag(!o.settings.corridorStairs); }},
     {.name = "dress-roll",
@@ -247,6 +265,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Advanced,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.settings.dressRoll = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.settings.dressRoll); }},
     {.name = "no-internal-dressing",
@@ -255,6 +274,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Advanced,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue&) { o.settings.useInternalDressing = false; },
      .read = [](const RunOptions& o) { return flag(!o.settings.useInternalDressing); }},
     {.name = "dressing-dir",
@@ -267,6 +287,7 @@ const OptionRow kRows[] = {
      .caption = "Dressing Files Directory",
      .window = OptionWindow::Advanced,
      .section = kGeneration,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.settings.dressingDir = v.text; },
      .read = [](const RunOptions& o) { return text(o.settings.dressingDir); }},
     {.name = "title",
@@ -279,6 +300,7 @@ const OptionRow kRows[] = {
      .window = OptionWindow::Options,
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.settings.title = v.text; },
      .read = [](const RunOptions& o) { return text(o.settings.title); }},
     {.name = "dead-ends",
@@ -291,6 +313,7 @@ const OptionRow kRows[] = {
      .caption = "Dead Ends",
      .section = kGeneration,
      .web = true,
+     .shapesDungeon = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.deadEnds = deadEndsFor(toInt(v)); },
      .read = [](const RunOptions& o) { return number(deadEndsValue(o.deadEnds)); }},
     {.name = "count",
@@ -307,6 +330,24 @@ const OptionRow kRows[] = {
      .section = kGeneration,
      .store = [](RunOptions& o, const OptionValue& v) { o.count = toInt(v); },
      .read = [](const RunOptions& o) { return number(o.count); }},
+    {.name = "levels",
+     .kind = ValueKind::Integer,
+     .valueName = "N",
+     .low = kMinLevels,
+     .high = kMaxLevels,
+     .help = "N levels joined by stairs (above 1 needs --stairs 1 or more)",
+     .details = "Level 1 is the dungeon of the seed; each further level has a seed derived from "
+                "it and its staircases up where the level above has its staircases down. Every "
+                "output file name but those of --report, --export-json and (for Foundry VTT v14) "
+                "--export-foundry needs {level}, which becomes the level's number: "
+                "-o map-{level}.png. The report holds every level (one file per level when its "
+                "name holds {level}); the JSON always does.",
+     .caption = "Levels",
+     .window = OptionWindow::Advanced,
+     .section = kGeneration,
+     .web = true,
+     .store = [](RunOptions& o, const OptionValue& v) { o.settings.levels = toInt(v); },
+     .read = [](const RunOptions& o) { return number(o.settings.levels); }},
     {.name = "output",
      .shortName = "o",
      .kind = ValueKind::File,
@@ -409,6 +450,19 @@ const OptionRow kRows[] = {
      .section = kOutput,
      .store = [](RunOptions& o, const OptionValue& v) { o.foundryImageSource = v.text; },
      .read = [](const RunOptions& o) { return text(o.foundryImageSource); }},
+    {.name = "foundry-version",
+     .kind = ValueKind::Integer,
+     .valueName = "V",
+     .low = 12,
+     .high = 14,
+     .help = "the Foundry VTT release of the scene: 12, 13 or 14",
+     .details = "It matters only with --levels above 1: for 14 one scene holds every level, each "
+                "level's picture beside it as FILE-level-N.png and a \"Change Level\" region on "
+                "every pair of linked staircases; for 12 and 13 each level gets a scene of its "
+                "own (FILE must hold {level}) with its staircases marked.",
+     .section = kOutput,
+     .store = [](RunOptions& o, const OptionValue& v) { o.foundryVersion = toInt(v); },
+     .read = [](const RunOptions& o) { return number(o.foundryVersion); }},
     {.name = "player-map",
      .help = "draw the map for players: no room numbers, concealed and secret doors as plain "
              "wall",

@@ -86,6 +86,9 @@ struct OptionRow {
   std::string_view section = {};
   // The web page offers it: in its form, its links and its queries.
   bool web = false;
+  // It shapes the dungeon (not how or where the dungeon is written): the dungeon document lists
+  // it among its settings.
+  bool shapesDungeon = false;
   // Only a build with printing (Qt) offers it.
   bool needsPrinting = false;
   // Stores a value that parseOptionValue accepted.

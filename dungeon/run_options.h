@@ -44,6 +44,10 @@ struct RunOptions {
   // Maps to make, of the seeds settings.seed, settings.seed + 1, ...; with more than one, every
   // output file name holds kSeedField.
   int count = 1;
+  // The Foundry VTT release --export-foundry writes for (12, 13 or 14). It matters only with
+  // several levels (settings.levels): 14 stacks them in one scene, 12 and 13 get a scene per
+  // level.
+  int foundryVersion = 14;
   bool showHelp = false;
   bool showVersion = false;
 };

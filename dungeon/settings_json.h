@@ -9,10 +9,10 @@
 
 namespace delvora {
 
-// The generation options of a dungeon as delvora-cli takes them: each keyed by its option's name
-// without the dashes ("map-size": "800x600", "corridors": "very-twisty"), numbers as numbers,
-// flags as booleans (true when the flag is in effect), text as given (as UTF-8), and "dead-ends"
-// the clean-ups run, in order ("some", "few").
+// The options that shape a dungeon, as delvora-cli takes them: each keyed by its option's name
+// without the dashes, in the option table's order ("map-size": "800x600"); integers as numbers,
+// flags as booleans (true when the flag is in effect), choices as their words ("dead-ends":
+// "some,few", or "none"), text as given (as UTF-8).
 nlohmann::ordered_json settingsJson(const Settings& settings,
                                     const std::vector<DeadEndMode>& deadEnds);
 

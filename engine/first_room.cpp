@@ -35,6 +35,8 @@ void FirstRoom(StepContext& ctx) {
   pullBack(left, right, state.mapWidth, range, step);
   pullBack(top, bottom, state.mapHeight, range, step);
 
+  // Below the first level the landings come first: a first room that would meet one is left out.
+  if (state.featureCount > 0 && ctx.model.grid.anyCovered(left, top, right, bottom)) return;
   // Recorded without an overlap test, as the first feature of a run always fits. Until a build
   // attempt follows it counts as the last one.
   state.lastFeatureType = FeatureType::Room;

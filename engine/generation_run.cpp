@@ -31,7 +31,7 @@ void preparePen(Canvas& canvas) {
 
 }  // namespace
 
-RunReport runGeneration(StepContext& ctx, const RunHooks& hooks) {
+RunReport runGeneration(StepContext& ctx, const RunHooks& hooks, const LevelEntry& entry) {
   MapModel& model = ctx.model;
   EngineState& state = model.state;
   const Settings& settings = ctx.settings;
@@ -49,13 +49,16 @@ RunReport runGeneration(StepContext& ctx, const RunHooks& hooks) {
   processMessages(hooks);
 
   state.featureCount = 0;  // the first room is recorded without an overlap test
+  const bool linked = !entry.upStairs.empty();
+  if (linked) AddLandings(ctx, entry.upStairs);
   FirstRoom(ctx);
   for (int attempt = 0; attempt < settings.iterations; ++attempt) BuildFeature(ctx);
   processMessages(hooks);
 
   StretchCorridor(ctx);
+  if (linked) JoinClusters(ctx);
   if (settings.numberRooms && hooks.numberRooms) hooks.numberRooms(ctx);
-  report.stairsShortfall = AddStairs(ctx);
+  report.stairsShortfall = AddStairs(ctx, entry.upStairs);
 
   saveOverlayStart(model);
   drawOverlays(ctx);

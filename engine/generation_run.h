@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "engine/landings.h"
 #include "engine/map_model.h"
 
 namespace delvora {
@@ -24,7 +25,9 @@ struct RunReport {
 
 // One whole generation run on the map as the map window shows it: background, first room,
 // build attempts, stretching, numbering, stairs, river, chasm and grid, in the order that fixes
-// the random draws. The lists must start empty (MapModel::clearMapLists).
-RunReport runGeneration(StepContext& ctx, const RunHooks& hooks = {});
+// the random draws. The lists must start empty (MapModel::clearMapLists). A level below the
+// first (entry with up staircases) starts from landing rooms around them, its groups of
+// features are joined after the stretching, and its stairs step links them.
+RunReport runGeneration(StepContext& ctx, const RunHooks& hooks = {}, const LevelEntry& entry = {});
 
 }  // namespace delvora

@@ -54,6 +54,9 @@ struct Settings {
   std::string dressingDir;
   // "Title" of the map.
   std::string title;
+  // "Levels" joined by stairs, 1..10: read by the desktop's map window, which makes that many
+  // (the engine makes one level at a time).
+  int levels = 1;
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -1,11 +1,19 @@
 #pragma once
 
+#include <vector>
+
+#include "engine/landings.h"
 #include "engine/map_model.h"
 
 namespace delvora {
 
-// Places, draws and records the first room in the middle half of the map.
+// Places, draws and records the first room in the middle half of the map. After landings it is
+// built only where it overlaps none of them (its draws are made either way).
 void FirstRoom(StepContext& ctx);
+
+// Draws and records the landing rooms of a level below the first (landingRooms), before its
+// first room. No draws.
+void AddLandings(StepContext& ctx, const std::vector<StairsSpot>& upStairs);
 
 // One build attempt: draws the kind of feature and calls its builder.
 void BuildFeature(StepContext& ctx);
@@ -67,8 +75,17 @@ void AddDoor(StepContext& ctx, const DoorPlacement& door);
 // Extends every other corridor until it meets another feature.
 void StretchCorridor(StepContext& ctx);
 
-// Places the staircases asked for; returns how many could not be placed.
-int AddStairs(StepContext& ctx);
+// Joins the groups of features that no door links (a level grown from landings has several) by
+// straight corridors with an archway at each end, shortest first, until one group is left or no
+// straight corridor joins two groups. One or two draws per archway.
+void JoinClusters(StepContext& ctx);
+
+// Places the staircases asked for; returns how many could not be placed. Without upStairs (the
+// first level) they alternate down and up, the first going down. With upStairs (a level below)
+// the up staircases are drawn at those spots first, then ceil(stairs / 2) down staircases are
+// placed as usual but never on a door tile or an up staircase, and the list interleaves them
+// (down, up, down, up ...) so that even positions still go down.
+int AddStairs(StepContext& ctx, const std::vector<StairsSpot>& upStairs = {});
 
 // The meandering bands across the finished map.
 void BuildRiver(StepContext& ctx);

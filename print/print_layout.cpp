@@ -66,6 +66,26 @@ std::string settingsFooter(const Settings& settings, const FooterTime& time) {
          corridorCaption(settings.corridorStyle) + "    " + kFooterCredit + date;
 }
 
+std::string pdfFileStem(const std::string& title) {
+  constexpr std::size_t kMaxBytes = 100;
+  std::string stem;
+  for (const char c : title) {
+    const auto byte = static_cast<unsigned char>(c);
+    stem += (byte < 0x20 || byte == 0x7F || c == '/') ? '-' : c;
+  }
+  const std::size_t first = stem.find_first_not_of(" .");
+  stem =
+      first == std::string::npos ? "" : stem.substr(first, stem.find_last_not_of(' ') + 1 - first);
+  if (stem.size() > kMaxBytes) {
+    std::size_t end = kMaxBytes;
+    // Back to the first byte of a UTF-8 character.
+    while (end > 0 && (static_cast<unsigned char>(stem[end]) & 0xC0) == 0x80) --end;
+    stem.resize(end);
+    stem.erase(stem.find_last_not_of(' ') + 1);
+  }
+  return stem.empty() ? "Delvora" : stem;
+}
+
 std::string printResultMessage(PrintResult result) {
   switch (result) {
     case PrintResult::Stopped:

@@ -65,6 +65,11 @@ inline constexpr const char* kFooterCredit = "     Delvora dungeon generator  ";
 // credit and the date and time as "m/d/yy  h:nn".
 std::string settingsFooter(const Settings& settings, const FooterTime& time);
 
+// The map title as the name the print commands offer for a PDF file, without ".pdf": blanks at
+// either end and leading dots dropped, '/' and control characters turned into '-', cut to at most
+// 100 bytes at a whole UTF-8 character; "Delvora" when nothing is left.
+std::string pdfFileStem(const std::string& title);
+
 // The message the 25 mm print shows for a negative print result; "" for codes without one.
 std::string printResultMessage(PrintResult result);
 

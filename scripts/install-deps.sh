@@ -9,9 +9,9 @@ packages=(
   qt6-base-dev libjpeg62-turbo-dev libpng-dev
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
   xvfb xauth poppler-utils clang-format fonts-liberation2
-  xdotool imagemagick openbox x11-utils
+  xdotool imagemagick openbox x11-utils wmctrl
   clang-14 libclang-rt-14-dev
-  librsvg2-bin man-db desktop-file-utils appstream dpkg-dev lintian
+  librsvg2-bin man-db desktop-file-utils appstream dpkg-dev debhelper lintian git
   python3-jsonschema
   emscripten esbuild chromium bzip2 xz-utils
 )

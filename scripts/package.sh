@@ -1,46 +1,58 @@
 #!/usr/bin/env bash
-# Builds the Debian package of Delvora with CPack: a Release build for the prefix /usr with
-# Debian's hardening flags in build-package/, and the package beside it:
-# build-package/delvora_<version>_<arch>.deb. Install it with
+# Builds Delvora's Debian packages with dpkg-buildpackage from the checkout: its files (HEAD, or
+# with uncommitted changes a commit of the working tree) are exported to build-package/delvora/
+# and built there, and the packages are written beside that folder:
+#   build-package/delvora_<version>_<arch>.deb          the programs
+#   build-package/delvora-dbgsym_<version>_<arch>.deb   their debugging symbols
+# Install the first with (as root, without sudo)
 #   sudo apt-get install ./build-package/delvora_*.deb
-# Extra arguments go to the CMake configure step.
-#
-# --build DIR packages an existing build instead (the test script reuses its Release build); DIR
-# must be configured with -DCMAKE_INSTALL_PREFIX=/usr -DDELVORA_DEBIAN_PACKAGE=ON.
+# The version carries the commit (cmake/DelvoraVersion.cmake), so a newer build upgrades an
+# older one, and the files' times are the commit's (SOURCE_DATE_EPOCH): building one commit
+# twice gives the same bytes. DEB_BUILD_OPTIONS defaults to "nocheck parallel=2" (the tests are
+# scripts/test.sh's); set it to run them inside the package build too.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$root/build-package"
+source_dir="$out/delvora"
 
 bash "$root/scripts/install-deps.sh"
 
-if [[ "${1:-}" == --build ]]; then
-  build="$(realpath "$2")"
-  shift 2
-  if ! grep -qx 'CMAKE_INSTALL_PREFIX:PATH=/usr' "$build/CMakeCache.txt" ||
-    ! grep -qx 'DELVORA_DEBIAN_PACKAGE:BOOL=ON' "$build/CMakeCache.txt"; then
-    echo "package: $build is not configured with -DCMAKE_INSTALL_PREFIX=/usr" \
-      "-DDELVORA_DEBIAN_PACKAGE=ON" >&2
-    exit 2
+rm -rf "$source_dir"
+mkdir -p "$source_dir"
+rm -f "$out"/delvora_* "$out"/delvora-dbgsym_*
+if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  # The working tree as a commit: HEAD when nothing was changed, else a commit of every file that
+  # is not ignored, made through an index of its own so that the checkout stays as it is. git
+  # archive writes the commit into cmake/commit.txt; its time is the build's.
+  scratch="$(mktemp -d)"
+  trap 'rm -rf "$scratch"' EXIT
+  GIT_INDEX_FILE="$scratch/index" git -C "$root" read-tree HEAD
+  GIT_INDEX_FILE="$scratch/index" git -C "$root" add -A
+  tree="$(GIT_INDEX_FILE="$scratch/index" git -C "$root" write-tree)"
+  commit="$(git -C "$root" rev-parse HEAD)"
+  if [[ $tree != "$(git -C "$root" rev-parse 'HEAD^{tree}')" ]]; then
+    commit="$(GIT_AUTHOR_NAME=package.sh GIT_AUTHOR_EMAIL='' GIT_COMMITTER_NAME=package.sh \
+      GIT_COMMITTER_EMAIL='' git -C "$root" commit-tree -p HEAD -m "Working tree" "$tree")"
   fi
+  git -C "$root" archive --format=tar "$commit" | tar -x -C "$source_dir"
+  SOURCE_DATE_EPOCH="$(git -C "$root" log -1 --format=%ct "$commit")"
+  export SOURCE_DATE_EPOCH
 else
-  build="$out"
-  # Debian's flags for packaged programs (stack protector, fortified functions, full RELRO);
-  # CMake reads them at the first configure of the folder. CPPFLAGS has no CMake variable.
-  cd "$root"
-  eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
-  export CFLAGS="$CFLAGS $CPPFLAGS" CXXFLAGS="$CXXFLAGS $CPPFLAGS" LDFLAGS
-  launcher=()
-  if command -v ccache >/dev/null; then
-    launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-  fi
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DDELVORA_DEBIAN_PACKAGE=ON -DDELVORA_BUILD_TESTS=OFF -DDELVORA_BUILD_BENCHMARKS=OFF \
-    "${launcher[@]}" "$@"
+  # An unpacked source archive: its files as they are, without the build folders.
+  tar -C "$root" --exclude='./build*' --exclude=./out -c . | tar -x -C "$source_dir"
 fi
-cmake --build "$build" -j2
 
-mkdir -p "$out"
-rm -f "$out"/delvora_*.deb
-cpack --config "$build/CPackConfig.cmake" -B "$out"
+export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-nocheck parallel=2}"
+profiles=()
+if [[ " $DEB_BUILD_OPTIONS " == *" nocheck "* ]]; then
+  profiles=(-Pnocheck)
+fi
+# ccache when it is installed; debhelper gives the build a HOME of its own, so name the cache.
+if command -v ccache >/dev/null && [[ -d /usr/lib/ccache ]]; then
+  CCACHE_DIR="$(ccache --get-config cache_dir)"
+  export CCACHE_DIR PATH="/usr/lib/ccache:$PATH"
+fi
+
+(cd "$source_dir" && dpkg-buildpackage -us -uc -b "${profiles[@]}")
 echo "package: $(ls "$out"/delvora_*.deb)"

@@ -4,8 +4,9 @@
 # print options), then a Debug build under AddressSanitizer and UndefinedBehaviorSanitizer. In
 # between, the web edition's WebAssembly build runs its tests under node and in headless
 # Chromium. Then the libFuzzer targets run for DELVORA_FUZZ_SECONDS each (default 60). Run as
-# root, it also makes the Debian package from the first build, installs it, checks it and removes
-# it again. Fails on any error or finding.
+# root, it also builds the Debian packages with dpkg-buildpackage (scripts/package.sh, without a
+# second test run), lints them, upgrades an older build with them, checks what they install and
+# removes them again. Fails on any error or finding.
 # Extra arguments go to both CMake configure steps, e.g. -DDELVORA_BUILD_GUI=OFF.
 set -euo pipefail
 
@@ -18,7 +19,7 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 bash "$root/scripts/install-deps.sh"
 
 echo "== Release build with -Werror"
-# Configured for the prefix and layout of the Debian package, which is made from this build.
+# Configured for the prefix and layout of the Debian package.
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DDELVORA_WERROR=ON \
   -DDELVORA_BUILD_BENCHMARKS=ON -DCMAKE_INSTALL_PREFIX=/usr -DDELVORA_DEBIAN_PACKAGE=ON "$@"
 cmake --build "$root/build" -j"$jobs"
@@ -27,14 +28,16 @@ ctest --test-dir "$root/build" --output-on-failure -j"$jobs"
 echo "== Lint: clang-format, clang-tidy, prettier"
 bash "$root/scripts/lint.sh" "$root/build"
 
-echo "== Debian package of that build: install, check, remove"
+echo "== Debian packages: dpkg-buildpackage, lintian, upgrade, install, check, remove"
 if [[ $(id -u) -ne 0 ]]; then
   echo "skipped: installing the package needs root"
 elif [[ ! -x "$root/build/app/delvora" ]]; then
   echo "skipped: this build has no desktop program"
 else
-  bash "$root/scripts/package.sh" --build "$root/build"
+  started=$SECONDS
+  bash "$root/scripts/package.sh"
   bash "$root/scripts/check-package.sh"
+  echo "packaging took $((SECONDS - started)) s"
 fi
 
 echo "== Release build without Qt"

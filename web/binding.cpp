@@ -63,17 +63,30 @@ EMSCRIPTEN_KEEPALIVE const char* dv_read_query(const char* query) {
   return keep(delvora::pageOptionsJson(parsed.options, parsed.messages));
 }
 
-// Generates the dungeon a query describes, read as a link is, and runs its dead-end clean-ups.
-// Returns {"error": "" or the message that stopped it, "messages": [one a parameter not used],
-// "caption": the map's caption, "dressing": whether the rooms were dressed}.
+// Generates the dungeon a query describes, read as a link is, and runs its dead-end clean-ups;
+// level 1 is shown. Returns {"error": "" or the message that stopped it, "messages": [one a
+// parameter not used], "caption": the map's caption, "dressing": whether the rooms were dressed,
+// "levels": how many levels the dungeon has}.
 EMSCRIPTEN_KEEPALIVE const char* dv_generate(const char* query) {
   const delvora::ParsedQuery parsed = delvora::parseQuery(query);
   const delvora::Settings& settings = parsed.options.settings;
   const std::string error = session().generate(parsed.options);
-  return keep("{\"error\":" + delvora::jsonString(error) +
-              ",\"messages\":" + delvora::jsonStrings(parsed.messages) +
-              ",\"caption\":" + delvora::jsonString(delvora::mapCaption(settings.title)) +
-              ",\"dressing\":" + (settings.dressing ? "true" : "false") + "}");
+  return keep(delvora::compactJson({{"error", error},
+                                    {"messages", parsed.messages},
+                                    {"caption", delvora::mapCaption(settings.title)},
+                                    {"dressing", settings.dressing},
+                                    {"levels", session().levelCount()}}));
+}
+
+// The level every per-level call below is of (the picture, hover, dump, PNG, exports), from 1.
+EMSCRIPTEN_KEEPALIVE void dv_show_level(int level) {
+  session().showLevel(level);
+}
+
+// Every level's PNG, the report and the JSON as one ZIP archive; empty for a scale --px-per-grid
+// refuses.
+EMSCRIPTEN_KEEPALIVE const char* dv_archive(int pxPerGrid, int playerMap, const char* baseName) {
+  return keep(session().archive(pxPerGrid, playerMap != 0, baseName));
 }
 
 // Warnings of the last "Generate", one per line.
@@ -83,7 +96,7 @@ EMSCRIPTEN_KEEPALIVE const char* dv_warnings() {
   return keep(text);
 }
 
-// 0 for "Some", 1 for "A Few"; any other number does nothing.
+// 0 for "Some", 1 for "A Few", on every level; any other number does nothing.
 EMSCRIPTEN_KEEPALIVE void dv_dead_ends(int mode) {
   if (mode == 0) session().cleanDeadEnds(delvora::DeadEndMode::Some);
   if (mode == 1) session().cleanDeadEnds(delvora::DeadEndMode::AFew);
@@ -136,9 +149,8 @@ EMSCRIPTEN_KEEPALIVE const char* dv_json() {
 EMSCRIPTEN_KEEPALIVE const char* dv_check_picture(int pxPerGrid, int tabletop) {
   const delvora::WebSession::PictureCheck check = session().checkPicture(
       pxPerGrid, tabletop != 0 ? delvora::PictureUse::Tabletop : delvora::PictureUse::Png);
-  return keep("{\"pxPerGrid\":" + std::to_string(check.pxPerGrid) +
-              ",\"error\":" + delvora::jsonString(check.error) +
-              ",\"warning\":" + delvora::jsonString(check.warning) + "}");
+  return keep(delvora::compactJson(
+      {{"pxPerGrid", check.pxPerGrid}, {"error", check.error}, {"warning", check.warning}}));
 }
 
 // The pictures at pxPerGrid as dv_check_picture takes it; empty when it refuses them.
@@ -216,15 +228,14 @@ EMSCRIPTEN_KEEPALIVE void dv_clear_dressing_files() {
 EMSCRIPTEN_KEEPALIVE const char* dv_dressing_files() {
   const std::vector<delvora::WebSession::ChosenDressingFile> chosen =
       session().chosenDressingFiles();
-  std::string json = "[";
+  nlohmann::ordered_json files = nlohmann::ordered_json::array();
   for (std::size_t i = 0; i < chosen.size(); ++i) {
-    if (i > 0) json += ',';
-    json += "{\"table\":" + delvora::jsonString(delvora::kDressingCategories[i].fileName) +
-            ",\"file\":" + delvora::jsonString(chosen[i].name) +
-            ",\"entries\":" + std::to_string(chosen[i].count.entries) +
-            ",\"empty\":" + std::to_string(chosen[i].count.empty) + "}";
+    files.push_back({{"table", std::string(delvora::kDressingCategories[i].fileName)},
+                     {"file", chosen[i].name},
+                     {"entries", chosen[i].count.entries},
+                     {"empty", chosen[i].count.empty}});
   }
-  return keep(json + "]");
+  return keep(delvora::compactJson(files));
 }
 
 }  // extern "C"

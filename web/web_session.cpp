@@ -3,10 +3,12 @@
 #include "dressing/dressing_categories.h"
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
+#include "dungeon/levels_key.h"
 #include "dungeon/option_parser.h"
 #include "dungeon/option_table.h"
 #include "engine/model_dump.h"
 #include "export/uvtt_export.h"
+#include "export/zip_archive.h"
 #include "render/png_writer.h"
 
 namespace delvora {
@@ -22,27 +24,32 @@ std::string WebSession::generate(const RunOptions& options) {
   m_warnings.clear();
   m_options = options;
   const Settings& settings = options.settings;
+  m_shown = 1;
   // A fresh dungeon every time, as delvora-cli starts from one.
-  m_dungeon = std::make_unique<Dungeon>();
+  m_levels = std::make_unique<DungeonLevels>();
   const GenerateReport report =
-      m_dungeon->generate(settings, DressingSource::fromFiles(m_dressingFiles));
+      m_levels->generate(settings, DressingSource::fromFiles(m_dressingFiles), settings.levels);
   m_warnings = report.warnings;
   if (!report.ok()) {
-    m_dungeon.reset();
+    m_levels.reset();
     return report.error;
   }
   if (report.stairsShortfall > 0) {
     m_warnings.push_back("placed " + std::to_string(settings.stairs - report.stairsShortfall) +
                          " of " + std::to_string(settings.stairs) + " staircases");
   }
-  for (const DeadEndMode mode : options.deadEnds) m_dungeon->cleanDeadEnds(mode);
+  for (const DeadEndMode mode : options.deadEnds) m_levels->cleanDeadEnds(mode);
   return "";
 }
 
+void WebSession::showLevel(int level) {
+  if (level >= 1 && level <= levelCount()) m_shown = level;
+}
+
 void WebSession::cleanDeadEnds(DeadEndMode mode) {
-  if (!m_dungeon) return;
-  m_dungeon->cleanDeadEnds(mode);
-  m_options.deadEnds = m_dungeon->deadEnds();
+  if (!m_levels) return;
+  m_levels->cleanDeadEnds(mode);
+  m_options.deadEnds = m_levels->level(1).deadEnds();
 }
 
 WebSession::PictureCheck WebSession::checkPicture(int pxPerGrid, PictureUse use) const {
@@ -78,49 +85,69 @@ std::vector<WebSession::ChosenDressingFile> WebSession::chosenDressingFiles() co
 }
 
 const Bitmap& WebSession::picture(bool playerMap) const {
-  return m_dungeon ? m_dungeon->picture(audience(playerMap)) : m_empty;
+  return m_levels ? shown()->picture(audience(playerMap)) : m_empty;
 }
 
 HoverText WebSession::hover(int x, int y) const {
-  if (!m_dungeon) return {};
-  return hoverText(m_dungeon->model(), m_dungeon->tables(), x, y);
+  if (!m_levels) return {};
+  HoverText hover = hoverText(shown()->model(), shown()->tables(), x, y);
+  // With several levels, a staircase under the pointer says where it leads, as the key does.
+  if (levelCount() > 1) addStairsLines(hover, stairsHoverLines(*m_levels, m_shown, x, y));
+  return hover;
 }
 
 std::string WebSession::dump() const {
-  return m_dungeon ? toString(m_dungeon->model()) : std::string();
+  return m_levels ? toString(shown()->model()) : std::string();
 }
 
 std::string WebSession::report() const {
-  if (!m_dungeon) return "";
+  if (!m_levels) return "";
+  if (levelCount() > 1) return textFileBytes(levelsReport(*m_levels));
+  const Dungeon& dungeon = m_levels->level(1);
   std::vector<std::string> items =
-      buildDressingReport(m_dungeon->model(), m_dungeon->tables(), m_dungeon->settings().title);
+      buildDressingReport(dungeon.model(), dungeon.tables(), dungeon.settings().title);
   // Without dressing delvora-cli writes the title block alone.
-  if (!m_dungeon->settings().dressing) items.resize(1);
+  if (!dungeon.settings().dressing) items.resize(1);
   return textFileBytes(items);
 }
 
 std::string WebSession::json() const {
-  return m_dungeon ? dungeonJson(*m_dungeon) : std::string();
+  return m_levels ? dungeonJson(*m_levels) : std::string();
 }
 
 std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
   const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Png);
-  if (!m_dungeon || !check.error.empty()) return {};
+  if (!m_levels || !check.error.empty()) return {};
   return pngBytes(picture(playerMap), check.pxPerGrid);
 }
 
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
   const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Tabletop);
-  if (!m_dungeon || !check.error.empty()) return "";
-  return uvttFile(*m_dungeon, audience(playerMap), check.pxPerGrid);
+  if (!m_levels || !check.error.empty()) return "";
+  return uvttFile(*shown(), audience(playerMap), check.pxPerGrid);
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {
   const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Tabletop);
-  if (!m_dungeon || !check.error.empty()) return {};
-  const FoundryScene scene{m_dungeon->settings().title, check.pxPerGrid,
+  if (!m_levels || !check.error.empty()) return {};
+  const FoundryScene scene{shown()->settings().title, check.pxPerGrid,
                            foundryBackgroundSource(baseName + ".json")};
-  return foundryFiles(*m_dungeon, audience(playerMap), scene);
+  return foundryFiles(*shown(), audience(playerMap), scene);
+}
+
+std::string WebSession::archive(int pxPerGrid, bool playerMap, const std::string& baseName) const {
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Png);
+  if (!m_levels || !check.error.empty()) return "";
+  std::vector<ArchiveFile> files;
+  for (int level = 1; level <= levelCount(); ++level) {
+    const std::vector<std::uint8_t> png =
+        pngBytes(m_levels->level(level).picture(audience(playerMap)), check.pxPerGrid);
+    files.push_back({baseName + "-level-" + std::to_string(level) + ".png",
+                     std::string(png.begin(), png.end())});
+  }
+  files.push_back({baseName + "-key.txt", report()});
+  files.push_back({baseName + ".json", json()});
+  return zipArchive(files);
 }
 
 }  // namespace delvora

@@ -9,23 +9,31 @@
 #include "dressing/dressing_source.h"
 #include "dressing/hover_text.h"
 #include "dungeon/dungeon.h"
+#include "dungeon/levels.h"
 #include "dungeon/picture_limits.h"
 #include "dungeon/run_options.h"
 #include "export/foundry_export.h"
 
 namespace delvora {
 
-// One dungeon of the web page and everything the page reads from it (pictures, hover text,
-// dump, report, PNG and exports), made by the same library calls as delvora-cli makes for the
-// same options. Nothing goes through files: the dressing files the user chose are held in
-// memory and every output is made as bytes.
+// One dungeon of the web page, of one or more levels (options.settings.levels), and everything
+// the page reads from it (pictures, hover text, dump, report, PNG and exports), made by the same
+// library calls as delvora-cli makes for the same options. Nothing goes through files: the
+// dressing files the user chose are held in memory and every output is made as bytes. The
+// per-level outputs are the shown level's; the report and the JSON hold every level, as
+// delvora-cli writes them.
 class WebSession {
  public:
   // Generates a new dungeon of options.settings from the dressing files held and runs the
   // dead-end clean-ups of options.deadEnds; "" on success, else the dressing load's error (the
   // previous dungeon is then gone and nothing is drawn).
   std::string generate(const RunOptions& options);
-  bool generated() const { return m_dungeon != nullptr; }
+  bool generated() const { return m_levels != nullptr; }
+  int levelCount() const { return m_levels ? m_levels->count() : 0; }
+  // The level the per-level outputs are of, from 1 (level 1 after generate); a number out of
+  // range is ignored.
+  void showLevel(int level);
+  int shownLevel() const { return m_shown; }
   // The options of the last generate.
   const RunOptions& options() const { return m_options; }
   // Warnings of the last dressing load and a stairs shortfall, one per line.
@@ -35,7 +43,7 @@ class WebSession {
   void addDressingFile(NamedBytes file) { m_dressingFiles.push_back(std::move(file)); }
   void clearDressingFiles() { m_dressingFiles.clear(); }
 
-  // A dead-end clean-up on the current map, as the "Dead Ends" menu runs it.
+  // A dead-end clean-up on every level, as the "Dead Ends" menu runs it.
   void cleanDeadEnds(DeadEndMode mode);
 
   // The map as drawn for the game master, or for players (no room numbers, concealed and
@@ -66,6 +74,9 @@ class WebSession {
   std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
   std::string uvtt(int pxPerGrid, bool playerMap) const;
   FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
+  // Every level at once as a ZIP archive: baseName-level-N.png for each level (as png() makes
+  // it), baseName-key.txt (the report) and baseName.json (the JSON); empty when png() is empty.
+  std::string archive(int pxPerGrid, bool playerMap, const std::string& baseName) const;
 
   // The dressing files the next Generate reads, one a category in category order: the name of
   // the file the load takes for it (empty for none) and what it adds.
@@ -76,8 +87,11 @@ class WebSession {
   std::vector<ChosenDressingFile> chosenDressingFiles() const;
 
  private:
+  const Dungeon* shown() const { return m_levels ? &m_levels->level(m_shown) : nullptr; }
+
   RunOptions m_options;
-  std::unique_ptr<Dungeon> m_dungeon;
+  std::unique_ptr<DungeonLevels> m_levels;
+  int m_shown = 1;
   std::vector<NamedBytes> m_dressingFiles;
   std::vector<std::string> m_warnings;
   const Bitmap m_empty{};

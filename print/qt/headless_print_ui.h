@@ -12,7 +12,7 @@ namespace delvora {
 class HeadlessPrintUi final : public PrintUi {
  public:
   void showMessage(const std::string& text) override { messages.push_back(text); }
-  std::string askPdfFileName() override { return ""; }
+  std::string askPdfFileName(const PdfFileQuestion&) override { return ""; }
   bool createAbortDialog() override { return true; }
   void setAbortText(const std::string&) override {}
   bool abortCancelled() override { return false; }

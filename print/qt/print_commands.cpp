@@ -15,6 +15,8 @@ namespace {
 
 constexpr int kTitlePoints = 12;
 constexpr int kLabelPoints = 10;
+constexpr char kPrintMapCommand[] = "Print Map";
+constexpr char kPrintMap25mmCommand[] = "Print Map 25mm Scale";
 
 // Restores the normal cursor on every way out.
 class BusyCursor {
@@ -123,15 +125,20 @@ std::string printPages(const PageJob& page, JobGuard& guard) {
   }
   guard.closeDialog();
   if (!page.job.end()) return "Cannot create file " + page.job.pdfPath;
-  return "Printing Completed!";
+  return page.job.pdfChosen ? pdfSavedMessage(page.job.pdfPath) : "Printing Completed!";
 }
 
 }  // namespace
 
+std::string pdfSavedMessage(const std::string& path) {
+  return "Printing Completed! Saved as " + path;
+}
+
 void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui) {
   const PaletteResult palette = ReJigPallete(source.dungeon.picture());
   BusyCursor busy(ui);
-  const JobStart start = beginPrintJob(session, ui, PageOrientation::Landscape);
+  const JobStart start =
+      beginPrintJob(session, ui, PageOrientation::Landscape, pdfQuestion(kPrintMapCommand, source));
   if (!start.job) {
     if (!start.failure.empty()) ui.showMessage(start.failure);
     return;
@@ -142,13 +149,19 @@ void printMap(PrintSession& session, const PrintSource& source, PrintUi& ui) {
   painter.setFont(printerFont(kTitlePoints));
   const QFontMetrics metrics(painter.font(), painter.device());
   const int textHeight = metrics.height();
-  const QString title = printText(source.dungeon.caption());
+  // A title wider than the page ends in an ellipsis rather than running off both edges.
+  const QString title =
+      metrics.elidedText(printText(source.dungeon.caption()), Qt::ElideRight, pageWidth);
   drawTextAt(painter, centreX(pageWidth, metrics.horizontalAdvance(title)), textHeight, title);
   const DeviceRect rect =
       fittedImageRect(pageWidth, textHeight, palette.image.width, palette.image.height);
   if (palette.ok()) drawWholeBitmap(painter, palette.image, rect);
   drawSettingsFooter(painter, rect.x, painter.device()->height(), source);
-  if (!job->end()) ui.showMessage("Cannot create file " + job->pdfPath);
+  if (!job->end()) {
+    ui.showMessage("Cannot create file " + job->pdfPath);
+  } else if (job->pdfChosen) {
+    ui.showMessage(pdfSavedMessage(job->pdfPath));
+  }
 }
 
 void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui) {
@@ -166,7 +179,8 @@ void printMap25mm(PrintSession& session, const PrintSource& source, PrintUi& ui)
   std::string message;
   {
     JobGuard guard(session, ui);
-    const JobStart start = beginPrintJob(session, ui, std::nullopt);
+    const JobStart start =
+        beginPrintJob(session, ui, std::nullopt, pdfQuestion(kPrintMap25mmCommand, source));
     PrintJob* const job = start.job.get();
     if (!job) {
       message = start.failure;

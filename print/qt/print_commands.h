@@ -9,6 +9,14 @@
 
 namespace delvora {
 
+// What the PDF file dialog shows when the system has no printer.
+struct PdfFileQuestion {
+  // The print command's name, the dialog's title ("Print Map").
+  std::string command;
+  // The file name offered, without ".pdf" (pdfFileStem of the map's title).
+  std::string suggestedName;
+};
+
 // What the print commands need from the window that runs them (or from the command line).
 class PrintUi {
  public:
@@ -17,7 +25,7 @@ class PrintUi {
   // A message box with an OK button.
   virtual void showMessage(const std::string& text) = 0;
   // Asked when the system has no printer: the PDF file to write instead, "" when cancelled.
-  virtual std::string askPdfFileName() = 0;
+  virtual std::string askPdfFileName(const PdfFileQuestion& question) = 0;
   // Shows the progress and cancel dialog; false when it could not be created.
   virtual bool createAbortDialog() = 0;
   // Sets the dialog's text and lets it process its pending events.
@@ -67,5 +75,9 @@ void printDressing(PrintSession& session, const PrintSource& source, PrintUi& ui
 
 // The message shown when no printer or PDF file is there or the job cannot start.
 inline constexpr const char* kPrinterMissingMessage = "Printer corrupt or not installed!";
+
+// What a command says when it has written a PDF whose name the user chose in the file dialog:
+// "Printing Completed! Saved as <path>".
+std::string pdfSavedMessage(const std::string& path);
 
 }  // namespace delvora

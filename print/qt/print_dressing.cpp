@@ -37,7 +37,8 @@ class PrinterMeasure {
 }  // namespace
 
 void printDressing(PrintSession& session, const PrintSource& source, PrintUi& ui) {
-  const JobStart start = beginPrintJob(session, ui, PageOrientation::Portrait);
+  const JobStart start =
+      beginPrintJob(session, ui, PageOrientation::Portrait, pdfQuestion("Print Dressing", source));
   if (!start.job) {
     if (!start.failure.empty()) ui.showMessage(start.failure);
     return;
@@ -59,7 +60,11 @@ void printDressing(PrintSession& session, const PrintSource& source, PrintUi& ui
   }
   for (; page < layout.pages; ++page) job->printer->newPage();
   drawSettingsFooter(painter, kDressingFooterX, pageHeight, source);
-  if (!job->end()) ui.showMessage("Cannot create file " + job->pdfPath);
+  if (!job->end()) {
+    ui.showMessage("Cannot create file " + job->pdfPath);
+  } else if (job->pdfChosen) {
+    ui.showMessage(pdfSavedMessage(job->pdfPath));
+  }
 }
 
 }  // namespace delvora

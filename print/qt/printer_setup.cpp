@@ -92,7 +92,8 @@ void PrintJob::abort() {
 }
 
 JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
-                       std::optional<PageOrientation> orientation) {
+                       std::optional<PageOrientation> orientation,
+                       const PdfFileQuestion& question) {
   JobStart start;
   auto job = std::make_unique<PrintJob>();
   job->pdfPath = pdfPathFor(session);
@@ -101,9 +102,10 @@ JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
     if (!info.isNull()) {
       job->printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     } else {
-      job->pdfPath = ui.askPdfFileName();
+      job->pdfPath = ui.askPdfFileName(question);
       // Cancelling the dialog means the user changed their mind: nothing to report.
       if (job->pdfPath.empty()) return start;
+      job->pdfChosen = true;
     }
   }
   const std::string failure =
@@ -128,6 +130,10 @@ JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
   }
   start.job = std::move(job);
   return start;
+}
+
+PdfFileQuestion pdfQuestion(const char* command, const PrintSource& source) {
+  return {command, pdfFileStem(source.dungeon.settings().title)};
 }
 
 DeviceCaps printerCaps(const QPrinter& printer) {

@@ -22,6 +22,8 @@ struct PrintJob {
   QPainter painter;
   // The PDF being written; empty for a real printer.
   std::string pdfPath;
+  // True when the user chose the PDF's name in the file dialog.
+  bool pdfChosen = false;
 
   // Ends the job normally. False when a PDF could not be written in full (a full disk); the
   // damaged file is then removed.
@@ -38,12 +40,15 @@ struct JobStart {
 };
 
 // Begins a job on the printer the commands use: session.pdfPath or $DELVORA_PRINT_PDF when set,
-// else the system's default printer, else a PDF whose name ui asks for. A PDF is A4 (Letter
-// when the locale's paper is Letter) at 600 dots per inch. An orientation given (else the last
-// set) is applied and remembered. A PDF that cannot be written fails with "Cannot create file"
-// and its name, a printer that cannot begin with kPrinterMissingMessage.
+// else the system's default printer, else a PDF whose name ui asks for with question. A PDF is
+// A4 (Letter when the locale's paper is Letter) at 600 dots per inch. An orientation given (else
+// the last set) is applied and remembered. A PDF that cannot be written fails with "Cannot
+// create file" and its name, a printer that cannot begin with kPrinterMissingMessage.
 JobStart beginPrintJob(PrintSession& session, PrintUi& ui,
-                       std::optional<PageOrientation> orientation);
+                       std::optional<PageOrientation> orientation, const PdfFileQuestion& question);
+
+// The file dialog's question for the print command called command on source's map.
+PdfFileQuestion pdfQuestion(const char* command, const PrintSource& source);
 
 // The page values of the printer's paper and printable area at its resolution.
 DeviceCaps printerCaps(const QPrinter& printer);

@@ -170,7 +170,10 @@ void DressingCommandsTest::editorThatCannotStartIsReported() {
   const auto tablesBefore = tableEntries(map().tables());
   const RecordList fluffBefore = map().model().lstFluff;
   map().onEditTriggered();
-  QCOMPARE(m_dialogs.messages, QStringList{QString::fromLatin1(kNoEditorMessage)});
+  // The message names the command that failed, not the variable to set.
+  QCOMPARE(m_dialogs.messages,
+           QStringList{QStringLiteral(
+               "The text editor \"/nonexistent/editor\" (DELVORA_EDITOR) could not be started.")});
   // Nothing was edited: the dressing stays exactly as it was.
   QCOMPARE(tableEntries(map().tables()), tablesBefore);
   QCOMPARE(map().model().lstFluff, fluffBefore);

@@ -1,5 +1,6 @@
 // The map window: "Generate" against the engine run directly, the menu states through the
 // dead-end commands, the window fit, closing, the hover read-out and the speed figures.
+#include <QtTest/qtestspontaneevent.h>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,10 +12,13 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindowStateChangeEvent>
 #include <QtTest>
 
+#include "app/help_viewer.h"
 #include "app/legend_strip.h"
 #include "app/map_view.h"
 #include "app/map_window.h"
@@ -22,6 +26,7 @@
 #include "app/program.h"
 #include "app/qt_text.h"
 #include "app_test_support.h"
+#include "dressing/dressing_tables.h"
 #include "dressing/hover_text.h"
 #include "engine/model_dump.h"
 #include "render/tiles.h"
@@ -94,11 +99,17 @@ class MapWindowTest : public QObject {
   void windowFitsTheScreen();
   void newMapLeavesNothingOfTheLast();
   void swatchesHaveAnOutline();
+  void swatchesKeepTheirColoursWhileDisabled();
+  void menusReachableFromTheKeyboard();
+  void helpStaysUsableBesideTheMap();
+  void windowsMinimiseAndComeBackTogether();
+  void longDressingFileIsReported();
   void hoverTextOverRoomCorridorAndRock();
   void hoverIgnoredWithoutDressing();
   void longHoverLinesWrap_data();
   void longHoverLinesWrap();
   void tooltipShowsDressingAsTyped();
+  void levelMenuShowsEachLevel();
   void speed();
 
  private:
@@ -164,7 +175,10 @@ void MapWindowTest::generateEqualsTheEngine() {
   QVERIFY(map().bitmap() == direct->picture());
   QCOMPARE(map().view()->picture(), toQImage(direct->picture()));
   QVERIFY(map().isVisible());
-  QCOMPARE(map().windowModality(), Qt::ApplicationModal);
+  // Modal to the options window, which it blocks.
+  QCOMPARE(map().windowModality(), Qt::WindowModal);
+  QCOMPARE(map().parentWidget(), &m_program->options());
+  QVERIFY(!map().levelMenu()->menuAction()->isVisible());
 }
 
 void MapWindowTest::generateButtonShowsModallyAndClosingEmpties() {
@@ -284,6 +298,25 @@ void MapWindowTest::windowFitsTheScreen() {
   // A window system applies new window sizes a little later.
   if (tooBig) {
     QTRY_COMPARE(map().scrollArea()->size(), QSize(client->width(), client->height() - 30));
+    // Restored, the whole frame stays on the screen's free area.
+    map().showNormal();
+    QTRY_VERIFY(!map().isMaximized());
+    const QRect area = map().screen()->availableGeometry();
+    const auto frameText = [this] {
+      const QRect frame = map().frameGeometry();
+      return QStringLiteral("frame %1,%2 %3x%4")
+          .arg(frame.x())
+          .arg(frame.y())
+          .arg(frame.width())
+          .arg(frame.height());
+    };
+    QTRY_VERIFY2(area.contains(map().frameGeometry()), qPrintable(frameText()));
+    // A size that does not fit, as the window system may restore, is corrected once restored.
+    map().resize(map().maximumSize());
+    map().showMaximized();
+    QTRY_VERIFY(map().isMaximized());
+    map().showNormal();
+    QTRY_VERIFY2(area.contains(map().frameGeometry()), qPrintable(frameText()));
   } else {
     QTRY_COMPARE(map().scrollArea()->size(), QSize(size.width, size.height));
     QCOMPARE(map().scrollArea()->y(), 30);
@@ -345,7 +378,154 @@ void MapWindowTest::swatchesHaveAnOutline() {
   const QColor arch = QColor(swatchImage(legendSwatch(LegendItem::Arch)).pixel(5, 5));
   QCOMPARE(arch, QColor(Qt::white));
   QVERIFY(qAbs(kSwatchOutline.lightness() - arch.lightness()) > 128);
-  QCOMPARE(map().findChild<LegendStrip*>()->findChildren<QLabel*>().size(), 2 * kLegendItemCount);
+  const auto* strip = map().findChild<LegendStrip*>();
+  QCOMPARE(strip->findChildren<QLabel*>().size(), kLegendItemCount);
+  QCOMPARE(strip->findChildren<LegendSwatch*>().size(), kLegendItemCount);
+}
+
+void MapWindowTest::swatchesKeepTheirColoursWhileDisabled() {
+  QVERIFY(generateFromOptions(*m_program));
+  // A print job disables the window while it runs.
+  map().setEnabled(false);
+  const auto swatches = map().findChild<LegendStrip*>()->findChildren<LegendSwatch*>();
+  QCOMPARE(swatches.size(), kLegendItemCount);
+  for (LegendSwatch* swatch : swatches) {
+    QVERIFY(!swatch->isEnabled());
+    QCOMPARE(swatch->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             swatch->image().convertToFormat(QImage::Format_RGB32));
+  }
+  map().setEnabled(true);
+}
+
+void MapWindowTest::menusReachableFromTheKeyboard() {
+  // Every entry of the bar and of each menu has its own mnemonic.
+  const auto mnemonicsOf = [](const QList<QAction*>& actions) {
+    QStringList keys;
+    for (const QAction* action : actions) {
+      if (action->isSeparator()) continue;
+      keys << QKeySequence::mnemonic(action->text()).toString();
+    }
+    return keys;
+  };
+  QList<QList<QAction*>> groups{map().menuBar()->actions()};
+  for (const QAction* entry : map().menuBar()->actions()) {
+    if (entry->menu() != nullptr) groups << entry->menu()->actions();
+  }
+  for (const QList<QAction*>& group : groups) {
+    const QStringList keys = mnemonicsOf(group);
+    QVERIFY2(!keys.contains(QString()), qPrintable(keys.join(u' ')));
+    QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+  }
+  const MapWindow::Menu& menu = map().menu();
+  QCOMPARE(menu.print->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+  QCOMPARE(menu.printMap25mmScale->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+  QCOMPARE(menu.printDressing->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+  QCOMPARE(menu.saveDressingAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+
+  QVERIFY(generateFromOptions(*m_program));
+  map().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&map()));
+  // The shortcuts run their commands (here the save dialog, cancelled).
+  const int asked = m_dialogs.saveAsked;
+  QTest::keyClick(&map(), Qt::Key_S, Qt::ControlModifier);
+  QCOMPARE(m_dialogs.saveAsked, asked + 1);
+  // Alt and a menu's mnemonic open that menu, F10 the first one.
+  auto* deadEnds = qobject_cast<QMenu*>(menu.some->parent());
+  QVERIFY(deadEnds != nullptr);
+  QTest::keyClick(&map(), Qt::Key_D, Qt::AltModifier);
+  QTRY_COMPARE(QApplication::activePopupWidget(), deadEnds);
+  deadEnds->close();
+  QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+  QTest::keyClick(&map(), Qt::Key_F10);
+  QTRY_COMPARE(map().menuBar()->activeAction(), map().menuBar()->actions().constFirst());
+  QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+  QApplication::activePopupWidget()->close();
+}
+
+void MapWindowTest::helpStaysUsableBesideTheMap() {
+  QFile::remove(QStringLiteral("Delvora.HLP"));
+  QVERIFY(QFile::copy(QStringLiteral(DELVORA_HELP_SOURCE), QStringLiteral("Delvora.HLP")));
+  OptionsWindow& options = m_program->options();
+  options.show();
+  options.onHelpTriggered();
+  HelpViewer* help = options.helpViewer();
+  QVERIFY(help != nullptr && help->isVisible());
+  QVERIFY(generateFromOptions(*m_program));
+  QVERIFY(map().isVisible());
+
+  // Keys reach the guide through the window system while the map is shown ...
+  help->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(help));
+  help->browser()->setFocus();
+  QScrollBar* scroll = help->browser()->verticalScrollBar();
+  QVERIFY(scroll->maximum() > 0);
+  scroll->setValue(0);
+  QTest::keyClick(help->windowHandle(), Qt::Key_End);
+  QTRY_COMPARE(scroll->value(), scroll->maximum());
+  // ... but not the options window, which the map blocks.
+  options.titleEdit()->setText(QString());
+  options.titleEdit()->setFocus();
+  QTest::keyClick(options.windowHandle(), Qt::Key_X);
+  QCOMPARE(options.titleEdit()->text(), QString());
+  help->hide();
+  QFile::remove(QStringLiteral("Delvora.HLP"));
+}
+
+void MapWindowTest::windowsMinimiseAndComeBackTogether() {
+  // What the window system reports when the user minimises or restores a window.
+  const auto userMinimises = [](QWidget& window, bool minimised) {
+    const Qt::WindowStates old = window.windowState();
+    window.setWindowState(minimised ? old | Qt::WindowMinimized : old & ~Qt::WindowMinimized);
+    QWindowStateChangeEvent report(old);
+    // Delivered as QTest delivers input: spontaneous, as sendEvent would not leave it.
+    QSpontaneKeyEvent::setSpontaneous(&report);
+    QApplication::instance()->notify(&window, &report);
+    QTest::qWait(50);
+  };
+  OptionsWindow& options = m_program->options();
+  options.show();
+  QVERIFY(generateFromOptions(*m_program));
+  QVERIFY(options.isVisible() && map().isVisible());
+  userMinimises(map(), true);
+  QVERIFY(options.isMinimized());
+  userMinimises(options, false);
+  QVERIFY(!map().isMinimized());
+  // Any window minimises the others, and the map keeps being maximised.
+  map().showMaximized();
+  QTest::qWait(50);
+  userMinimises(options, true);
+  QVERIFY(map().isMinimized());
+  userMinimises(map(), false);
+  QVERIFY(!options.isMinimized());
+  QVERIFY(map().isMaximized());
+  // The program's own changes are not followed.
+  options.showMinimized();
+  QTest::qWait(50);
+  QVERIFY(!map().isMinimized());
+  options.showNormal();
+}
+
+void MapWindowTest::longDressingFileIsReported() {
+  QTemporaryDir folder;
+  QFile items(folder.filePath(QStringLiteral("Items.txt")));
+  QVERIFY(items.open(QIODevice::WriteOnly));
+  for (std::size_t line = 0; line <= kMaxTableEntries; ++line) items.write("A brass key\n");
+  items.close();
+  Settings settings;
+  settings.dressingDir = folder.path().toStdString();
+  m_program->options().setSettings(settings);
+  m_dialogs.messages.clear();
+  QVERIFY(generateFromOptions(*m_program));
+  QVERIFY(map().isVisible());
+  // The warning delvora-cli prints for the same folder.
+  DressingTables tables;
+  RandomSource random;
+  const LoadResult load = AddFluff(tables, random, settings.dressingDir);
+  QCOMPARE(load.warnings.size(), std::size_t{1});
+  QCOMPARE(m_dialogs.messages, QStringList{QString::fromStdString(load.warnings.front())});
+  QVERIFY(m_dialogs.messages.front().contains(QStringLiteral("Items.txt")));
+  m_dialogs.messages.clear();
+  m_program->options().setSettings(Settings{});
 }
 
 void MapWindowTest::hoverTextOverRoomCorridorAndRock() {
@@ -429,6 +609,33 @@ void MapWindowTest::tooltipShowsDressingAsTyped() {
   QTextDocument document;
   document.setHtml(html);
   QCOMPARE(document.toPlainText(), QStringLiteral("Room 1   \n  <b>bold</b> & <img src=x.png>\n"));
+}
+
+// Several levels: the "Level" menu shows each level as the library makes it, the caption names
+// the level, and a dead-end clean-up reaches every level.
+void MapWindowTest::levelMenuShowsEachLevel() {
+  Settings settings;
+  settings.stairs = 4;
+  settings.levels = 3;
+  m_program->options().setSettings(settings);
+  Settings expected = m_program->options().settings();
+  QCOMPARE(expected.levels, 3);
+  QVERIFY(generateFromOptions(*m_program));
+  QVERIFY(map().levelMenu()->menuAction()->isVisible());
+  QCOMPARE(map().levelMenu()->actions().size(), 3);
+  DungeonLevels direct;
+  QVERIFY(direct.generate(expected, 3).ok());
+  for (const int level : {2, 3, 1}) {
+    map().levelMenu()->actions()[level - 1]->trigger();
+    QCOMPARE(map().shownLevel(), level);
+    QVERIFY(map().bitmap() == direct.level(level).picture());
+    QCOMPARE(map().view()->picture(), toQImage(direct.level(level).picture()));
+    QVERIFY(map().windowTitle().endsWith(QStringLiteral(" - Level %1").arg(level)));
+  }
+  map().menu().some->trigger();
+  direct.cleanDeadEnds(DeadEndMode::Some);
+  map().levelMenu()->actions()[2]->trigger();
+  QCOMPARE(toString(map().model()), toString(direct.level(3).model()));
 }
 
 void MapWindowTest::speed() {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +26,7 @@
 #include "app/program.h"
 #include "app_test_support.h"
 #include "tests/support/largest_settings.h"
+#include "version/version.h"
 
 using namespace delvora;
 
@@ -45,6 +47,7 @@ class OptionsTest : public QObject {
   void captionFollowsTitle();
   void percentEditFiltersAndClamps_data();
   void percentEditFiltersAndClamps();
+  void percentEditSelectsAllWithCtrlA();
   void percentSpinStaysInRange();
   void corridorStairsFlagFollowsBox();
   void folderChoiceReloadsOrChangesNothing();
@@ -53,6 +56,7 @@ class OptionsTest : public QObject {
   void editOpensTheLoadersFile();
   void editorChoice_data();
   void editorChoice();
+  void editorFailureSaysWhatToDo();
   void helpShowsTheGuideOrNamesTheFile();
   void helpFileLookupOrder();
   void identityMatchesTheDesktopEntry();
@@ -61,7 +65,7 @@ class OptionsTest : public QObject {
   void windowsHaveTheirDesignSizes();
   void percentShowsTheValueUsed_data();
   void percentShowsTheValueUsed();
-  void aboutClosesOnlyByOkOrEscape();
+  void aboutClosesByOkEscapeOrTitleBar();
   void fileDialogsKeepNoHistory();
   void enterInTheTitleGenerates();
   void shutdownDeletesTheEditingFile();
@@ -226,6 +230,25 @@ void OptionsTest::percentEditFiltersAndClamps() {
   edit->setValue(QStringLiteral("13"));
 }
 
+void OptionsTest::percentEditSelectsAllWithCtrlA() {
+  for (PercentEdit* edit :
+       {m_program->advanced().concealedEdit(), m_program->advanced().secretEdit()}) {
+    auto* field = edit->findChild<QLineEdit*>();
+    QVERIFY(field != nullptr);
+    edit->setValue(QStringLiteral("13"));
+    field->setCursorPosition(1);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(field->selectedText(), QStringLiteral("13"));
+    // What is typed next replaces the selection; other control keys are still filtered.
+    QTest::keyClick(edit, Qt::Key_7);
+    QCOMPARE(edit->value(), QStringLiteral("7"));
+    QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(edit->value(), QStringLiteral("7"));
+    edit->setValue(edit == m_program->advanced().concealedEdit() ? QStringLiteral("13")
+                                                                 : QStringLiteral("3"));
+  }
+}
+
 void OptionsTest::percentSpinStaysInRange() {
   PercentEdit* edit = m_program->advanced().secretEdit();
   edit->setValue(QStringLiteral("19"));
@@ -310,12 +333,13 @@ void OptionsTest::editOpensTheLoadersFile() {
            QStringLiteral("%1|traps.txt\n%1|Sounds.txt\n").arg(dressDir));
   QVERIFY(QFile::exists(dressDir + QStringLiteral("/Sounds.txt")));
 
-  // An editor that cannot be started is reported, naming the variable that chooses one.
-  qputenv("DELVORA_EDITOR", "/nonexistent/editor");
+  // An editor that cannot be started is reported, naming the command that failed.
+  qputenv("DELVORA_EDITOR", "/nonexistent/editor --wait");
   advanced.onEditClicked();
   QVERIFY(advanced.editButton()->isEnabled());
-  QCOMPARE(m_dialogs.messages, QStringList{QString::fromLatin1(kNoEditorMessage)});
-  QVERIFY(m_dialogs.messages.front().contains(QStringLiteral("DELVORA_EDITOR")));
+  QCOMPARE(m_dialogs.messages, QStringList{QStringLiteral("The text editor \"/nonexistent/editor "
+                                                          "--wait\" (DELVORA_EDITOR) could not be "
+                                                          "started.")});
   m_dialogs.messages.clear();
   qunsetenv("DELVORA_EDITOR");
   advanced.dressingDirEdit()->setText(before);
@@ -383,6 +407,25 @@ void OptionsTest::editorChoice() {
   QCOMPARE((QStringList{editor.program} + editor.arguments).join(u' ').trimmed(), command);
 }
 
+void OptionsTest::editorFailureSaysWhatToDo() {
+  EditorEnvironment environment;
+  QString chosen;
+  environment.variable = [&chosen](const char* name) {
+    return QLatin1String(name) == QLatin1String("DELVORA_EDITOR") ? chosen : QString();
+  };
+  // Without a choice of their own the user learns how to make one ...
+  for (const QString& unset : {QString(), QStringLiteral("  ")}) {
+    chosen = unset;
+    QCOMPARE(editorFailureMessage(environment), QString::fromLatin1(kNoEditorMessage));
+  }
+  // ... with one, which command failed.
+  chosen = QStringLiteral(" mousepad --disable-server ");
+  QCOMPARE(
+      editorFailureMessage(environment),
+      QStringLiteral(
+          "The text editor \"mousepad --disable-server\" (DELVORA_EDITOR) could not be started."));
+}
+
 void OptionsTest::helpShowsTheGuideOrNamesTheFile() {
   m_dialogs.messages.clear();
   QFile::remove(QStringLiteral("Delvora.HLP"));
@@ -396,7 +439,7 @@ void OptionsTest::helpShowsTheGuideOrNamesTheFile() {
   m_dialogs.messages.clear();
   m_program->options().onHelpTriggered();
   QVERIFY(m_dialogs.messages.isEmpty());
-  auto* viewer = m_program->options().findChild<HelpViewer*>();
+  HelpViewer* viewer = m_program->options().helpViewer();
   QVERIFY(viewer != nullptr);
   QVERIFY(viewer->isVisible());
   QVERIFY(viewer->browser()->toPlainText().contains(QStringLiteral("Delvora user guide")));
@@ -456,7 +499,9 @@ void OptionsTest::guideCoversEveryMenuCommand() {
   for (QWidget* window :
        {static_cast<QWidget*>(&m_program->options()), static_cast<QWidget*>(&m_program->map())}) {
     for (const QAction* item : window->findChildren<QAction*>()) {
-      if (!item->text().isEmpty() && !item->isSeparator()) commands << item->text();
+      // The captions without their mnemonics' markers.
+      if (!item->text().isEmpty() && !item->isSeparator())
+        commands << QString(item->text()).remove(u'&');
     }
   }
   QVERIFY(commands.contains(QStringLiteral("Print Map 25mm Scale")));
@@ -548,17 +593,19 @@ void OptionsTest::percentShowsTheValueUsed() {
   edit->setValue(QStringLiteral("13"));
 }
 
-void OptionsTest::aboutClosesOnlyByOkOrEscape() {
-  QDialog& about = m_program->about();
+void OptionsTest::aboutClosesByOkEscapeOrTitleBar() {
+  AboutWindow& about = m_program->about();
   const Qt::WindowFlags flags = about.windowFlags();
-  for (const Qt::WindowType button :
-       {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
-        Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint}) {
+  QVERIFY(flags & Qt::WindowCloseButtonHint);
+  for (const Qt::WindowType button : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+                                      Qt::WindowContextHelpButtonHint}) {
     QVERIFY(!(flags & button));
   }
+  // The title bar's close button asks the window to close, as close() does.
   about.show();
-  QVERIFY(!about.close());
-  QVERIFY(about.isVisible());
+  QVERIFY(about.close());
+  QVERIFY(!about.isVisible());
+  about.show();
   QTest::keyClick(&about, Qt::Key_Escape);
   QVERIFY(!about.isVisible());
   about.show();
@@ -567,6 +614,13 @@ void OptionsTest::aboutClosesOnlyByOkOrEscape() {
   QCOMPARE(ok->text(), QStringLiteral("OK"));
   ok->click();
   QVERIFY(!about.isVisible());
+  // The version of this build and the licence, each whole inside the window.
+  QCOMPARE(about.versionLabel()->text(),
+           QStringLiteral("Version ") + QString::fromLatin1(buildVersion()));
+  QVERIFY(about.licenceLabel()->text().contains(QStringLiteral("MIT")));
+  for (const QLabel* label : {about.versionLabel(), about.licenceLabel()}) {
+    QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->text()));
+  }
 }
 
 void OptionsTest::fileDialogsKeepNoHistory() {
@@ -578,9 +632,10 @@ void OptionsTest::fileDialogsKeepNoHistory() {
   QTimer::singleShot(0, this, [] {
     if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
   });
-  QVERIFY(!dialogs.askSaveFileName(nullptr,
-                                   SaveFileRequest{QStringLiteral("txt"), QStringLiteral("Delvora"),
-                                                   QStringLiteral("Text (*.txt)"), true}));
+  QVERIFY(!dialogs.askSaveFileName(
+      nullptr,
+      SaveFileRequest{QStringLiteral("txt"), QStringLiteral("Delvora"),
+                      QStringLiteral("Text (*.txt)"), true, QStringLiteral("Save Dressing As")}));
   qunsetenv("XDG_CONFIG_HOME");
   QCOMPARE(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{});
 }

@@ -1,6 +1,7 @@
 // The map window's print menu: each command writes its pages, here as a PDF through
 // $DELVORA_PRINT_PDF, and reports the 25 mm job's outcome.
 #include <QAction>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QtTest>
@@ -38,6 +39,7 @@ class PrintCommandsTest : public QObject {
   void printDressingWritesTheDressing();
   void cancelledPdfDialogSaysNothing();
   void pdfThatCannotBeCreatedIsNamed();
+  void pdfDialogNamesTheCommandTheMapAndTheFile();
   void dressingCommandsFollowTheDressingOption();
 
  private:
@@ -120,6 +122,32 @@ void PrintCommandsTest::pdfThatCannotBeCreatedIsNamed() {
   const QString cannot = QStringLiteral("Cannot create file ") + target;
   QCOMPARE(m_dialogs.messages, (QStringList{cannot, cannot, cannot}));
   m_dialogs.saveAnswer.reset();
+}
+
+void PrintCommandsTest::pdfDialogNamesTheCommandTheMapAndTheFile() {
+  if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this system has a printer");
+  m_program->options().titleEdit()->setText(QStringLiteral(" The Sunken/Vault "));
+  QVERIFY(generateFromOptions(*m_program));
+  const struct {
+    QAction* command;
+    const char* title;
+  } cases[] = {{map().menu().print, "Print Map"},
+               {map().menu().printMap25mmScale, "Print Map 25mm Scale"},
+               {map().menu().printDressing, "Print Dressing"}};
+  for (const auto& c : cases) {
+    const QString pdf = m_work.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(c.title)));
+    m_dialogs.saveAnswer = pdf;
+    m_dialogs.messages.clear();
+    c.command->trigger();
+    QCOMPARE(m_dialogs.lastSaveRequest.title, QString::fromLatin1(c.title));
+    // The map's title as a file name: no folder in it, no blanks around it.
+    QCOMPARE(m_dialogs.lastSaveRequest.initialName, QStringLiteral("The Sunken-Vault"));
+    QCOMPARE(m_dialogs.messages,
+             QStringList{QStringLiteral("Printing Completed! Saved as ") + pdf});
+    QVERIFY(pdfPages(pdf) >= 1);
+  }
+  m_dialogs.saveAnswer.reset();
+  m_program->options().titleEdit()->clear();
 }
 
 void PrintCommandsTest::dressingCommandsFollowTheDressingOption() {

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Runs the real program under Xvfb with the openbox window manager, as a user meets it: takes
 # screenshots of the options window, the advanced window, the about window and a map window
-# (shown twice), checks that the map window's frame, title bar included, opens at (2, 1) fully on
-# the screen and that the user cannot resize it. Exits 77 (skipped) when Xvfb, openbox, xdotool,
-# xprop, xwininfo or ImageMagick's import is missing.
+# (shown twice, then with its first menu open), checks that the map window's frame, title bar
+# included, opens at (2, 1) fully on the screen and that the user cannot resize it, that a
+# screen-sized map restored from maximised keeps its frame on the screen, that minimising the map
+# window minimises the options and help windows too and bringing it back restores them all, and
+# that the about window closes from its title bar. Exits 77 (skipped) when Xvfb, openbox, xdotool, xprop,
+# xwininfo, wmctrl or ImageMagick's import is missing.
 # Usage: smoke_screenshots.sh DELVORA_EXECUTABLE OUTPUT_DIR [SCREEN_SIZE, default 1024x768]
 set -euo pipefail
 
@@ -64,6 +67,33 @@ check_map_window() {
   fi
 }
 
+# Checks that the map window $1, restored from maximised, has its whole frame within a screen of
+# $2 x $3 pixels.
+check_restored_map_window() {
+  local frame_x frame_y frame_width frame_height
+  wmctrl -i -r "$1" -b remove,maximized_vert,maximized_horz
+  sleep 1
+  read -r frame_x frame_y frame_width frame_height <<<"$(frame_geometry "$1")"
+  echo "smoke: restored map window frame at ${frame_x},${frame_y} size ${frame_width}x${frame_height}"
+  if ((frame_x < 0 || frame_y < 0 || frame_x + frame_width > $2 || frame_y + frame_height > $3)); then
+    echo "smoke: the restored map window's frame leaves the ${2}x${3} screen" >&2
+    return 1
+  fi
+}
+
+# Waits until the window manager shows window $1 minimised ($2 = yes) or not ($2 = no).
+wait_for_minimised() {
+  local hidden
+  for _ in $(seq 50); do
+    hidden=no
+    xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN && hidden=yes
+    [[ $hidden == "$2" ]] && return 0
+    sleep 0.2
+  done
+  echo "smoke: window $1 is minimised: $hidden, expected $2" >&2
+  return 1
+}
+
 # Makes window $1 the active one and types the keys that follow.
 type_into() {
   local window="$1"
@@ -110,6 +140,42 @@ run_session() {
   done
   cp "$out/map-window-1.png" "$out/map-window.png"
 
+  # With the guide open (Help > Help), minimising the map minimises the options window and the
+  # guide too; bringing the map back restores them all. F10 opens the map window's first menu.
+  xdotool windowactivate --sync "$options" 2>/dev/null || true
+  xdotool mousemove --window "$options" 12 8 click 1
+  sleep 0.5
+  xdotool key Down Return
+  help="$(wait_for_window 'Delvora Help')"
+  map="$(generate "$options")"
+  sleep 1
+  xdotool windowminimize "$map"
+  wait_for_minimised "$options" yes
+  wait_for_minimised "$help" yes
+  xdotool windowactivate "$map" 2>/dev/null || true
+  wait_for_minimised "$map" no
+  wait_for_minimised "$options" no
+  wait_for_minimised "$help" no
+  type_into "$map" F10
+  sleep 0.5
+  import -window root "$out/map-menu.png"
+  xdotool key Escape Escape
+  type_into "$map" alt+F4
+  wait_until_gone 'Delvora Demo - Untitled'
+  type_into "$help" alt+F4
+  wait_until_gone 'Delvora Help'
+
+  # A map as large as the screen (1024x768: "Map Size", three tabs from "Generate") opens
+  # maximised; restored, its frame stays on the screen.
+  type_into "$options" Tab Tab Tab Down
+  map="$(generate "$options")"
+  sleep 1
+  check_restored_map_window "$map" "$width" "$height"
+  import -window root "$out/screen-restored.png"
+  type_into "$map" alt+F4
+  wait_until_gone 'Delvora Demo - Untitled'
+  type_into "$options" Up shift+Tab shift+Tab shift+Tab
+
   # "Advanced" comes just before "Generate", which keeps the focus, in the tab order.
   type_into "$options" shift+Tab space
   advanced="$(wait_for_window 'Advanced Options')"
@@ -126,7 +192,8 @@ run_session() {
   about="$(wait_for_window 'Delvora')"
   sleep 1
   import -window "$about" "$out/about-window.png"
-  type_into "$about" Return
+  # The title bar's close button (Alt+F4 asks the window manager for it).
+  type_into "$about" alt+F4
   wait_until_gone 'Delvora'
 }
 
@@ -140,7 +207,7 @@ fi
 program="$(realpath "$1")"
 out="$2"
 screen="${3:-1024x768}"
-for tool in xvfb-run openbox xdotool xprop xwininfo import; do
+for tool in xvfb-run openbox xdotool xprop xwininfo wmctrl import; do
   if ! command -v "$tool" >/dev/null; then
     echo "smoke: $tool is not installed; skipped"
     exit 77

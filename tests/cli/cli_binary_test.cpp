@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/support/scratch_dir.h"
+#include "tests/support/shell_quote.h"
 
 namespace {
 
@@ -23,19 +24,7 @@ struct Outcome {
   std::string err;
 };
 
-// The text in single quotes for the shell, with each ' written as '\''.
-std::string shellQuoted(const std::string& text) {
-  std::string quoted(1, '\'');
-  for (const char c : text) {
-    if (c == '\'') {
-      quoted.append("'\\''");
-    } else {
-      quoted.push_back(c);
-    }
-  }
-  quoted.push_back('\'');
-  return quoted;
-}
+using delvora::testing::shellQuoted;
 
 // The lines of one "[name]" section of a dump, without its header.
 std::string section(const std::string& dump, const std::string& name) {
@@ -192,6 +181,41 @@ TEST_F(CliBinary, CountWritesEachMapAsASingleRunWould) {
   }
   EXPECT_FALSE(fs::exists(file("map-9003.png")));
   EXPECT_NE(readBytes(file("map-9000.png")), readBytes(file("map-9001.png")));
+}
+
+TEST_F(CliBinary, LevelsWriteEachLevelAndLevelOneIsTheSingleDungeon) {
+  const Args options{"--seed", "9", "--stairs", "4", "--dead-ends", "some"};
+  Args levels = options;
+  levels.insert(levels.end(), {"--levels", "3", "-o", file("l-{level}.png").string(), "--report",
+                               file("key.txt").string(), "--dump", file("d-{level}.txt").string(),
+                               "--export-json", file("d.json").string()});
+  const Outcome result = run(levels);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  Args single = options;
+  single.insert(single.end(),
+                {"-o", file("single.png").string(), "--dump", file("single.dump").string()});
+  ASSERT_EQ(run(single).exitCode, 0);
+  EXPECT_EQ(readBytes(file("l-1.png")), readBytes(file("single.png")));
+  EXPECT_EQ(readBytes(file("d-1.txt")), readBytes(file("single.dump")));
+  EXPECT_NE(readBytes(file("l-2.png")), readBytes(file("l-1.png")));
+  EXPECT_TRUE(fs::exists(file("l-3.png")));
+  EXPECT_FALSE(fs::exists(file("l-4.png")));
+  const std::string key = readBytes(file("key.txt"));
+  for (const std::string line : {"Level 1 (seed 9)", "Level 3 (seed ", "Stairs down to level 2 in ",
+                                 "Stairs up to level 2 in ", "Stairs up, out of the dungeon in ",
+                                 "Stairs down, deeper than the levels made in "}) {
+    EXPECT_NE(key.find(line), std::string::npos) << line;
+  }
+  const std::string json = readBytes(file("d.json"));
+  EXPECT_NE(json.find("\"links\""), std::string::npos);
+  EXPECT_NE(json.find("\"leads_to\""), std::string::npos);
+}
+
+TEST_F(CliBinary, LevelsWithoutStairsExitTwoAndWriteNothing) {
+  const Outcome result = run({"--levels", "2", "-o", file("{level}.png").string()});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+  EXPECT_FALSE(fs::exists(file("1.png")));
 }
 
 TEST_F(CliBinary, CountStopsAtTheFirstMapThatFails) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/level_options.h"
+
 namespace delvora {
 namespace {
 
@@ -204,6 +206,65 @@ TEST(CommandLine, CountAboveOneNeedsTheSeedInEveryFileName) {
     EXPECT_TRUE(parsed.error.starts_with(c.option + " ")) << joined(c.args) << ": " << parsed.error;
     EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << parsed.error;
   }
+}
+
+// Several levels need staircases to join them and a file of their own per level for every output
+// but the report and the JSON, which hold every level.
+TEST(CommandLine, LevelsNeedStairsAndTheLevelInPerLevelFileNames) {
+  const struct {
+    Args args;
+    std::string option;  // the error's start; empty when the arguments are fine
+  } cases[] = {
+      {{"--levels", "1", "-o", "map.png"}, ""},
+      {{"--levels", "3", "--stairs", "4", "-o", "l-{level}.png", "--export-json", "d.json"}, ""},
+      {{"--levels", "2", "--stairs", "1", "--report", "key.txt", "--dump", "{level}.txt"}, ""},
+      {{"--levels", "2", "--stairs", "1", "--report", "key-{level}.txt"}, ""},
+      {{"--levels", "10", "--stairs", "1", "--count", "2", "-o", "{seed}-{level}.png"}, ""},
+      {{"--levels", "2"}, "--levels 2 needs --stairs"},
+      {{"--levels", "2", "--stairs", "0"}, "--levels 2 needs --stairs"},
+      {{"--levels", "2", "--stairs", "2", "-o", "map.png"}, "-o "},
+      {{"--levels", "2", "--stairs", "2", "--export-uvtt", "m.dd2vtt"}, "--export-uvtt "},
+      {{"--levels", "2", "--stairs", "2", "--export-foundry", "s.json"}, ""},
+      {{"--levels", "2", "--stairs", "2", "--export-foundry", "{level}.json"}, "--export-foundry "},
+      {{"--levels", "2", "--stairs", "2", "--foundry-version", "13", "--export-foundry", "s.json"},
+       "--export-foundry "},
+      {{"--levels", "2", "--stairs", "2", "--foundry-version", "12", "--export-foundry",
+        "s-{level}.json"},
+       ""},
+      {{"--levels", "2", "--stairs", "2", "--export-foundry", "s.json", "--foundry-image-path",
+        "maps/s.png"},
+       "--foundry-image-path "},
+      {{"--foundry-version", "11"}, "--foundry-version "},
+      {{"--foundry-version", "15"}, "--foundry-version "},
+      {{"--levels", "2", "--stairs", "2", "--dump", "-"}, "--dump "},
+      {{"--levels", "2", "--stairs", "2", "--export-json", "{level}.json"}, "--export-json "},
+      {{"--levels", "3", "--stairs", "2", "--count", "2", "-o", "{level}.png"}, "-o "},
+      {{"--levels", "0"}, "--levels "},
+      {{"--levels", "11"}, "--levels "},
+  };
+  for (const auto& c : cases) {
+    const ParseResult parsed = parseCommandLine(c.args);
+    if (c.option.empty()) {
+      EXPECT_TRUE(parsed.ok()) << joined(c.args) << ": " << parsed.error;
+      continue;
+    }
+    ASSERT_FALSE(parsed.ok()) << joined(c.args);
+    EXPECT_TRUE(parsed.error.starts_with(c.option)) << joined(c.args) << ": " << parsed.error;
+    EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << parsed.error;
+  }
+}
+
+TEST(CommandLine, EachLevelGetsItsOwnFileNames) {
+  const ParseResult parsed =
+      parseCommandLine({"--levels", "3", "--stairs", "2", "-o", "m-{level}-{level}.png", "--report",
+                        "key.txt", "--export-json", "d.json", "--export-uvtt", "{level}.dd2vtt"});
+  ASSERT_TRUE(parsed.ok()) << parsed.error;
+  const CliOptions two = optionsForLevel(parsed.options, 2);
+  EXPECT_EQ(two.settings.levels, 1);
+  EXPECT_EQ(two.pngPath, "m-2-2.png");
+  EXPECT_EQ(two.uvttPath, "2.dd2vtt");
+  EXPECT_EQ(two.reportPath, "") << "one report holds every level";
+  EXPECT_EQ(two.jsonPath, "") << "one JSON holds every level";
 }
 
 TEST(CommandLine, EachSeedGetsItsOwnFileNames) {

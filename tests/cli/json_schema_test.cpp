@@ -15,6 +15,7 @@
 #include "cli/command_line.h"
 #include "tests/cli/golden_cases.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/shell_quote.h"
 
 namespace delvora {
 namespace {
@@ -22,7 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Where the golden sets leave off: one room and no door, no numbers with clean-ups, text that
-// is not UTF-8 (a Latin-1 title), every band and kind of door at once.
+// is not UTF-8 (a Latin-1 title), every band and kind of door at once, several levels.
 const testing::GoldenCase kMoreCases[] = {
     {"one_attempt", {"--iterations", "1"}},
     {"no_numbers_cleaned", {"--seed", "3", "--no-number-rooms", "--dead-ends", "few", "--river"}},
@@ -31,20 +32,11 @@ const testing::GoldenCase kMoreCases[] = {
      {"--seed", "77", "--map-size", "640x480", "--stairs", "10", "--river", "--chasm",
       "--concealed", "20", "--secret", "20", "--dress-roll", "6", "--dead-ends", "some",
       "--no-snap", "--room-size", "medium"}},
+    {"three_levels",
+     {"--seed", "9", "--levels", "3", "--stairs", "5", "--dead-ends", "some", "--river"}},
 };
 
-std::string shellQuoted(const std::string& text) {
-  std::string quoted(1, '\'');
-  for (const char c : text) {
-    if (c == '\'') {
-      quoted.append("'\\''");
-    } else {
-      quoted.push_back(c);
-    }
-  }
-  quoted.push_back('\'');
-  return quoted;
-}
+using testing::shellQuoted;
 
 // Writes the case's document through the command line's outputs; the file's path.
 std::string writeCaseJson(const testing::GoldenCase& c, const fs::path& dir) {
@@ -56,9 +48,7 @@ std::string writeCaseJson(const testing::GoldenCase& c, const fs::path& dir) {
   EXPECT_TRUE(parsed.ok()) << c.name << ": " << parsed.error;
   std::ostringstream out;
   std::ostringstream err;
-  Dungeon dungeon;
-  EXPECT_TRUE(generateCliDungeon(parsed.options, dungeon, err)) << c.name << ": " << err.str();
-  EXPECT_TRUE(writeCliOutputs(parsed.options, dungeon, out, err)) << c.name << ": " << err.str();
+  EXPECT_EQ(runCli(parsed.options, out, err), kExitOk) << c.name << ": " << err.str();
   return path;
 }
 

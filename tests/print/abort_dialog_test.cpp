@@ -97,10 +97,13 @@ TEST(WindowPrintUi, DrivesTheDialogAndTheWindow) {
 
   ui.showMessage("Printing Completed!");
   EXPECT_EQ(dialogs.messages, QStringList{"Printing Completed!"});
-  EXPECT_EQ(ui.askPdfFileName(), "");
+  const PdfFileQuestion question{"Print Map 25mm Scale", "The Sunken Vault"};
+  EXPECT_EQ(ui.askPdfFileName(question), "");
   EXPECT_EQ(dialogs.lastRequest.defaultSuffix, "pdf");
+  EXPECT_EQ(dialogs.lastRequest.title, "Print Map 25mm Scale");
+  EXPECT_EQ(dialogs.lastRequest.initialName, "The Sunken Vault");
   dialogs.answer = "/tmp/map.pdf";
-  EXPECT_EQ(ui.askPdfFileName(), "/tmp/map.pdf");
+  EXPECT_EQ(ui.askPdfFileName(question), "/tmp/map.pdf");
 }
 
 }  // namespace

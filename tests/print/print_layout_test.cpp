@@ -93,6 +93,27 @@ TEST(MapPrintLayout, SettingsFooter) {
             "         Delvora dungeon generator  12/25/31  23:59");
 }
 
+TEST(MapPrintLayout, PdfFileStemFromTheTitle) {
+  // "\xC3\xA9" is an e with an acute accent in UTF-8.
+  const std::string accented = std::string(99, 'a') + "\xC3\xA9";
+  const struct {
+    const char* title;
+    std::string stem;
+  } cases[] = {
+      {"The Sunken Vault", "The Sunken Vault"},
+      {"", "Delvora"},
+      {"   ", "Delvora"},
+      {"  Crypt  ", "Crypt"},
+      {"../../etc/passwd", "-..-etc-passwd"},
+      {".hidden", "hidden"},
+      {"Tab\there\nand there", "Tab-here-and there"},
+      {accented.c_str(), std::string(99, 'a')},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(pdfFileStem(c.title), c.stem) << "title '" << c.title << "'";
+  EXPECT_EQ(pdfFileStem(std::string(300, 'x')), std::string(100, 'x'));
+}
+
 TEST(MapPrintLayout, ResultMessages) {
   EXPECT_EQ(printResultMessage(PrintResult::Stopped), "User Aborted!");
   EXPECT_EQ(printResultMessage(PrintResult::WriteFailed), "Memory Write Failed");

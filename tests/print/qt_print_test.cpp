@@ -36,8 +36,9 @@ QGuiApplication& application() {
 class FakeUi final : public PrintUi {
  public:
   void showMessage(const std::string& text) override { messages.push_back(text); }
-  std::string askPdfFileName() override {
+  std::string askPdfFileName(const PdfFileQuestion& question) override {
     ++asked;
+    questions.push_back(question.command + " / " + question.suggestedName);
     return askAnswer;
   }
   bool createAbortDialog() override {
@@ -53,6 +54,7 @@ class FakeUi final : public PrintUi {
   void setWindowEnabled(bool enabled) override { enabledChanges.push_back(enabled); }
 
   std::vector<std::string> messages;
+  std::vector<std::string> questions;
   std::vector<std::string> texts;
   std::vector<bool> enabledChanges;
   std::string askAnswer;
@@ -169,6 +171,37 @@ TEST_F(QtPrint, PdfThatCannotBeCreatedIsNamed) {
   printDressing(session, source(), ui);
   const std::string cannot = "Cannot create file " + ui.askAnswer;
   EXPECT_EQ(ui.messages, (std::vector<std::string>{cannot, cannot, cannot}));
+}
+
+TEST_F(QtPrint, PdfDialogNamesTheCommandAndTheMapAndTheSavedFile) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this system has a printer";
+  session.pdfPath.clear();
+  ui.askAnswer = dir.file("chosen.pdf");
+  printMap(session, source(), ui);
+  printMap25mm(session, source(), ui);
+  printDressing(session, source(), ui);
+  // The map's title is offered as the file's name.
+  EXPECT_EQ(ui.questions,
+            (std::vector<std::string>{"Print Map / Test", "Print Map 25mm Scale / Test",
+                                      "Print Dressing / Test"}));
+  const std::string saved = "Printing Completed! Saved as " + ui.askAnswer;
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{saved, saved, saved}));
+  EXPECT_TRUE(std::filesystem::exists(ui.askAnswer));
+}
+
+TEST_F(QtPrint, LongTitleEndsInAnEllipsisOnThePage) {
+  std::string words;
+  for (int i = 0; i < 40; ++i) words += " Vault" + std::to_string(i);
+  Settings settings;
+  settings.mapSizeIndex = MapSizeIndex::Size640x480;
+  settings.title = words.substr(1);
+  const auto titled = testing::makeDungeon(settings);
+  printMap(session, PrintSource{*titled, std::nullopt}, ui);
+  const std::string text = runCommand("pdftotext -layout '" + session.pdfPath + "' - 2>/dev/null");
+  const std::string firstLine = text.substr(0, text.find('\n'));
+  EXPECT_NE(firstLine.find("Delvora Demo - Vault0 Vault1"), std::string::npos) << firstLine;
+  EXPECT_NE(firstLine.find("\u2026"), std::string::npos) << firstLine;
+  EXPECT_EQ(firstLine.find("Vault39"), std::string::npos) << firstLine;
 }
 
 TEST_F(QtPrint, EnvironmentVariableNamesThePdf) {

@@ -3,12 +3,15 @@
 // the options' rules, links and a generator that does not load are handled as a user meets them.
 
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { describe, test } from 'node:test';
 
 import {
   assertSamePixels,
+  cli,
   cliArguments,
   dressingData,
   generationOf,
@@ -71,6 +74,69 @@ describe('the page and delvora-cli give the same dungeon', () => {
   }
 });
 
+describe('levels', () => {
+  test('each level tab shows the picture delvora-cli writes for that level', async () => {
+    const query = 'seed=9&levels=3&stairs=4&river&dead-ends=some';
+    const page = await openPage(query);
+    const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-levels-'));
+    try {
+      execFileSync(
+        cli,
+        [...cliArguments(query), '-o', 'level-{level}.png', '--report', 'key.txt', '--export-json', 'd.json'],
+        {
+          cwd: dir,
+          stdio: 'ignore',
+        },
+      );
+      assert.equal(await page.evaluate(() => window.delvora.levelCount()), 3);
+      assert.equal(await page.$$eval('#level-tabs button', (tabs) => tabs.length), 3);
+      for (const level of [1, 2, 3]) {
+        await page.click(`#level-tab-${level}`);
+        const selected = await page.$eval(`#level-tab-${level}`, (tab) => tab.getAttribute('aria-selected'));
+        assert.equal(selected, 'true');
+        const png = Buffer.from(await page.evaluate(() => Array.from(window.delvora.png())));
+        assertSamePixels(png, fs.readFileSync(path.join(dir, `level-${level}.png`)), `level ${level}`);
+      }
+      const web = await page.evaluate(() => ({
+        report: Array.from(window.delvora.reportBytes()),
+        json: window.delvora.json(),
+      }));
+      assert.ok(
+        Buffer.from(web.report).equals(fs.readFileSync(path.join(dir, 'key.txt'))),
+        'the key holds every level',
+      );
+      assert.equal(
+        JSON.parse(web.json).links.length,
+        JSON.parse(fs.readFileSync(path.join(dir, 'd.json'), 'utf8')).links.length,
+      );
+      assert.deepEqual(page.errors, []);
+    } finally {
+      fs.rmSync(dir, { recursive: true, force: true });
+      await page.close();
+    }
+  });
+
+  test('one level shows no tabs, and levels without stairs say why', async () => {
+    const page = await openPage('seed=9');
+    try {
+      assert.equal(await page.$eval('#level-tabs', (tabs) => tabs.hidden), true);
+      assert.equal(await page.$eval('#save-all', (button) => button.hidden), true);
+    } finally {
+      await page.close();
+    }
+    const refused = await openPage('seed=9&levels=2');
+    try {
+      const texts = await noticeTexts(refused);
+      assert.ok(
+        texts.some((text) => text.includes('staircase')),
+        texts.join(' | '),
+      );
+    } finally {
+      await refused.close();
+    }
+  });
+});
+
 // The dungeon document does not depend on whom the map is drawn for nor on the picture's scale.
 const JSON_OPTION_SETS = [
   '',
@@ -95,6 +161,17 @@ describe("the page's JSON is delvora-cli --export-json", () => {
         await page.close();
       }
     });
+  }
+});
+
+test('the footer names the version delvora-cli shows', async () => {
+  const page = await openPage();
+  try {
+    const cliVersion = execFileSync(cli, ['--version'], { encoding: 'utf8' }).split('\n')[0];
+    const footer = await page.$eval('#status', (footer) => footer.textContent);
+    assert.ok(footer.endsWith(cliVersion.replace('delvora-cli', 'Delvora')), footer);
+  } finally {
+    await page.close();
   }
 });
 

@@ -82,7 +82,8 @@ describe('offline', () => {
       const page = await openPage('', { context, url: server.url });
       await waitForWorker(page);
       const [before] = await page.evaluate(() => caches.keys());
-      assert.match(before, /^delvora-\d+\.\d+\.\d+-[0-9a-f]{12}$/);
+      // The build's version (a development build's names its commit), then a hash of the files.
+      assert.match(before, /^delvora-\d+\.\d+\.\d+(~git\d{8}\.\d{6}\.[0-9a-f]+)?-[0-9a-f]{12}$/);
 
       const worker = path.join(dir, 'sw.js');
       fs.writeFileSync(worker, fs.readFileSync(worker, 'utf8').replace(before, `${before}-next`));

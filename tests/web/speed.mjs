@@ -1,7 +1,7 @@
 // Speed of the web edition in Debian's headless Chromium: page load to the first map (on
 // localhost, and as a phone on Slow 4G with a 4x slower processor, served compressed and not),
-// "Generate" with the largest settings and where its time goes (median of 20), and the hover
-// read-out per mouse move. Prints the figures; asserts nothing.
+// "Generate" with the largest settings and where its time goes (median of 20), the same for ten
+// levels of them, and the hover read-out per mouse move. Prints the figures; asserts nothing.
 // Usage: node tests/web/speed.mjs SITE_DIR NPM_DIR
 
 import { createRequire } from 'node:module';
@@ -79,21 +79,27 @@ await page.evaluate(() => window.delvora.ready);
 
 // "Generate" pressed 20 times with new seeds: the handler (generation and drawing onto the
 // canvas) with its parts, and until the next frame is on screen.
-const generate = await page.evaluate(async () => {
-  const seed = document.getElementById('seed');
-  const button = document.getElementById('generate');
-  const runs = [];
-  for (let i = 0; i < 22; ++i) {
-    seed.value = String(1000 + i);
-    const start = performance.now();
-    button.click();
-    const done = performance.now();
-    await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    // The first two warm the engine up.
-    if (i >= 2) runs.push({ handler: done - start, frame: performance.now() - start, ...window.delvora.timings });
-  }
-  return runs;
-});
+const pressGenerate = () =>
+  page.evaluate(async () => {
+    const seed = document.getElementById('seed');
+    const button = document.getElementById('generate');
+    const runs = [];
+    for (let i = 0; i < 22; ++i) {
+      seed.value = String(1000 + i);
+      const start = performance.now();
+      button.click();
+      const done = performance.now();
+      await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+      // The first two warm the engine up.
+      if (i >= 2) runs.push({ handler: done - start, frame: performance.now() - start, ...window.delvora.timings });
+    }
+    return runs;
+  });
+const generate = await pressGenerate();
+// The same with ten levels: every level made and its picture drawn, level 1 shown.
+await page.select('#levels', '10');
+const generateLevels = await pressGenerate();
+await page.select('#levels', '1');
 
 // Mouse moves over the map, in batches: every move runs the read-out and updates the tooltip.
 const hover = await page.evaluate(() => {
@@ -126,6 +132,10 @@ const part = (name) => ms(median(generate.map((run) => run[name])));
 console.log(
   `"Generate", largest settings, median of 20: ${part('handler')} (generator ${part('engine')}, picture out of the` +
     ` generator ${part('picture')}, onto the canvas ${part('draw')}); to the next frame ${part('frame')}`,
+);
+console.log(
+  `"Generate", ten levels of the largest settings, median of 20: ${ms(median(generateLevels.map((run) => run.handler)))}` +
+    ` (to the next frame ${ms(median(generateLevels.map((run) => run.frame)))})`,
 );
 console.log(`hover read-out per mouse move: median ${ms(median(hover))}`);
 console.log(`delvora.wasm ${sizes.wasm} bytes, delvora.js ${sizes.js} bytes (uncompressed)`);

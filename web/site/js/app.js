@@ -14,6 +14,7 @@ import { startOffline } from './offline.js';
 import { OptionTable } from './options.js';
 import { Panels, isNarrow } from './panels.js';
 import { preparePrintSheet } from './print_sheet.js';
+import { version } from './version.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -42,6 +43,9 @@ let keyTimer = 0;
 let generation = 0;
 // Where the time of the last "Generate" went, in milliseconds.
 let timings = null;
+// The level on screen, from 1, and how many the dungeon has.
+let shownLevel = 1;
+let levelCount = 0;
 
 function setBusy(busy) {
   document.body.classList.toggle('busy', busy);
@@ -91,16 +95,18 @@ function linkUrl() {
 
 function showStatus(timeMs) {
   const parts = [shown.values['map-size'], `seed ${shown.values.seed}`];
+  if (levelCount > 1) parts.push(`level ${shownLevel} of ${levelCount}`);
   const caption = (word) => table.row('dead-ends').choices.find((choice) => choice.word === word).caption;
   if (shown.deadEnds.length > 0) parts.push(`dead ends: ${shown.deadEnds.map(caption).join(', ')}`);
   if (timeMs !== undefined) parts.push(`generated in ${timeMs.toFixed(1)} ms`);
+  parts.push(`Delvora ${version}`);
   $('status').textContent = parts.join('  ·  ');
 }
 
 // The key of the shown map, made when first needed: after the map is on screen, or at once when
 // a room is chosen before that.
 function currentKey() {
-  if (!key && shown) key = dungeonKey(JSON.parse(new TextDecoder().decode(engine.jsonBytes())));
+  if (!key && shown) key = dungeonKey(JSON.parse(new TextDecoder().decode(engine.jsonBytes())), shownLevel - 1);
   return key;
 }
 
@@ -131,6 +137,44 @@ function chooseOnMap(x, y) {
   keyPanel.showRoom(room.number);
 }
 
+// The map's caption, naming the level shown when there are several.
+function showCaption() {
+  const caption = shown.caption + (levelCount > 1 ? ` - Level ${shownLevel}` : '');
+  $('map-caption').textContent = caption;
+  document.title = caption;
+}
+
+// One tab per level above the map, when there is more than one.
+function renderLevelTabs() {
+  const tabs = $('level-tabs');
+  tabs.replaceChildren();
+  tabs.hidden = levelCount <= 1;
+  $('save-all').hidden = levelCount <= 1;
+  for (let level = 1; level <= levelCount; ++level) {
+    const tab = document.createElement('button');
+    tab.type = 'button';
+    tab.role = 'tab';
+    tab.id = `level-tab-${level}`;
+    tab.textContent = `Level ${level}`;
+    tab.setAttribute('aria-selected', String(level === shownLevel));
+    tab.addEventListener('click', () => showLevel(level));
+    tabs.append(tab);
+  }
+}
+
+function showLevel(level) {
+  if (!shown || level < 1 || level > levelCount) return;
+  shownLevel = level;
+  engine.showLevel(level);
+  view.show(engine.picture());
+  mapChanged();
+  showCaption();
+  for (const tab of $('level-tabs').children) {
+    tab.setAttribute('aria-selected', String(tab.id === `level-tab-${level}`));
+  }
+  showStatus();
+}
+
 // "Generate" with the form's options; deadEnds are clean-ups to run after it (from a link).
 function generate(deadEnds = []) {
   const values = form.read();
@@ -144,18 +188,22 @@ function generate(deadEnds = []) {
     shown = null;
     key = null;
     keyPanel.render(null);
+    levelCount = 0;
+    renderLevelTabs();
     updateDeadEndButtons();
     messages.show('error', result.error, { group: 'generate' });
     return false;
   }
   shown = { values, deadEnds: [...deadEnds], caption: result.caption, dressing: result.dressing };
+  shownLevel = 1;
+  levelCount = result.levels;
+  renderLevelTabs();
   const picture = engine.picture();
   const copied = performance.now();
   view.show(picture);
   const drawn = performance.now();
   for (const warning of engine.warnings()) messages.show('warning', warning, { group: 'generate' });
-  $('map-caption').textContent = result.caption;
-  document.title = result.caption;
+  showCaption();
   $('save-report').disabled = !result.dressing;
   updateDeadEndButtons();
   updateLink();
@@ -193,7 +241,7 @@ function preparePrint() {
     },
     {
       picture: engine.picture(form.downloadOptions().playerMap),
-      caption: shown.caption,
+      caption: $('map-caption').textContent,
       footer: engine.footer(new Date()),
       key: currentKey(),
     },
@@ -235,7 +283,7 @@ function wire(downloads) {
   $('zoom-out').addEventListener('click', () => view.stepZoom(-1));
   $('zoom-reset').addEventListener('click', () => view.setZoom(1));
   $('zoom-fit').addEventListener('click', () => view.fit());
-  for (const kind of ['png', 'report', 'uvtt', 'foundry', 'json']) {
+  for (const kind of ['png', 'report', 'uvtt', 'foundry', 'json', 'all']) {
     $(`save-${kind}`).addEventListener('click', () => downloads.save(kind));
   }
   $('print').addEventListener('click', () => window.print());
@@ -312,6 +360,7 @@ async function start() {
     messages,
     shown: () => shown,
     options: () => form.downloadOptions(),
+    level: () => (levelCount > 1 ? shownLevel : 0),
     setBusy,
   });
   wire(downloads);
@@ -348,6 +397,9 @@ window.delvora = {
   json: () => new TextDecoder().decode(engine.jsonBytes()),
   // The map PNG as delvora-cli -o writes it (optionally scaled, or for players).
   png: (pxPerGrid = 16, playerMap = false) => engine.png(pxPerGrid, playerMap),
+  // The levels: how many, and showing one (from 1) as its tab does.
+  levelCount: () => levelCount,
+  showLevel: (level) => showLevel(level),
   // How many maps were generated since the page loaded.
   get generation() {
     return generation;

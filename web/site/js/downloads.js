@@ -1,5 +1,5 @@
-// The page's downloads: the map PNG, the dressing report, the dungeon JSON and the two tabletop
-// exports. Pictures are checked first with delvora-cli's own rules (the same C++): a scale the
+// The page's downloads: the map PNG, the dressing report, the dungeon JSON, the two tabletop
+// exports and, with several levels, every level at once as a ZIP archive. Pictures are checked first with delvora-cli's own rules (the same C++): a scale the
 // command line refuses gets its message and no file, a small tabletop grid its warning; a scale
 // not given takes the command line's default for each picture.
 
@@ -10,13 +10,15 @@ const PICTURES = {
   png: { what: 'The map PNG', tabletop: false },
   uvtt: { what: 'The Universal VTT file', tabletop: true },
   foundry: { what: 'The Foundry scene', tabletop: true },
+  all: { what: 'The archive of every level', tabletop: false },
 };
 
 export class Downloads {
   // shown() gives the map on screen ({ values } of the form it was made with) or null;
-  // options() how pictures are saved ({ pxPerGrid, playerMap }); setBusy(busy) shows the busy
-  // pointer.
-  constructor({ engine, messages, shown, options, setBusy }) {
+  // options() how pictures are saved ({ pxPerGrid, playerMap }); level() the level shown when
+  // there are several, else 0; setBusy(busy) shows the busy pointer.
+  constructor({ engine, messages, shown, options, level, setBusy }) {
+    this.level = level;
     this.engine = engine;
     this.messages = messages;
     this.shown = shown;
@@ -28,7 +30,10 @@ export class Downloads {
     const map = this.shown();
     if (!map) return;
     const { pxPerGrid, playerMap } = this.options();
-    const name = downloadBaseName(map.values.title, map.values.seed, playerMap);
+    const base = downloadBaseName(map.values.title, map.values.seed, playerMap);
+    // A single level's picture names its level when there are several.
+    const level = this.level();
+    const name = level > 0 ? `${base}-level-${level}` : base;
     this.messages.clear('downloads');
     const picture = PICTURES[kind];
     if (picture) {
@@ -43,14 +48,20 @@ export class Downloads {
     // Let the busy pointer show before a large picture is encoded.
     setTimeout(() => {
       try {
-        this.write(kind, name, pxPerGrid, playerMap, downloadBaseName(map.values.title, map.values.seed, false));
+        this.write(
+          kind,
+          { name, base },
+          pxPerGrid,
+          playerMap,
+          downloadBaseName(map.values.title, map.values.seed, false),
+        );
       } finally {
         this.setBusy(false);
       }
     }, 0);
   }
 
-  write(kind, name, pxPerGrid, playerMap, mapName) {
+  write(kind, { name, base }, pxPerGrid, playerMap, mapName) {
     const engine = this.engine;
     if (kind === 'png') {
       saveBytes(engine.png(pxPerGrid, playerMap), `${name}.png`, 'image/png');
@@ -60,6 +71,8 @@ export class Downloads {
       saveBytes(engine.jsonBytes(), `${mapName}.json`, 'application/json');
     } else if (kind === 'uvtt') {
       saveBytes(engine.uvtt(pxPerGrid, playerMap), `${name}.dd2vtt`, 'application/json');
+    } else if (kind === 'all') {
+      saveBytes(engine.archive(pxPerGrid, playerMap, base), `${base}.zip`, 'application/zip');
     } else if (kind === 'foundry') {
       // Named apart from the map PNG, so that the picture the scene names is the one saved.
       const files = engine.foundry(pxPerGrid, playerMap, `${name}-scene`);

@@ -51,8 +51,8 @@ export function roomAt(key, x, y) {
 
 // The key of level levelIndex (0 for the first) of document: { level, levels, numbered, dressed,
 // rooms: [{ number, pixels, size, entries: [{ label, text }], doors: [line] }],
-// stairs: [{ direction, pixels, room }] } where a staircase's room is the number of the room it
-// stands in, or null in a corridor.
+// stairs: [{ direction, pixels, room, leadsTo }] } where a staircase's room is the number of the
+// room it stands in, or null in a corridor, and leadsTo the level it leads to, or null.
 export function dungeonKey(document, levelIndex = 0) {
   const level = document.levels[levelIndex];
   const squarePixels = document.square_pixels;
@@ -74,7 +74,12 @@ export function dungeonKey(document, levelIndex = 0) {
   key.stairs = level.stairs.map((staircase) => {
     const { left, top, right, bottom } = staircase.pixels;
     const room = roomAt(key, (left + right) / 2, (top + bottom) / 2);
-    return { direction: staircase.direction, pixels: staircase.pixels, room: room ? room.number : null };
+    return {
+      direction: staircase.direction,
+      pixels: staircase.pixels,
+      room: room ? room.number : null,
+      leadsTo: staircase.leads_to?.level ?? null,
+    };
   });
   return key;
 }

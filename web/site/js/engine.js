@@ -68,9 +68,21 @@ export class Engine {
   }
 
   // "Generate" with the options of a query, read as a link is, and its dead-end clean-ups:
-  // { error, messages, caption, dressing }.
+  // { error, messages, caption, dressing, levels }; level 1 is shown.
   generate(query) {
     return JSON.parse(this.withStrings([query], (text) => this.resultText(this.m._dv_generate(text))));
+  }
+
+  // The level the picture, hover read-out and per-level downloads are of, from 1.
+  showLevel(level) {
+    this.m._dv_show_level(level);
+  }
+
+  // Every level's PNG, the report and the JSON as one ZIP archive (empty for a refused scale).
+  archive(pxPerGrid, playerMap, baseName) {
+    return this.withStrings([baseName], (name) =>
+      this.resultBytes(this.m._dv_archive(pxPerGrid, playerMap ? 1 : 0, name)),
+    );
   }
 
   warnings() {

@@ -63,7 +63,8 @@ export class KeyPanel {
   }
 
   stairsEntry(staircase, index, prefix) {
-    const where = staircase.room === null ? 'in a corridor' : `in room ${staircase.room}`;
+    const place = staircase.room === null ? 'in a corridor' : `in room ${staircase.room}`;
+    const where = staircase.leadsTo === null ? place : `${place}, to level ${staircase.leadsTo}`;
     const head = element(
       'button',
       { type: 'button', className: 'key-head', id: `key-${prefix}stairs-${index + 1}` },

@@ -91,8 +91,8 @@ void AdvancedWindow::buildMiscGroup(const DesignLayout& design) {
   // Levels joined by stairs; the map window shows one at a time.
   m_levelsList = new QComboBox(group);
   for (int levels = 1; levels <= 10; ++levels) m_levelsList->addItem(QString::number(levels));
-  design.place(new QLabel(tr("Levels"), group), 280, 112, 60, 16);
-  design.place(m_levelsList, 340, 108, 50, 24);
+  design.place(new QLabel(tr("Levels"), group), 276, 112, 56, 16);
+  design.place(m_levelsList, 334, 108, 68, 24);
 }
 
 void AdvancedWindow::buildEditGroup(const DesignLayout& design) {

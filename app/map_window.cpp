@@ -120,7 +120,10 @@ void MapWindow::buildLevelMenu() {
   const int count = m_levels ? m_levels->count() : 1;
   m_levelMenu->menuAction()->setVisible(count > 1);
   for (int level = 1; level <= count; ++level) {
-    QAction* item = m_levelMenu->addAction(tr("Level %1").arg(level));
+    // Each entry's mnemonic is its last digit: Level &1 ... Level 1&0.
+    const QString number = QString::number(level);
+    QAction* item = m_levelMenu->addAction(
+        tr("Level %1").arg(number.left(number.size() - 1) + u'&' + number.right(1)));
     item->setCheckable(true);
     item->setChecked(level == m_shownLevel);
     m_levelGroup->addAction(item);

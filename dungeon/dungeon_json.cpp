@@ -64,10 +64,10 @@ std::string dungeonJson(const DungeonLevels& levels) {
     all.push_back(std::move(level));
   }
   const Json document = {
-      {"format", kDungeonFormat},    {"version", kDungeonFormatVersion},
+      {"format", kDungeonFormat},     {"version", kDungeonFormatVersion},
       {"generator", buildVersion()}, {"seed", first.settings().seed},
-      {"square_pixels", kGridSize},  {"settings", std::move(settings)},
-      {"levels", std::move(all)},    {"links", linksJson(levels)},
+      {"square_pixels", kGridSize},   {"settings", std::move(settings)},
+      {"levels", std::move(all)},     {"links", linksJson(levels)},
   };
   return documentText(document);
 }

@@ -35,7 +35,7 @@ std::string stairsDestination(const DungeonLevels& levels, int level, std::size_
     return down ? "Stairs down to level " + std::to_string(link->upper + 1)
                 : "Stairs up to level " + std::to_string(link->upper);
   }
-  return down ? "Stairs down, deeper than the levels made" : "Stairs up, out of the dungeon";
+  return down ? "Stairs down (deeper than the levels made)" : "Stairs up (out of the dungeon)";
 }
 
 std::string stairsHoverLines(const DungeonLevels& levels, int level, int x, int y) {

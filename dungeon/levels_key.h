@@ -12,8 +12,8 @@ namespace delvora {
 std::string stairsPlace(const MapModel& model, const Rect& stairs);
 
 // Where staircase `index` of level `level` leads, as the key says it: "Stairs down to level 2",
-// "Stairs up to level 1", "Stairs up, out of the dungeon" (level 1's up staircases) or "Stairs
-// down, deeper than the levels made" (the last level's down staircases).
+// "Stairs up to level 1", "Stairs up (out of the dungeon)" (level 1's up staircases) or "Stairs
+// down (deeper than the levels made)" (the last level's down staircases).
 std::string stairsDestination(const DungeonLevels& levels, int level, std::size_t index);
 
 // The hover read-out's lines for map pixel (x, y) of level `level`: where each staircase there

@@ -48,6 +48,9 @@ _delvora_cli() {
     --dead-ends)
       _delvora_cli_reply -W 'some few some,few' -- "$cur"
       return ;;
+    --levels)
+      _delvora_cli_reply -W '1 2 3 4 5 6 7 8 9 10' -- "$cur"
+      return ;;
     --dump)
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
@@ -57,6 +60,9 @@ _delvora_cli() {
       compopt -o filenames 2>/dev/null
       _delvora_cli_reply -f -- "$cur"
       [[ -z $cur ]] && COMPREPLY+=(-)
+      return ;;
+    --foundry-version)
+      _delvora_cli_reply -W '12 13 14' -- "$cur"
       return ;;
     -o | --output | --report | --print-map | --print-25mm | --print-dressing | --export-uvtt | --export-foundry)
       compopt -o filenames 2>/dev/null
@@ -68,7 +74,7 @@ _delvora_cli() {
   esac
 
   if [[ $cur == -* ]]; then
-    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --dressing-dir --title --dead-ends --count -o --output --report --dump --print-map --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-image-path --player-map --px-per-grid --help --version'
+    local options='--seed --map-size --iterations --room-size --corridors --stairs --no-number-rooms --no-dressing --no-grid --river --chasm --no-background --no-snap --concealed --secret --no-corridor-stairs --dress-roll --no-internal-dressing --dressing-dir --title --dead-ends --count --levels -o --output --report --dump --print-map --print-25mm --print-dressing --export-uvtt --export-foundry --export-json --foundry-image-path --foundry-version --player-map --px-per-grid --help --version'
     _delvora_cli_reply -W "$options" -- "$cur"
   fi
 }

@@ -202,8 +202,8 @@ TEST_F(CliBinary, LevelsWriteEachLevelAndLevelOneIsTheSingleDungeon) {
   EXPECT_FALSE(fs::exists(file("l-4.png")));
   const std::string key = readBytes(file("key.txt"));
   for (const std::string line : {"Level 1 (seed 9)", "Level 3 (seed ", "Stairs down to level 2 in ",
-                                 "Stairs up to level 2 in ", "Stairs up, out of the dungeon in ",
-                                 "Stairs down, deeper than the levels made in "}) {
+                                 "Stairs up to level 2 in ", "Stairs up (out of the dungeon) in ",
+                                 "Stairs down (deeper than the levels made) in "}) {
     EXPECT_NE(key.find(line), std::string::npos) << line;
   }
   const std::string json = readBytes(file("d.json"));

@@ -82,10 +82,10 @@ TEST(FoundryLevels, OlderReleasesGetASceneEachWithItsStaircasesMarked) {
     ASSERT_EQ(scene["regions"].size(), model.lstStairs.size());
     EXPECT_EQ(scene["regions"][0]["name"],
               level < 3 ? "Stairs down to level " + std::to_string(level + 1)
-                        : std::string("Stairs down, deeper than the levels made"));
+                        : std::string("Stairs down (deeper than the levels made)"));
     EXPECT_EQ(scene["regions"][1]["name"], level > 1
                                                ? "Stairs up to level " + std::to_string(level - 1)
-                                               : std::string("Stairs up, out of the dungeon"));
+                                               : std::string("Stairs up (out of the dungeon)"));
   }
 }
 

@@ -36,7 +36,7 @@ async function loadTimes(url, count, { fresh = true, phone = false } = {}) {
     if (phone) {
       await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
       await page.emulateNetworkConditions(PredefinedNetworkConditions['Slow 4G']);
-      await page.emulateCPUThrottlingRate(4);
+      await page.emulateCPUThrottling(4);
     }
     await page.goto(url);
     times.push(

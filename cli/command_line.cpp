@@ -1,7 +1,5 @@
 #include "cli/command_line.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
@@ -10,6 +8,7 @@
 #include "cli/level_options.h"
 #include "cli/output_paths.h"
 #include "dungeon/option_parser.h"
+#include "dungeon/picture_limits.h"
 
 namespace delvora {
 namespace {
@@ -26,54 +25,16 @@ std::string joined(std::initializer_list<std::string_view> parts) {
   return text;
 }
 
-// The tabletops that raise a smaller scene grid to their smallest, silently.
-struct TabletopGrid {
-  std::string_view tabletop;
-  int smallest;
-};
-constexpr std::array<TabletopGrid, 2> kSmallestGrids{
-    {{"Foundry VTT v11", kSmallestTabletopGrid}, {"Foundry VTT v12 and later", 20}}};
-
-std::string decimal(long long value) {
-  return std::to_string(value);
-}
-
-// The largest side of the picture written at pxPerGrid, and the largest scale that keeps it
-// within limit.
-struct PictureFit {
-  long long side;
-  int largestPxPerGrid;
-};
-
-PictureFit fitPicture(const Settings& settings, int pxPerGrid, int limit) {
-  const MapSize size = mapSizeFor(settings.mapSizeIndex);
-  const int longest = std::max(size.width, size.height);
-  return {static_cast<long long>(longest) * pxPerGrid / kDrawnPxPerGrid,
-          static_cast<int>(static_cast<long long>(limit) * kDrawnPxPerGrid / longest)};
-}
-
 // One line when a picture asked for is larger than what reads it; exports are checked first,
 // as their limit is the smaller one.
-std::string pictureSizeError(const CliOptions& options) {
-  const MapSize size = mapSizeFor(options.settings.mapSizeIndex);
-  const auto tooLarge = [&](int pxPerGrid, int limit, std::string_view what) -> std::string {
-    const PictureFit fit = fitPicture(options.settings, pxPerGrid, limit);
-    if (fit.side <= limit) return "";
-    return joined({"--px-per-grid ", decimal(pxPerGrid), ": the ", decimal(size.width), "x",
-                   decimal(size.height), " map would be a ",
-                   decimal(static_cast<long long>(size.width) * pxPerGrid / kDrawnPxPerGrid), "x",
-                   decimal(static_cast<long long>(size.height) * pxPerGrid / kDrawnPxPerGrid),
-                   " picture; ", what, " at most ", decimal(limit),
-                   " pixels a side, so use --px-per-grid ", decimal(fit.largestPxPerGrid),
-                   " or less"});
-  };
+std::string picturesTooLarge(const CliOptions& options) {
   if (!options.uvttPath.empty() || !options.foundryPath.empty()) {
     const std::string error =
-        tooLarge(exportPxPerGrid(options), kLargestTabletopPicture, "tabletops load");
+        pictureSizeError(options.settings, exportPxPerGrid(options), PictureUse::Tabletop);
     if (!error.empty()) return error;
   }
   if (!options.pngPath.empty()) {
-    return tooLarge(pngPxPerGrid(options), kLargestPng, "a PNG for most readers holds");
+    return pictureSizeError(options.settings, pngPxPerGrid(options), PictureUse::Png);
   }
   return "";
 }
@@ -123,18 +84,9 @@ std::string checkBatch(const CliOptions& options, const std::vector<GivenOption>
 
 std::string smallGridWarning(const CliOptions& options) {
   const bool exports = !options.uvttPath.empty() || !options.foundryPath.empty();
-  const int px = options.pxPerGrid;
-  if (!exports || px == 0) return "";
-  std::string tabletops;
-  for (const TabletopGrid& grid : kSmallestGrids) {
-    if (px >= grid.smallest) continue;
-    if (!tabletops.empty()) tabletops += " and ";
-    tabletops += joined({grid.tabletop, " (", decimal(grid.smallest), " pixels)"});
-  }
-  if (tabletops.empty()) return "";
-  return joined({"warning: --px-per-grid ", decimal(px), " is below the smallest scene grid of ",
-                 tabletops, "; the grid gets enlarged there, so distances and token sizes come ",
-                 "out wrong"});
+  if (!exports || options.pxPerGrid == 0) return "";
+  const std::string warning = smallGridWarning(options.pxPerGrid);
+  return warning.empty() ? "" : joined({"warning: ", warning});
 }
 
 CliOptions optionsForSeed(const CliOptions& options, std::uint32_t seed) {
@@ -156,7 +108,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args) {
   ParsedArguments parsed = parseArguments(args, kCanPrint);
   ParseResult result{std::move(parsed.options), std::move(parsed.error)};
   if (!result.ok() || result.options.showHelp || result.options.showVersion) return result;
-  result.error = pictureSizeError(result.options);
+  result.error = picturesTooLarge(result.options);
   if (result.error.empty()) result.error = checkBatch(result.options, parsed.given);
   if (result.error.empty()) result.error = checkLevels(result.options, parsed.given);
   if (result.error.empty()) {

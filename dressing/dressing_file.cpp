@@ -48,6 +48,18 @@ std::vector<std::string> DressingFileParser::takeEntries() {
   return entries;
 }
 
+DressingFileCount countDressingEntries(std::string_view bytes) {
+  DressingFileParser parser;
+  parser.feed(bytes);
+  parser.finish();
+  DressingFileCount count;
+  for (const std::string& entry : parser.takeEntries()) {
+    ++count.entries;
+    if (entry.empty()) ++count.empty;
+  }
+  return count;
+}
+
 std::vector<std::filesystem::path> findDressingFiles(const std::filesystem::path& dir,
                                                      const std::vector<std::string_view>& names) {
   namespace fs = std::filesystem;

@@ -28,6 +28,14 @@ class DressingFileParser {
   bool m_atStart = true;
 };
 
+// The entries a dressing file's bytes add to its table, as DressingFileParser reads them, and how
+// many of those are empty: a blank line is an entry of its own.
+struct DressingFileCount {
+  std::size_t entries = 0;
+  std::size_t empty = 0;
+};
+DressingFileCount countDressingEntries(std::string_view bytes);
+
 // The file in directory dir whose name equals name without regard to ASCII letter case (an
 // exact match wins, then the first in byte order); empty when there is none. Directories do not
 // count as files.

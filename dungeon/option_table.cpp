@@ -612,7 +612,8 @@ const OptionRow kRows[] = {
      .section = kOutput,
      .web = true,
      .store = [](RunOptions& o, const OptionValue& v) { o.pxPerGrid = toInt(v); },
-     .read = [](const RunOptions& o) { return number(pngPxPerGrid(o)); }},
+     // 0 when not given: each picture then takes its own default scale.
+     .read = [](const RunOptions& o) { return number(o.pxPerGrid); }},
     {.name = "help",
      .help = "show this text",
      .section = kInformation,
@@ -722,6 +723,8 @@ std::string optionValueText(const OptionRow& row, const OptionValue& value) {
     case ValueKind::Flag:
       return value.number != 0 ? "on" : "off";
     case ValueKind::Integer:
+      // Outside the range only when not given, for an option without a default of its own.
+      if (value.number < row.low || value.number > row.high) return "";
       return std::to_string(value.number);
     case ValueKind::Choice:
       for (const ChoiceWord& choice : row.choices) {

@@ -117,7 +117,8 @@ std::string acceptedValues(const OptionRow& row);
 std::optional<OptionValue> parseOptionValue(const OptionRow& row, std::string_view text);
 
 // The value as the option is given it: "800x600", "13", "some,few"; a choice value no word
-// stands for is "none"; a flag is "on" or "off".
+// stands for is "none"; an integer outside its range (not given, without a default of its own,
+// as --px-per-grid) is empty; a flag is "on" or "off".
 std::string optionValueText(const OptionRow& row, const OptionValue& value);
 
 // The value with which a run starts, read from RunOptions{}.

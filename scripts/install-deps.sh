@@ -13,7 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   librsvg2-bin man-db desktop-file-utils appstream dpkg-dev debhelper lintian git
   python3-jsonschema libxml2-utils w3c-sgml-lib
-  emscripten chromium bzip2 xz-utils
+  emscripten esbuild chromium bzip2 xz-utils
 )
 # The web edition's browser tests install puppeteer-core with npm. A Node.js from elsewhere
 # brings its own npm, which Debian's npm package would conflict with.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dressing/dressing_categories.h"
 #include "dungeon/option_json.h"
 #include "dungeon/option_parser.h"
 #include "print/print_layout.h"
@@ -142,6 +143,17 @@ EMSCRIPTEN_KEEPALIVE const char* dv_json() {
   return keep(session().json());
 }
 
+// A picture about to be made at pxPerGrid (0: not given) for the map PNG (tabletop 0) or a
+// tabletop's scene (tabletop 1): {"pxPerGrid": the scale it gets, "error": "" or the command
+// line's line refusing it, "warning": "" or the command line's warning about it}.
+EMSCRIPTEN_KEEPALIVE const char* dv_check_picture(int pxPerGrid, int tabletop) {
+  const delvora::WebSession::PictureCheck check = session().checkPicture(
+      pxPerGrid, tabletop != 0 ? delvora::PictureUse::Tabletop : delvora::PictureUse::Png);
+  return keep(delvora::compactJson(
+      {{"pxPerGrid", check.pxPerGrid}, {"error", check.error}, {"warning", check.warning}}));
+}
+
+// The pictures at pxPerGrid as dv_check_picture takes it; empty when it refuses them.
 EMSCRIPTEN_KEEPALIVE const char* dv_png(int pxPerGrid, int playerMap) {
   const std::vector<std::uint8_t> png = session().png(pxPerGrid, playerMap != 0);
   return keep(std::string(png.begin(), png.end()));
@@ -225,6 +237,22 @@ EMSCRIPTEN_KEEPALIVE void dv_add_dressing_file(const char* name, const char* byt
 // Forgets the dressing files chosen so far.
 EMSCRIPTEN_KEEPALIVE void dv_clear_dressing_files() {
   session().clearDressingFiles();
+}
+
+// What the next Generate reads of the files chosen, one object a dressing category in category
+// order: {"table": its file name ("Items.txt"), "file": the chosen file the load takes for it or
+// "", "entries": the entries that file adds, "empty": how many of them are empty (blank lines)}.
+EMSCRIPTEN_KEEPALIVE const char* dv_dressing_files() {
+  const std::vector<delvora::WebSession::ChosenDressingFile> chosen =
+      session().chosenDressingFiles();
+  nlohmann::ordered_json files = nlohmann::ordered_json::array();
+  for (std::size_t i = 0; i < chosen.size(); ++i) {
+    files.push_back({{"table", std::string(delvora::kDressingCategories[i].fileName)},
+                     {"file", chosen[i].name},
+                     {"entries", chosen[i].count.entries},
+                     {"empty", chosen[i].count.empty}});
+  }
+  return keep(delvora::compactJson(files));
 }
 
 }  // extern "C"

@@ -1,8 +1,10 @@
 #include "web/web_session.h"
 
+#include "dressing/dressing_categories.h"
 #include "dressing/report.h"
 #include "dungeon/dungeon_json.h"
 #include "dungeon/levels_key.h"
+#include "dungeon/option_parser.h"
 #include "dungeon/option_table.h"
 #include "engine/model_dump.h"
 #include "export/svg_export.h"
@@ -52,10 +54,36 @@ void WebSession::cleanDeadEnds(DeadEndMode mode) {
   m_options.deadEnds = m_levels->level(1).deadEnds();
 }
 
-bool WebSession::scaleFits(int pxPerGrid, int limit) const {
-  const OptionRow& scale = *findOptionNamed("px-per-grid");
-  return m_levels && pxPerGrid >= scale.low && pxPerGrid <= scale.high &&
-         pictureSide(shown()->settings(), pxPerGrid) <= limit;
+WebSession::PictureCheck WebSession::checkPicture(int pxPerGrid, PictureUse use) const {
+  RunOptions scale;
+  scale.pxPerGrid = pxPerGrid;
+  const bool tabletop = use == PictureUse::Tabletop;
+  PictureCheck check{tabletop ? exportPxPerGrid(scale) : pngPxPerGrid(scale), {}, {}};
+  const OptionRow& row = *findOptionNamed("px-per-grid");
+  if (pxPerGrid != 0 && (pxPerGrid < row.low || pxPerGrid > row.high)) {
+    check.error = badValueError(optionFlag(row), row, std::to_string(pxPerGrid));
+    return check;
+  }
+  check.error = pictureSizeError(m_options.settings, check.pxPerGrid, use);
+  // As the command line warns: only about a scale given, not about the default.
+  if (tabletop && pxPerGrid != 0) check.warning = smallGridWarning(pxPerGrid);
+  return check;
+}
+
+std::vector<WebSession::ChosenDressingFile> WebSession::chosenDressingFiles() const {
+  std::vector<std::string> names;
+  for (const NamedBytes& file : m_dressingFiles) names.push_back(file.name);
+  std::vector<ChosenDressingFile> chosen;
+  for (const DressingCategory& category : kDressingCategories) {
+    const int pick = pickDressingName(names, std::string(category.fileName));
+    if (pick < 0) {
+      chosen.push_back({});
+      continue;
+    }
+    const NamedBytes& file = m_dressingFiles[static_cast<std::size_t>(pick)];
+    chosen.push_back({file.name, countDressingEntries(file.bytes)});
+  }
+  return chosen;
 }
 
 const Bitmap& WebSession::picture(bool playerMap) const {
@@ -90,13 +118,15 @@ std::string WebSession::json() const {
 }
 
 std::vector<std::uint8_t> WebSession::png(int pxPerGrid, bool playerMap) const {
-  if (!scaleFits(pxPerGrid, kLargestPng)) return {};
-  return pngBytes(picture(playerMap), pxPerGrid);
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Png);
+  if (!m_levels || !check.error.empty()) return {};
+  return pngBytes(picture(playerMap), check.pxPerGrid);
 }
 
 std::string WebSession::uvtt(int pxPerGrid, bool playerMap) const {
-  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return "";
-  return uvttFile(*shown(), audience(playerMap), pxPerGrid);
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Tabletop);
+  if (!m_levels || !check.error.empty()) return "";
+  return uvttFile(*shown(), audience(playerMap), check.pxPerGrid);
 }
 
 std::string WebSession::svg(const MapLook& look, bool playerMap) const {
@@ -110,18 +140,20 @@ std::string WebSession::battleMap(const BattleMapOptions& options, bool playerMa
 }
 
 FoundryFiles WebSession::foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const {
-  if (!scaleFits(pxPerGrid, kLargestTabletopPicture)) return {};
-  const FoundryScene scene{shown()->settings().title, pxPerGrid,
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Tabletop);
+  if (!m_levels || !check.error.empty()) return {};
+  const FoundryScene scene{shown()->settings().title, check.pxPerGrid,
                            foundryBackgroundSource(baseName + ".json")};
   return foundryFiles(*shown(), audience(playerMap), scene);
 }
 
 std::string WebSession::archive(int pxPerGrid, bool playerMap, const std::string& baseName) const {
-  if (!scaleFits(pxPerGrid, kLargestPng)) return "";
+  const PictureCheck check = checkPicture(pxPerGrid, PictureUse::Png);
+  if (!m_levels || !check.error.empty()) return "";
   std::vector<ArchiveFile> files;
   for (int level = 1; level <= levelCount(); ++level) {
     const std::vector<std::uint8_t> png =
-        pngBytes(m_levels->level(level).picture(audience(playerMap)), pxPerGrid);
+        pngBytes(m_levels->level(level).picture(audience(playerMap)), check.pxPerGrid);
     files.push_back({baseName + "-level-" + std::to_string(level) + ".png",
                      std::string(png.begin(), png.end())});
   }

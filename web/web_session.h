@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "dressing/dressing_file.h"
 #include "dressing/dressing_source.h"
 #include "dressing/hover_text.h"
 #include "dungeon/dungeon.h"
 #include "dungeon/levels.h"
+#include "dungeon/picture_limits.h"
 #include "dungeon/run_options.h"
 #include "dungeon/vector_options.h"
 #include "export/foundry_export.h"
@@ -57,28 +59,41 @@ class WebSession {
   std::string report() const;
   // The dungeon document as delvora-cli --export-json writes it.
   std::string json() const;
-  // The map PNG at pxPerGrid pixels per grid square. Empty, as the exports are, for a scale the
-  // command line refuses: outside --px-per-grid's range, or a picture larger than its readers
-  // load.
+  // A picture of the map for use at pxPerGrid pixels per grid square (0: not given, the use's
+  // default as the command line takes it): the scale it gets, and the command line's error
+  // refusing it (a scale outside --px-per-grid's range, a picture larger than its readers load)
+  // or warning about it (a tabletop grid below a tabletop's smallest).
+  struct PictureCheck {
+    int pxPerGrid = 0;
+    std::string error;
+    std::string warning;
+  };
+  PictureCheck checkPicture(int pxPerGrid, PictureUse use) const;
+
+  // The map PNG, the Universal VTT file, and the Foundry scene for a file named baseName +
+  // ".json" with its image, at pxPerGrid as checkPicture takes it; empty when checkPicture
+  // refuses it.
   std::vector<std::uint8_t> png(int pxPerGrid, bool playerMap) const;
-  // The Universal VTT file.
   std::string uvtt(int pxPerGrid, bool playerMap) const;
   // The map drawn as an SVG, as delvora-cli --export-svg writes it.
   std::string svg(const MapLook& look, bool playerMap) const;
   // The battle map's PDF, as delvora-cli --print-battlemap writes it.
   std::string battleMap(const BattleMapOptions& options, bool playerMap) const;
-  // The Foundry scene for a file named baseName + ".json", and its image.
   FoundryFiles foundry(int pxPerGrid, bool playerMap, const std::string& baseName) const;
   // Every level at once as a ZIP archive: baseName-level-N.png for each level (as png() makes
-  // it), baseName-key.txt (the report) and baseName.json (the JSON); empty when png() is.
+  // it), baseName-key.txt (the report) and baseName.json (the JSON); empty when png() is empty.
   std::string archive(int pxPerGrid, bool playerMap, const std::string& baseName) const;
+
+  // The dressing files the next Generate reads, one a category in category order: the name of
+  // the file the load takes for it (empty for none) and what it adds.
+  struct ChosenDressingFile {
+    std::string name;
+    DressingFileCount count;
+  };
+  std::vector<ChosenDressingFile> chosenDressingFiles() const;
 
  private:
   const Dungeon* shown() const { return m_levels ? &m_levels->level(m_shown) : nullptr; }
-
-  // Whether pxPerGrid is a scale --px-per-grid accepts whose picture is at most limit pixels a
-  // side.
-  bool scaleFits(int pxPerGrid, int limit) const;
 
   RunOptions m_options;
   std::unique_ptr<DungeonLevels> m_levels;

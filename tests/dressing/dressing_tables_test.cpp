@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -144,6 +145,12 @@ TEST(DressingFile, ParsesLinesCommentsAndLineEnds) {
       parser.finish();
       EXPECT_EQ(parser.takeEntries(), c.entries) << c.name << (byteWise ? " (byte-wise)" : "");
     }
+    // The web page's count of a chosen file is the loader's, blank lines included.
+    const DressingFileCount count = countDressingEntries(c.bytes);
+    EXPECT_EQ(count.entries, c.entries.size()) << c.name;
+    EXPECT_EQ(count.empty,
+              static_cast<std::size_t>(std::count(c.entries.begin(), c.entries.end(), "")))
+        << c.name;
   }
 }
 

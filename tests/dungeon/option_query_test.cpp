@@ -69,6 +69,23 @@ TEST(OptionQuery, TheDefaultsNeedOnlyTheSeedAndNoNumberRoomsMeansNoDressing) {
             "?seed=66205318&no-number-rooms");
 }
 
+// A scale given as the PNG's default still counts as given, since the exports then take it too;
+// a bad one leaves both pictures their own defaults.
+TEST(OptionQuery, APixelScaleGivenStaysInTheQueryEvenAtThePngDefault) {
+  const ParsedQuery given = parseQuery("?seed=5&px-per-grid=16");
+  EXPECT_EQ(exportPxPerGrid(given.options), 16);
+  EXPECT_EQ(queryFor(given.options), "?seed=5&px-per-grid=16");
+  const ParsedQuery bad = parseQuery("?seed=5&px-per-grid=16&px-per-grid=0");
+  ASSERT_EQ(bad.messages.size(), 1u);
+  EXPECT_EQ(bad.messages[0],
+            "The link's parameter \"px-per-grid\" was not used: --px-per-grid accepts a number "
+            "from 1 to 1000, not \"0\"; it keeps its default (16 for -o, the map as drawn; 100 for "
+            "the exports).");
+  EXPECT_EQ(pngPxPerGrid(bad.options), 16);
+  EXPECT_EQ(exportPxPerGrid(bad.options), 100);
+  EXPECT_EQ(queryFor(bad.options), "?seed=5");
+}
+
 // Each bad parameter gets one message holding the command line's line, and its option keeps
 // the default even after an earlier good value; the rest of the query counts.
 TEST(OptionQuery, ABadParameterIsNamedAndKeepsItsDefault) {

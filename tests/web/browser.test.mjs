@@ -1,27 +1,31 @@
 // The web edition in Debian's headless Chromium, against delvora-cli: the same options give the
 // same dump, report bytes and PNG pixels; hover, link messages, dressing files, dead ends,
-// the options' rules, links and printing work as a user meets them.
-// Needs DELVORA_SITE_DIR (the built site), DELVORA_CLI (delvora-cli) and DELVORA_NPM_DIR (where
-// puppeteer-core is installed).
+// the options' rules, links and a generator that does not load are handled as a user meets them.
 
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
-import { after, before, describe, test } from 'node:test';
-import { fileURLToPath } from 'node:url';
+import { describe, test } from 'node:test';
 
-import { startServer } from '../../web/serve.mjs';
-import { decodePng } from './png_pixels.mjs';
-
-const here = path.dirname(fileURLToPath(import.meta.url));
-const siteDir = process.env.DELVORA_SITE_DIR;
-const cli = process.env.DELVORA_CLI;
-const npmDir = process.env.DELVORA_NPM_DIR;
-const dressingData = path.join(here, '..', 'cli', 'data', 'dressing');
-const puppeteer = createRequire(path.resolve(npmDir, 'package.json'))('puppeteer-core');
+import {
+  assertSamePixels,
+  cli,
+  cliArguments,
+  dressingData,
+  generationOf,
+  inScratch,
+  noticeTexts,
+  openPage,
+  pageOutputs,
+  runCli,
+  runCliIn,
+  site,
+  waitForFiles,
+  waitForGeneration,
+  withDownloads,
+} from './support.mjs';
 
 // Every map size, river and chasm, no snap, stairs, dead ends, and every other option.
 const OPTION_SETS = [
@@ -48,97 +52,6 @@ const OPTION_SETS = [
   'seed=23&player-map&px-per-grid=50&river&dead-ends=some',
   'seed=24&concealed=0&secret=0&room-size=tiny&map-size=640x480&no-snap&chasm&dead-ends=some,few',
 ];
-
-// The query's parameters as delvora-cli arguments: the names are the same.
-function cliArguments(query) {
-  const args = [];
-  for (const part of query.split('&').filter(Boolean)) {
-    const equals = part.indexOf('=');
-    if (equals < 0) args.push(`--${part}`);
-    else args.push(`--${part.slice(0, equals)}`, decodeURIComponent(part.slice(equals + 1)));
-  }
-  return args;
-}
-
-// delvora-cli's dump, report and PNG for the arguments, run in an empty folder so that no
-// dressing file is picked up by accident.
-function runCli(args) {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-test-'));
-  try {
-    const dump = execFileSync(cli, [...args, '--dump', '-', '--report', 'report.txt', '-o', 'map.png'], {
-      cwd: dir,
-      encoding: 'latin1',
-      stdio: ['ignore', 'pipe', 'ignore'],
-    });
-    return {
-      dump,
-      report: fs.readFileSync(path.join(dir, 'report.txt')),
-      png: fs.readFileSync(path.join(dir, 'map.png')),
-    };
-  } finally {
-    fs.rmSync(dir, { recursive: true, force: true });
-  }
-}
-
-function assertSamePixels(actualPng, expectedPng, what) {
-  const actual = decodePng(actualPng);
-  const expected = decodePng(expectedPng);
-  assert.deepEqual([actual.width, actual.height], [expected.width, expected.height], `${what}: size`);
-  assert.ok(actual.pixels.equals(expected.pixels), `${what}: pixels differ`);
-}
-
-let server;
-let browser;
-
-before(async () => {
-  server = await startServer(siteDir);
-  browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox'],
-  });
-});
-
-after(async () => {
-  await browser?.close();
-  await server?.close();
-});
-
-// A page with the query loaded and its first map drawn; page errors fail the test.
-async function openPage(query = '') {
-  const page = await browser.newPage();
-  await page.setViewport({ width: 1400, height: 900 });
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(server.url + (query ? `?${query}` : ''));
-  await page.evaluate(() => window.delvora.ready);
-  page.errors = errors;
-  return page;
-}
-
-async function pageOutputs(page, { pxPerGrid = 16, playerMap = false } = {}) {
-  return page.evaluate(
-    (px, player) => ({
-      dump: window.delvora.dump(),
-      report: Array.from(window.delvora.reportBytes()),
-      png: Array.from(window.delvora.png(px, player)),
-    }),
-    pxPerGrid,
-    playerMap,
-  );
-}
-
-function generationOf(page) {
-  return page.evaluate(() => window.delvora.generation);
-}
-
-async function waitForGeneration(page, after) {
-  await page.waitForFunction((n) => window.delvora.generation > n, { timeout: 10000 }, after);
-}
-
-function noticeTexts(page) {
-  return page.$$eval('#messages .notice-text', (spans) => spans.map((span) => span.textContent));
-}
 
 describe('the page and delvora-cli give the same dungeon', () => {
   for (const query of OPTION_SETS) {
@@ -240,18 +153,7 @@ describe("the page's JSON is delvora-cli --export-json", () => {
       const page = await openPage(query);
       try {
         const web = await page.evaluate(() => window.delvora.json());
-        // In an empty folder, so that no dressing file is picked up by accident.
-        const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-test-'));
-        let expected;
-        try {
-          expected = execFileSync(cli, [...cliArguments(query), '--export-json', '-'], {
-            cwd: dir,
-            encoding: 'utf8',
-            stdio: ['ignore', 'pipe', 'ignore'],
-          });
-        } finally {
-          fs.rmSync(dir, { recursive: true, force: true });
-        }
+        const expected = inScratch((dir) => runCliIn(dir, [...cliArguments(query), '--export-json', '-'], 'utf8'));
         assert.equal(web, expected);
         assert.equal(JSON.parse(web).format, 'delvora-dungeon');
         assert.deepEqual(page.errors, []);
@@ -400,9 +302,10 @@ describe('links', () => {
         notices.join('\n'),
       );
       assert.equal(await page.evaluate(() => window.delvora.dump()), runCli(['--seed', '4']).dump);
-      assert.equal(await page.$eval('#px-per-grid', (select) => select.value), '16');
-      // Nor does a scale the binding is called with outside --px-per-grid's range.
-      assert.deepEqual(await page.evaluate(() => [0, 1001].map((px) => window.delvora.png(px).length)), [0, 0]);
+      assert.equal(await page.$eval('#px-per-grid', (select) => select.value), '', 'not given');
+      // Nor does a scale the binding is called with outside --px-per-grid's range; 0 is "not given".
+      assert.deepEqual(await page.evaluate(() => [-1, 1001].map((px) => window.delvora.png(px).length)), [0, 0]);
+      assert.ok(await page.evaluate(() => window.delvora.png(0).join() === window.delvora.png(16).join()));
       assert.deepEqual(page.errors, []);
     } finally {
       await page.close();
@@ -487,10 +390,10 @@ describe('links', () => {
       assert.equal(query, '?seed=99&map-size=1024x768&room-size=large&river&title=Hall%20of%20Bones');
       assert.equal(await page.$eval('#map-caption', (h) => h.textContent), 'Delvora Demo - Hall of Bones');
       // "Copy link" puts the address on the clipboard.
-      await page.browserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-sanitized-write']);
+      await page.browserContext().overridePermissions(site.server.url, ['clipboard-read', 'clipboard-sanitized-write']);
       await page.click('#copy-link');
       await page.waitForSelector('#messages .notice.info');
-      assert.equal(await page.evaluate(() => navigator.clipboard.readText()), `${server.url}${query}`);
+      assert.equal(await page.evaluate(() => navigator.clipboard.readText()), `${site.server.url}${query}`);
       const dump = await page.evaluate(() => window.delvora.dump());
       const again = await openPage(query.slice(1));
       try {
@@ -553,61 +456,52 @@ describe('the map window commands', () => {
 
   test('the downloads are the files delvora-cli writes', async () => {
     const page = await openPage('seed=7&stairs=3&px-per-grid=70&player-map');
-    const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-downloads-'));
-    const expected = fs.mkdtempSync(path.join(os.tmpdir(), 'delvora-web-expected-'));
     try {
-      const cdp = await page.createCDPSession();
-      await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
-      for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry', '#save-json'])
-        await page.click(button);
-      const names = [
-        'delvora-7-players.png',
-        'delvora-7.txt',
-        'delvora-7-players.dd2vtt',
-        'delvora-7-players-scene.json',
-        'delvora-7-players-scene.png',
-        'delvora-7.json',
-      ];
-      const deadline = Date.now() + 15000;
-      while (!names.every((name) => fs.existsSync(path.join(downloads, name))) && Date.now() < deadline) {
-        await new Promise((resolve) => setTimeout(resolve, 100));
-      }
-      execFileSync(
-        cli,
-        [
-          '--seed',
-          '7',
-          '--stairs',
-          '3',
-          '--px-per-grid',
-          '70',
-          '--player-map',
-          '-o',
+      await withDownloads(page, async (downloads) => {
+        for (const button of ['#save-png', '#save-report', '#save-uvtt', '#save-foundry', '#save-json'])
+          await page.click(button);
+        const names = [
           'delvora-7-players.png',
-          '--report',
           'delvora-7.txt',
-          '--export-uvtt',
           'delvora-7-players.dd2vtt',
-          '--export-foundry',
           'delvora-7-players-scene.json',
-          '--export-json',
+          'delvora-7-players-scene.png',
           'delvora-7.json',
-        ],
-        { cwd: expected, stdio: 'ignore' },
-      );
-      for (const name of names) {
-        const file = (dir) => fs.readFileSync(path.join(dir, name));
-        if (name.endsWith('.png')) assertSamePixels(file(downloads), file(expected), name);
-        else assert.ok(file(downloads).equals(file(expected)), name);
-      }
-      // The scene's picture comes along under the name the scene gives it (in Foundry's Data folder).
-      assert.match(
-        fs.readFileSync(path.join(downloads, 'delvora-7-players-scene.json'), 'utf8'),
-        /"src":\s*"delvora\/delvora-7-players-scene.png"/,
-      );
+        ];
+        await waitForFiles(downloads, names);
+        inScratch((expected) => {
+          runCliIn(expected, [
+            '--seed',
+            '7',
+            '--stairs',
+            '3',
+            '--px-per-grid',
+            '70',
+            '--player-map',
+            '-o',
+            'delvora-7-players.png',
+            '--report',
+            'delvora-7.txt',
+            '--export-uvtt',
+            'delvora-7-players.dd2vtt',
+            '--export-foundry',
+            'delvora-7-players-scene.json',
+            '--export-json',
+            'delvora-7.json',
+          ]);
+          for (const name of names) {
+            const file = (dir) => fs.readFileSync(path.join(dir, name));
+            if (name.endsWith('.png')) assertSamePixels(file(downloads), file(expected), name);
+            else assert.ok(file(downloads).equals(file(expected)), name);
+          }
+        });
+        // The scene's picture comes along under the name the scene gives it (in Foundry's Data folder).
+        assert.match(
+          fs.readFileSync(path.join(downloads, 'delvora-7-players-scene.json'), 'utf8'),
+          /"src":\s*"delvora\/delvora-7-players-scene.png"/,
+        );
+      });
     } finally {
-      fs.rmSync(downloads, { recursive: true, force: true });
-      fs.rmSync(expected, { recursive: true, force: true });
       await page.close();
     }
   });
@@ -666,31 +560,6 @@ describe('the map window commands', () => {
       await page.close();
     }
   });
-
-  test('the printout is one page with the caption, the map and the settings footer', async () => {
-    const page = await openPage('seed=3&title=Crypt');
-    const pdf = path.join(os.tmpdir(), `delvora-web-print-${process.pid}.pdf`);
-    try {
-      await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
-      await page.pdf({ path: pdf, preferCSSPageSize: true, printBackground: true });
-      const info = execFileSync('pdfinfo', [pdf], { encoding: 'utf8' });
-      assert.match(info, /^Pages:\s+1$/m);
-      const images = execFileSync('pdfimages', ['-list', pdf], { encoding: 'utf8' });
-      assert.ok(images.trim().split('\n').length >= 3, images);
-      const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
-      assert.match(text, /Delvora Demo - Crypt/);
-      assert.match(text, /Size - 800x600 Iterations - 250\s+Room Size - Small\s+Corridors - Straight\s+Delvora/);
-      // The footer's blanks are kept as the printout's footer has them.
-      const footer = await page.$eval('#print-footer', (p) => p.textContent);
-      assert.match(
-        footer,
-        /^Size - 800x600 Iterations - 250 {2}Room Size - Small {2}Corridors - Straight {4} {5}Delvora dungeon generator {2}\d{1,2}\/\d{1,2}\/\d\d {2}\d{1,2}:\d\d$/,
-      );
-    } finally {
-      fs.rmSync(pdf, { force: true });
-      await page.close();
-    }
-  });
 });
 
 describe("the options follow the option windows' rules", () => {
@@ -726,6 +595,35 @@ describe("the options follow the option windows' rules", () => {
       assert.equal(await field('1x2'), '12');
     } finally {
       await page.close();
+    }
+  });
+});
+
+describe('when the generator cannot be loaded', () => {
+  test('the page says so in plain words and every control is off', async () => {
+    // A context of its own: in the others the service worker has the generator at hand.
+    const context = await site.browser.createBrowserContext();
+    const page = await context.newPage();
+    try {
+      await page.setRequestInterception(true);
+      page.on('request', (request) => (request.url().endsWith('.wasm') ? request.abort() : request.continue()));
+      await page.goto(site.server.url);
+      await page.waitForSelector('#messages .notice.error');
+      const notices = await noticeTexts(page);
+      assert.equal(notices.length, 1, notices.join('\n'));
+      assert.match(notices[0], /^Delvora could not start: the dungeon generator did not load\. Reload the page/);
+      assert.doesNotMatch(notices[0], /wasm|WebAssembly|abort|instantiate|fetch/i);
+      const enabled = await page.$$eval(
+        'header button, header input, main .toolbar button, aside :is(button, input, select)',
+        (controls) => controls.filter((control) => !control.disabled).map((control) => control.id),
+      );
+      assert.deepEqual(enabled, []);
+      // Enter in the seed field stays on the page.
+      await page.focus('#seed');
+      await page.keyboard.press('Enter');
+      assert.equal(new URL(page.url()).search, '');
+    } finally {
+      await context.close();
     }
   });
 });

@@ -1,14 +1,19 @@
-// The page: the options form, "Generate", the map with its hover read-out, the dead-end
-// clean-ups, downloads, printing, dressing files and the shareable link. For tests and
-// scripts it exposes window.delvora (ready, dump, report, json, png).
+// The page: the options form, "Generate", the map with its hover read-out and its key, the
+// dead-end clean-ups, downloads, printing, dressing files, the shareable link and offline use.
+// For tests and scripts it exposes window.delvora (ready, dump, report, json, png).
 
+import { Downloads } from './downloads.js';
 import { DressingFiles } from './dressing_files.js';
+import { dungeonKey, roomAt } from './dungeon_key.js';
 import { Engine, dressingText } from './engine.js';
 import { OptionsForm } from './form.js';
+import { KeyPanel } from './key_panel.js';
 import { MapView } from './map_view.js';
 import { Messages } from './messages.js';
+import { startOffline } from './offline.js';
 import { OptionTable } from './options.js';
-import { saveBytes } from './save.js';
+import { Panels, isNarrow } from './panels.js';
+import { preparePrintSheet } from './print_sheet.js';
 import { version } from './version.js';
 
 const $ = (id) => document.getElementById(id);
@@ -19,6 +24,8 @@ const ready = new Promise((resolve, reject) => {
   resolveReady = resolve;
   rejectReady = reject;
 });
+// Whoever waits for it hears of a failure; the page itself shows it.
+ready.catch(() => {});
 
 const messages = new Messages($('messages'));
 let table = null;
@@ -26,27 +33,19 @@ let form = null;
 let engine = null;
 let view = null;
 let dressing = null;
+let panels = null;
+let keyPanel = null;
 // The shown map: the form's values it was made with, its dead-end clean-ups, caption and
-// whether it was dressed.
+// whether it was dressed; its key once made.
 let shown = null;
+let key = null;
+let keyTimer = 0;
 let generation = 0;
+// Where the time of the last "Generate" went, in milliseconds.
+let timings = null;
 // The level on screen, from 1, and how many the dungeon has.
 let shownLevel = 1;
 let levelCount = 0;
-
-function baseName(values, playerMap) {
-  const slug = values.title
-    .normalize('NFKD')
-    .replace(/[^A-Za-z0-9]+/g, '-')
-    .replace(/^-+|-+$/g, '')
-    .toLowerCase();
-  return (slug || `delvora-${values.seed}`) + (playerMap ? '-players' : '');
-}
-
-// A per-level download's name: the level's number follows when there are several.
-function levelName(values, playerMap) {
-  return baseName(values, playerMap) + (levelCount > 1 ? `-level-${shownLevel}` : '');
-}
 
 function setBusy(busy) {
   document.body.classList.toggle('busy', busy);
@@ -104,8 +103,38 @@ function showStatus(timeMs) {
   $('status').textContent = parts.join('  ·  ');
 }
 
-function drawMap() {
-  view.show(engine.picture());
+// The key of the shown map, made when first needed: after the map is on screen, or at once when
+// a room is chosen before that.
+function currentKey() {
+  if (!key && shown) key = dungeonKey(JSON.parse(new TextDecoder().decode(engine.jsonBytes())), shownLevel - 1);
+  return key;
+}
+
+function showKey() {
+  clearTimeout(keyTimer);
+  keyPanel.render(currentKey());
+}
+
+// The map changed: its key is made again once the new picture is on screen (when the key is
+// shown; else when it is opened, or asked for).
+function mapChanged() {
+  key = null;
+  clearTimeout(keyTimer);
+  if (!panels.key.isOpen) return;
+  requestAnimationFrame(() => {
+    keyTimer = setTimeout(showKey, 0);
+  });
+}
+
+function chooseOnMap(x, y) {
+  const room = shown ? roomAt(currentKey(), x, y) : null;
+  if (!room) {
+    view.setMark(null);
+    return;
+  }
+  panels.openKey();
+  if (keyPanel.key !== key) showKey();
+  keyPanel.showRoom(room.number);
 }
 
 // The map's caption, naming the level shown when there are several.
@@ -137,7 +166,8 @@ function showLevel(level) {
   if (!shown || level < 1 || level > levelCount) return;
   shownLevel = level;
   engine.showLevel(level);
-  drawMap();
+  view.show(engine.picture());
+  mapChanged();
   showCaption();
   for (const tab of $('level-tabs').children) {
     tab.setAttribute('aria-selected', String(tab.id === `level-tab-${level}`));
@@ -151,10 +181,13 @@ function generate(deadEnds = []) {
   if (values === null) return false;
   const started = performance.now();
   const result = engine.generate(queryOf(values, deadEnds));
+  const generated = performance.now();
   messages.clear('generate');
   for (const text of result.messages) messages.show('error', text, { group: 'generate' });
   if (result.error !== '') {
     shown = null;
+    key = null;
+    keyPanel.render(null);
     levelCount = 0;
     renderLevelTabs();
     updateDeadEndButtons();
@@ -165,15 +198,24 @@ function generate(deadEnds = []) {
   shownLevel = 1;
   levelCount = result.levels;
   renderLevelTabs();
-  drawMap();
-  const elapsed = performance.now() - started;
+  const picture = engine.picture();
+  const copied = performance.now();
+  view.show(picture);
+  const drawn = performance.now();
   for (const warning of engine.warnings()) messages.show('warning', warning, { group: 'generate' });
   showCaption();
   $('save-report').disabled = !result.dressing;
   updateDeadEndButtons();
   updateLink();
-  showStatus(elapsed);
+  mapChanged();
+  showStatus(drawn - started);
   generation += 1;
+  timings = {
+    engine: generated - started,
+    picture: copied - generated,
+    draw: drawn - copied,
+    total: performance.now() - started,
+  };
   return true;
 }
 
@@ -181,94 +223,53 @@ function runDeadEnds(mode) {
   if (!shown || shown.deadEnds.includes(mode)) return;
   engine.deadEnds(mode);
   shown.deadEnds.push(mode);
-  drawMap();
+  view.show(engine.picture());
+  mapChanged();
   updateDeadEndButtons();
   updateLink();
   showStatus();
 }
 
-// The battle map's settings from the toolbar; the style and hatching are the SVG's too.
-function battleMapOptions() {
-  return {
-    square: $('square').value,
-    paper: $('paper').value,
-    style: $('style').value,
-    hatching: $('hatching').checked,
-  };
-}
-
-function save(kind) {
-  if (!shown) return;
-  const { pxPerGrid, playerMap } = form.downloadOptions();
-  const name = levelName(shown.values, playerMap);
-  setBusy(true);
-  // Let the busy cursor show before a large picture is encoded.
-  setTimeout(() => {
-    try {
-      if (kind === 'png') {
-        saveBytes(engine.png(pxPerGrid, playerMap), `${name}.png`, 'image/png');
-      } else if (kind === 'report') {
-        saveBytes(engine.reportBytes(), `${baseName(shown.values, false)}.txt`, 'text/plain');
-      } else if (kind === 'json') {
-        saveBytes(engine.jsonBytes(), `${baseName(shown.values, false)}.json`, 'application/json');
-      } else if (kind === 'uvtt') {
-        const bytes = engine.uvtt(pxPerGrid, playerMap);
-        if (bytes.length === 0) messages.show('error', 'The Universal VTT file could not be made.');
-        else saveBytes(bytes, `${name}.dd2vtt`, 'application/json');
-      } else if (kind === 'svg') {
-        const { style, hatching } = battleMapOptions();
-        saveBytes(engine.svg(style, hatching, playerMap), `${name}.svg`, 'image/svg+xml');
-      } else if (kind === 'battle-map') {
-        saveBytes(engine.battleMap(battleMapOptions(), playerMap), `${name}-battle-map.pdf`, 'application/pdf');
-      } else if (kind === 'all') {
-        const all = baseName(shown.values, playerMap);
-        const bytes = engine.archive(pxPerGrid, playerMap, all);
-        if (bytes.length === 0) messages.show('error', 'The archive could not be made.');
-        else saveBytes(bytes, `${all}.zip`, 'application/zip');
-      } else if (kind === 'foundry') {
-        // Named apart from the map PNG, so that the picture the scene names is the one saved.
-        const files = engine.foundry(pxPerGrid, playerMap, `${name}-scene`);
-        if (files === null) {
-          messages.show('error', 'The Foundry scene could not be made.');
-        } else {
-          saveBytes(files.scene, `${name}-scene.json`, 'application/json');
-          saveBytes(files.image, `${name}-scene.png`, 'image/png');
-        }
-      }
-    } finally {
-      setBusy(false);
-    }
-  }, 0);
-}
-
-// The print sheet: the caption, the map across the middle 80 % of the page and the settings
-// footer with the time of printing.
 function preparePrint() {
   if (!shown) return;
-  const picture = engine.picture(form.downloadOptions().playerMap);
-  const canvas = $('print-map');
-  canvas.width = picture.width;
-  canvas.height = picture.height;
-  canvas.getContext('2d').putImageData(picture, 0, 0);
-  $('print-caption').textContent = $('map-caption').textContent;
-  $('print-footer').textContent = engine.footer(new Date());
+  preparePrintSheet(
+    {
+      mapCanvas: $('print-map'),
+      captionLine: $('print-caption'),
+      footerLine: $('print-footer'),
+      keyPart: $('print-key'),
+    },
+    {
+      picture: engine.picture(form.downloadOptions().playerMap),
+      caption: $('map-caption').textContent,
+      footer: engine.footer(new Date()),
+      key: currentKey(),
+    },
+  );
 }
 
 async function copyLink() {
   if (!shown) return;
   const url = linkUrl();
+  // The files chosen stay on this computer: say so, since the link alone gives other dressing.
+  const note = dressing.chosen
+    ? ' Your dressing files are not in it: whoever opens it gets the built-in dressing unless they choose the same files.'
+    : '';
   try {
     await navigator.clipboard.writeText(url);
-    messages.show('info', 'Copied the link to this dungeon.', { group: 'copied', replace: true, timeoutMs: 4000 });
+    messages.show('info', `Copied the link to this dungeon.${note}`, {
+      group: 'copied',
+      replace: true,
+      timeoutMs: note ? 12000 : 4000,
+    });
   } catch {
-    window.prompt('Copy this link:', url);
+    window.prompt(`Copy this link:${note}`, url);
   }
 }
 
-function wire() {
-  $('options').addEventListener('submit', (event) => {
-    event.preventDefault();
-    generate();
+function wire(downloads) {
+  $('options').addEventListener('submit', () => {
+    if (generate() && isNarrow()) panels.closeOptions();
   });
   $('reroll').addEventListener('click', () => {
     form.setSeed(crypto.getRandomValues(new Uint32Array(1))[0]);
@@ -282,48 +283,100 @@ function wire() {
   $('zoom-out').addEventListener('click', () => view.stepZoom(-1));
   $('zoom-reset').addEventListener('click', () => view.setZoom(1));
   $('zoom-fit').addEventListener('click', () => view.fit());
-  $('save-png').addEventListener('click', () => save('png'));
-  $('save-report').addEventListener('click', () => save('report'));
-  $('save-uvtt').addEventListener('click', () => save('uvtt'));
-  $('save-foundry').addEventListener('click', () => save('foundry'));
-  $('save-json').addEventListener('click', () => save('json'));
-  $('save-svg').addEventListener('click', () => save('svg'));
-  $('save-battle-map').addEventListener('click', () => save('battle-map'));
-  $('save-all').addEventListener('click', () => save('all'));
+  for (const kind of ['png', 'report', 'uvtt', 'foundry', 'json', 'svg', 'battle-map', 'all']) {
+    $(`save-${kind}`).addEventListener('click', () => downloads.save(kind));
+  }
   $('print').addEventListener('click', () => window.print());
   // The browser's own print command prints the same sheet.
   window.addEventListener('beforeprint', preparePrint);
   form.onDownloadOptionsChange(() => updateLink());
 }
 
+// Without the generator nothing on the page can work: every control is switched off, and the
+// message says what to do in plain words (the browser's own error goes to the console).
+function failedToStart(error) {
+  console.error('Delvora: the generator could not be loaded:', error);
+  const offline = navigator.onLine === false;
+  const text = offline
+    ? 'Delvora could not start: this browser is offline and has not kept Delvora from an earlier visit. Open the page once while online; after that it works offline.'
+    : 'Delvora could not start: the dungeon generator did not load. Reload the page to try again; if that does not help, use a current version of Firefox, Chrome, Edge or Safari.';
+  $('loading').textContent = 'Delvora could not start.';
+  for (const control of document.querySelectorAll(
+    'header button, header input, main button, aside button, aside input, aside select',
+  )) {
+    control.disabled = true;
+  }
+  messages.show('error', text);
+  rejectReady(error);
+}
+
 async function start() {
+  // Until the generator is there, "Generate" (or Enter in a field) must not send the form away.
+  $('options').addEventListener('submit', (event) => event.preventDefault());
   try {
     engine = await Engine.load();
     performance.mark('delvora-engine-ready');
   } catch (error) {
-    $('loading').textContent = 'The generator could not be loaded.';
-    messages.show('error', `The generator could not be loaded: ${error.message ?? error}`);
-    rejectReady(error);
+    failedToStart(error);
     return;
   }
   table = new OptionTable(engine.optionRows());
-  form = new OptionsForm(document, table);
+  const scale = (tabletop) => engine.checkPicture(0, tabletop).pxPerGrid;
+  form = new OptionsForm(document, table, { notGiven: () => `Default (${scale(false)}; exports ${scale(true)})` });
   const link = engine.readQuery(location.search);
   form.write(link.values);
   for (const text of link.messages) messages.show('error', text, { group: 'link' });
-  wire();
+  panels = new Panels({
+    optionsToggle: $('options-toggle'),
+    optionsClose: $('options-close'),
+    optionsPanel: $('options-panel'),
+    backdrop: $('backdrop'),
+    saveToggle: $('save-toggle'),
+    saveMenu: $('save-menu'),
+    keyToggle: $('key-toggle'),
+    keyPanel: $('key-panel'),
+    keyChanged: (open) => {
+      if (open && keyPanel && shown && (key === null || keyPanel.key !== key)) showKey();
+      if (!open) view?.setMark(null);
+    },
+  });
+  keyPanel = new KeyPanel({
+    list: $('key-list'),
+    note: $('key-note'),
+    onChoose: ({ pixels }) => view.setMark(pixels, { reveal: true }),
+  });
   view = new MapView({
     scroller: $('scroller'),
     canvas: $('map'),
+    mark: $('room-mark'),
     tooltip: $('tooltip'),
     zoomLabel: $('zoom-label'),
     // The read-out is shown only when the map was dressed.
     hoverAt: (x, y) => (shown && shown.dressing ? engine.hover(x, y) : null),
+    onTap: chooseOnMap,
   });
+  const downloads = new Downloads({
+    engine,
+    messages,
+    shown: () => shown,
+    options: () => form.downloadOptions(),
+    // The battle map's settings from the toolbar; the style and hatching are the SVG's too.
+    vectorOptions: () => ({
+      square: $('square').value,
+      paper: $('paper').value,
+      style: $('style').value,
+      hatching: $('hatching').checked,
+    }),
+    level: () => (levelCount > 1 ? shownLevel : 0),
+    setBusy,
+  });
+  wire(downloads);
   dressing = new DressingFiles({
     engine,
+    section: $('dressing-files'),
     input: $('dressing-input'),
     dropZone: $('drop-zone'),
+    overlay: $('drop-overlay'),
     list: $('file-list'),
     forget: $('forget-files'),
     messages,
@@ -333,8 +386,11 @@ async function start() {
   $('loading').remove();
   const deadEnds = link.values['dead-ends'];
   generate(deadEnds === table.row('dead-ends').default ? [] : deadEnds.split(','));
+  // On a phone the whole width of the map is in view at first.
+  if (isNarrow()) view.fit({ widthOnly: true });
   window.delvora.firstMapMs = performance.now();
   resolveReady();
+  startOffline(messages);
 }
 
 window.delvora = {
@@ -354,6 +410,10 @@ window.delvora = {
   // How many maps were generated since the page loaded.
   get generation() {
     return generation;
+  },
+  // Where the last "Generate" spent its time: { engine, picture, draw, total } in milliseconds.
+  get timings() {
+    return timings;
   },
 };
 

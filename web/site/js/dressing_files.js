@@ -1,6 +1,6 @@
-// The dressing files the user chose (file input or drag and drop). The generator holds them
-// under their own names and matches the seven names without regard to case, as it does in a
-// folder.
+// The dressing files the user chose (file input, or dropped anywhere on the page). The generator
+// holds them under their own names and matches the seven names without regard to case, as it does
+// in a folder; what it will read of them (which file a table takes, its entries) comes from it.
 
 export const DRESSING_FILE_NAMES = [
   'Descriptions.txt',
@@ -12,20 +12,28 @@ export const DRESSING_FILE_NAMES = [
   'Encounters.txt',
 ];
 
-function tableOf(fileName) {
-  return DRESSING_FILE_NAMES.findIndex((name) => name.toLowerCase() === fileName.toLowerCase());
+function isDressingFileName(fileName) {
+  return DRESSING_FILE_NAMES.some((name) => name.toLowerCase() === fileName.toLowerCase());
 }
 
-// Entries in a file as the loader counts them, roughly: non-blank lines that are not comments.
-function countEntries(bytes) {
-  const text = new TextDecoder('latin1').decode(bytes);
-  return text.split(/\r\n|\r|\n/).filter((line) => line.trim() !== '' && !line.trim().startsWith('/*')).length;
+// Whether a drag carries files (and not text or a link from another page).
+function carriesFiles(event) {
+  return [...(event.dataTransfer?.types ?? [])].includes('Files');
+}
+
+function entriesText({ entries, empty }) {
+  const count = entries === 1 ? '1 entry' : `${entries} entries`;
+  if (empty === 0) return count;
+  return `${count}, ${empty} of them empty (blank lines)`;
 }
 
 export class DressingFiles {
-  // changed() runs after the chosen files changed (the page generates again then).
-  constructor({ engine, input, dropZone, list, forget, messages, changed }) {
+  // section: the "Dressing Files" section (opened when files are dropped); overlay: shown while
+  // files are dragged over the page; changed() runs after the chosen files changed (the page
+  // generates again then).
+  constructor({ engine, section, input, dropZone, overlay, list, forget, messages, changed }) {
     this.engine = engine;
+    this.section = section;
     this.list = list;
     this.forget = forget;
     this.messages = messages;
@@ -37,19 +45,7 @@ export class DressingFiles {
       await this.add([...input.files]);
       input.value = '';
     });
-    for (const type of ['dragenter', 'dragover']) {
-      dropZone.addEventListener(type, (event) => {
-        event.preventDefault();
-        dropZone.classList.add('dragging');
-      });
-    }
-    for (const type of ['dragleave', 'drop']) {
-      dropZone.addEventListener(type, () => dropZone.classList.remove('dragging'));
-    }
-    dropZone.addEventListener('drop', (event) => {
-      event.preventDefault();
-      this.add([...event.dataTransfer.files]);
-    });
+    this.catchDrops(dropZone, overlay);
     forget.addEventListener('click', () => {
       this.files.clear();
       this.store();
@@ -57,10 +53,49 @@ export class DressingFiles {
     this.render();
   }
 
+  // Files dropped anywhere on the page are dressing files: the browser would otherwise leave the
+  // page to show them. Drops of text keep working in text fields.
+  catchDrops(dropZone, overlay) {
+    let depth = 0;
+    const show = (shown) => {
+      overlay.hidden = !shown;
+      dropZone.classList.toggle('dragging', shown);
+    };
+    document.addEventListener('dragenter', (event) => {
+      if (!carriesFiles(event)) return;
+      event.preventDefault();
+      depth += 1;
+      show(true);
+    });
+    document.addEventListener('dragover', (event) => {
+      if (!carriesFiles(event)) return;
+      event.preventDefault();
+      event.dataTransfer.dropEffect = 'copy';
+    });
+    document.addEventListener('dragleave', (event) => {
+      if (!carriesFiles(event)) return;
+      depth = Math.max(0, depth - 1);
+      if (depth === 0) show(false);
+    });
+    document.addEventListener('drop', (event) => {
+      if (!carriesFiles(event)) return;
+      event.preventDefault();
+      depth = 0;
+      show(false);
+      this.section.open = true;
+      this.add([...event.dataTransfer.files]);
+    });
+  }
+
+  // Whether any dressing file is chosen.
+  get chosen() {
+    return this.files.size > 0;
+  }
+
   async add(chosen) {
     const ignored = [];
     for (const file of chosen) {
-      if (tableOf(file.name) < 0) {
+      if (!isDressingFileName(file.name)) {
         ignored.push(file.name);
         continue;
       }
@@ -86,25 +121,22 @@ export class DressingFiles {
 
   render() {
     this.list.replaceChildren();
-    DRESSING_FILE_NAMES.forEach((tableName, table) => {
+    for (const table of this.engine.dressingFiles()) {
       const item = document.createElement('li');
-      const chosen = [...this.files.keys()].filter((name) => tableOf(name) === table);
       const name = document.createElement('span');
       name.className = 'file-table';
-      name.textContent = tableName.replace('.txt', '');
+      name.textContent = table.table.replace('.txt', '');
       const state = document.createElement('span');
       state.className = 'file-state';
-      if (chosen.length === 0) {
+      if (table.file === '') {
         state.textContent = 'built-in';
       } else {
-        // The loader takes the exact name first, then the first in byte order.
-        const used = chosen.includes(tableName) ? tableName : [...chosen].sort()[0];
-        state.textContent = `${used} · ${countEntries(this.files.get(used))} entries`;
+        state.textContent = `${table.file} · ${entriesText(table)}`;
         item.classList.add('loaded');
       }
       item.append(name, state);
       this.list.append(item);
-    });
+    }
     this.forget.hidden = this.files.size === 0;
   }
 }

@@ -124,6 +124,15 @@ export class Engine {
     return this.resultBytes(this.m._dv_json());
   }
 
+  // A picture about to be made at pxPerGrid (0: not given) for the map PNG or, with tabletop, a
+  // tabletop's scene: { pxPerGrid, error, warning }, the scale it gets and the command line's
+  // error refusing it or warning about it ("" for none).
+  checkPicture(pxPerGrid, tabletop) {
+    return JSON.parse(this.resultText(this.m._dv_check_picture(pxPerGrid, tabletop ? 1 : 0)));
+  }
+
+  // The map PNG, the Universal VTT file and the Foundry scene at pxPerGrid as checkPicture takes
+  // it; empty (the scene: null) when it refuses it.
   png(pxPerGrid = 16, playerMap = false) {
     return this.resultBytes(this.m._dv_png(pxPerGrid, playerMap ? 1 : 0));
   }
@@ -150,7 +159,6 @@ export class Engine {
     );
   }
 
-  // The scene file and its image, or null when they could not be made.
   foundry(pxPerGrid, playerMap, baseName) {
     const scene = this.withStrings([baseName], (name) =>
       this.resultBytes(this.m._dv_foundry(pxPerGrid, playerMap ? 1 : 0, name)),
@@ -179,6 +187,12 @@ export class Engine {
       items.push({ caption, swatch: new ImageData(new Uint8ClampedArray(pixels.buffer), width, height) });
     }
     return items;
+  }
+
+  // What the next Generate reads of the dressing files held: one { table, file, entries, empty }
+  // a dressing table, file "" when none is chosen for it.
+  dressingFiles() {
+    return JSON.parse(this.resultText(this.m._dv_dressing_files()));
   }
 
   // The dressing files the next Generate reads: [name, bytes] pairs, held by the generator.

@@ -52,7 +52,10 @@ function captioned(control, caption, className) {
 }
 
 export class OptionsForm {
-  constructor(root, table) {
+  // notGiven(row) gives the caption of the entry an option's list offers for "not given", for an
+  // option whose default is no value of its own (--px-per-grid: each picture its own).
+  constructor(root, table, { notGiven = (row) => row.defaultText } = {}) {
+    this.notGiven = notGiven;
     const $ = (id) => root.getElementById(id);
     this.$ = $;
     this.table = table;
@@ -108,6 +111,7 @@ export class OptionsForm {
       for (const { word, caption } of row.choices) addOption(control, word, caption);
     } else if (row.kind === 'integer' && listedValues(row) !== null) {
       control = element('select', { id: row.name, name: row.name });
+      if (row.default === '') addOption(control, '', this.notGiven(row));
       for (const { value, caption } of listedValues(row)) addOption(control, value, caption);
     } else if (row.kind === 'integer') {
       control = element('input', {
@@ -232,7 +236,7 @@ export class OptionsForm {
     return this.values((row) => row.window === '');
   }
 
-  // How pictures are saved: pixels per grid square and whether for players.
+  // How pictures are saved: pixels per grid square (0 when not given) and whether for players.
   downloadOptions() {
     return { pxPerGrid: Number(this.$('px-per-grid').value), playerMap: this.$('player-map').checked };
   }

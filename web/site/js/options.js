@@ -24,7 +24,8 @@ export class OptionTable {
     const parts = [];
     for (const row of this.rows) {
       const value = values[row.name];
-      if (value === undefined) continue;
+      // An integer with no text was not given (see OptionsForm: "not given" entries).
+      if (value === undefined || (row.kind === 'integer' && value === '')) continue;
       if (row.kind === 'flag') {
         if (value === 'on') parts.push(row.name);
       } else {

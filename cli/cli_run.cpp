@@ -11,9 +11,8 @@
 
 namespace delvora {
 
-bool generateCliDungeon(const CliOptions& options, Dungeon& dungeon, std::ostream& err) {
-  const Settings& settings = options.settings;
-  const GenerateReport report = dungeon.generate(settings, audienceOf(options));
+bool reportGeneration(const GenerateReport& report, int stairs, std::string_view where,
+                      std::ostream& err) {
   for (const std::string& warning : report.warnings) {
     if (!warning.starts_with("warning")) err << "warning: ";
     err << warning << '\n';
@@ -23,9 +22,15 @@ bool generateCliDungeon(const CliOptions& options, Dungeon& dungeon, std::ostrea
     return false;
   }
   if (report.stairsShortfall > 0) {
-    err << "warning: placed " << settings.stairs - report.stairsShortfall << " of "
-        << settings.stairs << " staircases\n";
+    err << "warning: placed " << stairs - report.stairsShortfall << " of " << stairs
+        << " staircases" << where << '\n';
   }
+  return true;
+}
+
+bool generateCliDungeon(const CliOptions& options, Dungeon& dungeon, std::ostream& err) {
+  const GenerateReport report = dungeon.generate(options.settings, audienceOf(options));
+  if (!reportGeneration(report, options.settings.stairs, "", err)) return false;
   for (const DeadEndMode mode : options.deadEnds) dungeon.cleanDeadEnds(mode);
   return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include "cli/command_line.h"
 #include "dungeon/dungeon.h"
@@ -17,6 +18,11 @@ constexpr int kExitUsage = 2;
 inline Audience audienceOf(const CliOptions& options) {
   return options.playerMap ? Audience::Players : Audience::GameMaster;
 }
+
+// Writes a generation's warnings to err, "warning: " before each, and its error; a staircase
+// shortfall as "warning: placed N of M staircases" and where. False when it failed.
+bool reportGeneration(const GenerateReport& report, int stairs, std::string_view where,
+                      std::ostream& err);
 
 // Generates the dungeon the options describe ("Generate": seed, dressing load, run) and runs the
 // dead-end clean-ups in order. Warnings and errors go to err; false when no run could be made.

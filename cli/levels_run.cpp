@@ -24,18 +24,7 @@ namespace {
 bool generateLevels(const CliOptions& options, DungeonLevels& levels, std::ostream& err) {
   const GenerateReport report =
       levels.generate(options.settings, options.settings.levels, audienceOf(options));
-  for (const std::string& warning : report.warnings) {
-    if (!warning.starts_with("warning")) err << "warning: ";
-    err << warning << '\n';
-  }
-  if (!report.ok()) {
-    err << report.error << '\n';
-    return false;
-  }
-  if (report.stairsShortfall > 0) {
-    err << "warning: placed " << options.settings.stairs - report.stairsShortfall << " of "
-        << options.settings.stairs << " staircases on level 1\n";
-  }
+  if (!reportGeneration(report, options.settings.stairs, " on level 1", err)) return false;
   for (const DeadEndMode mode : options.deadEnds) levels.cleanDeadEnds(mode);
   return true;
 }

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "export/set_flags.h"
 #include "render/raster_shapes.h"
 #include "render/tiles.h"
 
@@ -131,24 +132,6 @@ bool hasRockAfterFloor(const std::uint8_t* cells, const std::uint8_t* before) {
   // 0x80 in every byte of here that is 0.
   const std::uint64_t zero = ~(((here & kHigh7) + kHigh7) | here | kHigh7);
   return ((zero >> 7) & floors & kLow) != 0;
-}
-
-// Calls visit(x) for every x below count where flags[x] is not 0, skipping zeros eight at a time:
-// walls are few among the edges of a row.
-template <typename Visit>
-void forEachSet(const std::uint8_t* flags, int count, Visit visit) {
-  int x = 0;
-  for (; x + 8 <= count; x += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, flags + x, sizeof word);
-    if (word == 0) continue;
-    for (int i = 0; i < 8; ++i) {
-      if (flags[x + i] != 0) visit(x + i);
-    }
-  }
-  for (; x < count; ++x) {
-    if (flags[x] != 0) visit(x);
-  }
 }
 
 // The door tiles that straddle the gap decide where its wall line stays; their lines must

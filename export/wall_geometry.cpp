@@ -1,8 +1,9 @@
 #include "export/wall_geometry.h"
 
 #include <algorithm>
-#include <cstring>
 #include <unordered_map>
+
+#include "export/set_flags.h"
 
 namespace delvora {
 
@@ -33,28 +34,6 @@ std::vector<WallRun> straightRuns(int width, int height, const EdgeTest& vertica
   }
   return runs;
 }
-
-namespace {
-
-// Calls visit(x) for every x below count where flags[x] is not 0, skipping zeros eight at a time:
-// walls are few among the edges of a line.
-template <typename Visit>
-void forEachSet(const std::uint8_t* flags, int count, Visit visit) {
-  int x = 0;
-  for (; x + 8 <= count; x += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, flags + x, sizeof word);
-    if (word == 0) continue;
-    for (int i = 0; i < 8; ++i) {
-      if (flags[x + i] != 0) visit(x + i);
-    }
-  }
-  for (; x < count; ++x) {
-    if (flags[x] != 0) visit(x);
-  }
-}
-
-}  // namespace
 
 // Vertical runs open and close where a row's flags differ from the row above's; sorted by column
 // they come in straightRuns' order.

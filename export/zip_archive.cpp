@@ -1,6 +1,6 @@
 #include "export/zip_archive.h"
 
-#include <array>
+#include <zlib.h>
 
 namespace delvora {
 
@@ -17,16 +17,6 @@ constexpr std::uint16_t kStored = 0;
 // 1980-01-01 00:00 in DOS date and time.
 constexpr std::uint16_t kDosTime = 0;
 constexpr std::uint16_t kDosDate = (1U << 5) | 1U;
-
-std::array<std::uint32_t, 256> crcTable() {
-  std::array<std::uint32_t, 256> table{};
-  for (std::uint32_t n = 0; n < 256; ++n) {
-    std::uint32_t c = n;
-    for (int k = 0; k < 8; ++k) c = (c & 1U) != 0 ? 0xEDB88320U ^ (c >> 1) : c >> 1;
-    table[n] = c;
-  }
-  return table;
-}
 
 void put16(std::string& out, std::uint32_t value) {
   out.push_back(static_cast<char>(value & 0xFFU));
@@ -55,12 +45,17 @@ void putCommon(std::string& out, const ArchiveFile& file, std::uint32_t crc) {
 }  // namespace
 
 std::uint32_t crc32(const std::string& bytes) {
-  static const std::array<std::uint32_t, 256> table = crcTable();
-  std::uint32_t c = 0xFFFFFFFFU;
-  for (const char byte : bytes) {
-    c = table[(c ^ static_cast<std::uint8_t>(byte)) & 0xFFU] ^ (c >> 8);
+  // zlib's CRC-32 takes at most a uInt of bytes at a time.
+  uLong crc = ::crc32(0L, Z_NULL, 0);
+  const auto* data = reinterpret_cast<const Bytef*>(bytes.data());
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const uInt chunk = left > 0x40000000U ? 0x40000000U : static_cast<uInt>(left);
+    crc = ::crc32(crc, data, chunk);
+    data += chunk;
+    left -= chunk;
   }
-  return c ^ 0xFFFFFFFFU;
+  return static_cast<std::uint32_t>(crc);
 }
 
 std::string zipArchive(const std::vector<ArchiveFile>& files) {

@@ -17,7 +17,7 @@ struct ArchiveFile {
 // same bytes. Names are marked UTF-8. At most 65535 files of under 4 GiB each.
 std::string zipArchive(const std::vector<ArchiveFile>& files);
 
-// The CRC-32 of the bytes (the ZIP and PNG polynomial, 0xEDB88320 reflected).
+// The CRC-32 of the bytes (the ZIP and PNG polynomial), as zlib computes it.
 std::uint32_t crc32(const std::string& bytes);
 
 }  // namespace delvora

@@ -35,15 +35,14 @@ QString fileNamePart(QString text) {
 }  // namespace
 
 QString privateRuntimeFolder(const QProcessEnvironment& environment, QString* problem) {
-  const QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
+  QString runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
   QString reason;
   if (!runtime.isEmpty()) {
     reason = unsafeFolderReason(runtime);
     if (reason.isEmpty()) return runtime;
     reason = QStringLiteral("XDG_RUNTIME_DIR %1 is %2").arg(runtime, reason);
   }
-  const QString fallback =
-      QDir(QDir::tempPath()).filePath(QStringLiteral("delvora-%1").arg(::geteuid()));
+  QString fallback = QDir(QDir::tempPath()).filePath(QStringLiteral("delvora-%1").arg(::geteuid()));
   // mkdir fails on anything already there, which is then checked like a folder made now.
   ::mkdir(QFile::encodeName(fallback).constData(), S_IRWXU);
   const QString fallbackReason = unsafeFolderReason(fallback);
@@ -69,7 +68,7 @@ QString displayScope(const QString& platformName, const QProcessEnvironment& env
 }
 
 QString channelPath(const QString& folder, const QString& scope) {
-  const QString path = QDir(folder).filePath(QStringLiteral("delvora-") + scope);
+  QString path = QDir(folder).filePath(QStringLiteral("delvora-") + scope);
   if (QFile::encodeName(path).size() < static_cast<qsizetype>(sizeof(sockaddr_un::sun_path))) {
     return path;
   }

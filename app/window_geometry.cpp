@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QMargins>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
@@ -46,6 +45,9 @@ QSize sizeKeepingFrameOnScreen(const QWidget& window, const QSize& wanted,
 }
 
 RestoredFrameKeeper::RestoredFrameKeeper(QWidget& window) : QObject(&window), m_window(window) {
+  m_fitSoon.setSingleShot(true);
+  m_fitSoon.setInterval(0);
+  connect(&m_fitSoon, &QTimer::timeout, this, &RestoredFrameKeeper::fit);
   window.installEventFilter(this);
 }
 
@@ -57,7 +59,7 @@ bool RestoredFrameKeeper::eventFilter(QObject* /*watched*/, QEvent* event) {
       if (change->oldState().testFlag(Qt::WindowMaximized) &&
           !(now & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
         m_restored.start();
-        QTimer::singleShot(0, this, &RestoredFrameKeeper::fit);
+        m_fitSoon.start();
       }
       break;
     }
@@ -65,7 +67,7 @@ bool RestoredFrameKeeper::eventFilter(QObject* /*watched*/, QEvent* event) {
     case QEvent::Resize:
       // The frame is known only once the window system has placed the window.
       if (m_restored.isValid() && m_restored.elapsed() < kRestoreSettleMs) {
-        QTimer::singleShot(0, this, &RestoredFrameKeeper::fit);
+        m_fitSoon.start();
       }
       break;
     default:

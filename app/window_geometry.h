@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QSize>
+#include <QTimer>
 
 class QWidget;
 
@@ -36,6 +37,8 @@ class RestoredFrameKeeper : public QObject {
   // Runs from the moment the window left maximised; the window system places and sizes it
   // shortly after.
   QElapsedTimer m_restored;
+  // Fits the window once the events in hand are handled.
+  QTimer m_fitSoon;
 };
 
 }  // namespace delvora

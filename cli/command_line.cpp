@@ -29,7 +29,7 @@ std::string joined(std::initializer_list<std::string_view> parts) {
 // as their limit is the smaller one.
 std::string picturesTooLarge(const CliOptions& options) {
   if (!options.uvttPath.empty() || !options.foundryPath.empty()) {
-    const std::string error =
+    std::string error =
         pictureSizeError(options.settings, exportPxPerGrid(options), PictureUse::Tabletop);
     if (!error.empty()) return error;
   }

@@ -59,7 +59,7 @@ void loadFile(DressingTable& table, const std::filesystem::path& path, LoadResul
     return;
   }
   DressingFileParser parser;
-  std::string chunk(64 * 1024, '\0');
+  std::string chunk(std::size_t{64} * 1024, '\0');
   bool room = true;
   while (room) {
     const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
@@ -108,6 +108,7 @@ void loadBytes(DressingTable& table, const NamedBytes& file, LoadResult& result)
 // The file names of the six categories and of encounters, in that order.
 std::vector<std::string_view> categoryFileNames() {
   std::vector<std::string_view> names;
+  names.reserve(std::size(kDressingFileCategories));
   for (const DressingCategory& category : kDressingFileCategories) {
     names.push_back(category.fileName);
   }

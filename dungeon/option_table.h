@@ -51,7 +51,9 @@ struct OptionValue {
 enum class OptionWindow { None, Options, Advanced };
 
 // One option of delvora-cli, and of the web page where web is set.
-struct OptionRow {
+// The fields are in the order a row of the table reads (rows use designated initializers), not
+// packed; the table has a few dozen rows.
+struct OptionRow {  // NOLINT(clang-analyzer-optin.performance.Padding)
   // Given as "--" + name, or "-" + shortName.
   std::string_view name = {};
   std::string_view shortName = {};

@@ -344,7 +344,7 @@ void FloorPlan::dropPockets(int minCells) {
     std::size_t i = rowStart[static_cast<std::size_t>(y - 1)];
     std::size_t j = rowStart[static_cast<std::size_t>(y)];
     const std::size_t iEnd = j;
-    const std::size_t jEnd = rowStart[static_cast<std::size_t>(y + 1)];
+    const std::size_t jEnd = rowStart[static_cast<std::size_t>(y) + 1];
     if (i == iEnd || j == jEnd) continue;
     horizontalWalls(y, walls.data());
     while (i < iEnd && j < jEnd) {

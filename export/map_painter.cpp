@@ -64,8 +64,9 @@ void hatch(const MapDrawing& d, const StyleSheet& sheet, const VectorPath& floor
   band.append(floor);
   surface.pushClip(band, FillRule::EvenOdd);
   VectorPath strokes;
-  for (double k = kHatchSpacing; k < d.width + d.height; k += kHatchSpacing) {
+  for (int line = 1; line * kHatchSpacing < d.width + d.height; ++line) {
     // The line x + y = k across the map.
+    const double k = line * kHatchSpacing;
     const double x0 = std::max(0.0, k - d.height);
     const double x1 = std::min(static_cast<double>(d.width), k);
     strokes.moveTo({x0, k - x0});

@@ -163,8 +163,10 @@ void RoundCorners::addRoom(const Rect& r) {
   if (local.empty()) return;
   local.push_back({0, static_cast<int>(row)});
   // The corners' ellipses are half the room's size (integer halves), as the map draws them.
-  const double rx = ((r.right - r.left) / 2) / 2.0;
-  const double ry = ((r.bottom - r.top) / 2) / 2.0;
+  const int halfWidth = (r.right - r.left) / 2;
+  const int halfHeight = (r.bottom - r.top) / 2;
+  const double rx = halfWidth / 2.0;
+  const double ry = halfHeight / 2.0;
   for (const bool right : {false, true}) {
     for (const bool bottom : {false, true}) {
       const std::size_t id = m_outside.size();

@@ -55,7 +55,7 @@ struct EarlierRow {
 bool indexRow(const std::uint8_t* pixels, std::uint8_t* out, const EarlierRow (&earlier)[2],
               int width, ColourTable& table) {
   constexpr int kRun = 16;
-  constexpr std::size_t kRunBytes = kRun * Bitmap::kBytesPerPixel;
+  constexpr std::size_t kRunBytes = std::size_t{kRun} * Bitmap::kBytesPerPixel;
   const auto rowBytes = static_cast<std::size_t>(width) * Bitmap::kBytesPerPixel;
   if (earlier[0].pixels != nullptr && std::memcmp(pixels, earlier[0].pixels, rowBytes) == 0) {
     std::memcpy(out, earlier[0].indices, static_cast<std::size_t>(width));

@@ -20,7 +20,7 @@ constexpr std::uint32_t kAdlerBase = 65521;
 constexpr std::size_t kAdlerBlock = 5552;
 constexpr std::size_t kAdlerStep = 16;
 
-constexpr std::size_t kChunkBytes = 64 * 1024;
+constexpr std::size_t kChunkBytes = std::size_t{64} * 1024;
 constexpr std::uint8_t kFilterNone = 0;
 constexpr std::uint8_t kFilterUp = 2;
 

@@ -22,7 +22,7 @@ std::string checkImage(const PngImage& image) {
 }
 
 std::string encode(const PngImage& image, const PngByteSink& sink) {
-  const std::string invalid = checkImage(image);
+  std::string invalid = checkImage(image);
   if (!invalid.empty()) return invalid;
   std::string error;
   if (encodePngStream(image, sink, error)) return "";

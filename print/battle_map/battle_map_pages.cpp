@@ -238,7 +238,7 @@ double writeWrapped(PageCanvas& canvas, double x, double y, std::string_view tex
   while (at <= text.size()) {
     const std::size_t end = std::min(text.find(' ', at), text.size());
     const std::string word(text.substr(at, end - at));
-    const std::string longer = line.empty() ? word : line + ' ' + word;
+    const std::string longer = line.empty() ? word : (line + ' ').append(word);
     if (!line.empty() && textWidth(longer, size) > width) {
       write(canvas, x, y, line, size);
       y += lineHeight;
@@ -287,7 +287,8 @@ double drawRoomKey(const MapDrawing& drawing, const BattleMapLayout& layout, dou
   for (std::size_t i = 0; i < drawing.labels.size(); ++i) {
     const RoomLabel& label = drawing.labels[i];
     const double x = c.x + static_cast<double>(i % columns) * kKeyEntryWidth;
-    const double entryY = y + 2 + static_cast<double>(i / columns + 1) * kKeyLine;
+    const std::size_t row = i / columns;
+    const double entryY = y + 2 + static_cast<double>(row + 1) * kKeyLine;
     write(canvas, x + 14, entryY, std::to_string(label.number), 8, TextAnchor::End, true);
     write(canvas, x + 18, entryY, layout.pageOf(label.room.left + 8 + 3, label.room.top + 12), 8);
   }

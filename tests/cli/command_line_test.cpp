@@ -315,11 +315,11 @@ TEST(CommandLine, EachSeedGetsItsOwnFileNames) {
   EXPECT_EQ(one.settings.dressingDir, "{seed}") << "only output file names change";
   // Every file option of the table, whatever it writes.
   const ParseResult all = parseCommandLine(
-      {"--count", "2", "--print-map", "m{seed}.pdf", "--export-uvtt", "{seed}.dd2vtt",
+      {"--count", "2", "--export-foundry-journal", "j{seed}.json", "--export-uvtt", "{seed}.dd2vtt",
        "--export-foundry", "s{seed}.json", "--foundry-image-path", "maps/s{seed}.png"});
   ASSERT_TRUE(all.ok()) << all.error;
   const CliOptions second = optionsForSeed(all.options, 66205319);
-  EXPECT_EQ(second.print.map, "m66205319.pdf");
+  EXPECT_EQ(second.journalPath, "j66205319.json");
   EXPECT_EQ(second.uvttPath, "66205319.dd2vtt");
   EXPECT_EQ(second.foundryPath, "s66205319.json");
   EXPECT_EQ(second.foundryImageSource, "maps/s66205319.png");

@@ -133,11 +133,7 @@ TEST(Helvetica, WidthsAndEncoding) {
 }
 
 // A rendered page as pdftoppm writes it.
-struct Page {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;
-
+struct Page : testing::RenderedPage {
   bool white(int x, int y) const {
     const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                            static_cast<std::size_t>(x)) *
@@ -154,16 +150,7 @@ struct Page {
 };
 
 Page renderPage(const std::string& pdf, int page, int dpi, const std::string& stem) {
-  testing::runCommand("pdftoppm -r " + std::to_string(dpi) + " -f " + std::to_string(page) +
-                      " -l " + std::to_string(page) + " -singlefile '" + pdf + "' '" + stem + "'");
-  std::ifstream in(stem + ".ppm", std::ios::binary);
-  Page picture;
-  std::string magic;
-  int max = 0;
-  in >> magic >> picture.width >> picture.height >> max;
-  in.get();
-  picture.rgb.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return picture;
+  return Page{testing::renderPdfPage(pdf, page, dpi, stem)};
 }
 
 // Centres of the lines of grid grey across one direction of box (x0, y0)-(x1, y1): columns (or

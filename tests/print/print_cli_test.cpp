@@ -18,11 +18,7 @@ using delvora::testing::pdfInfoField;
 using delvora::testing::runCommand;
 
 // A page rendered by pdftoppm as a binary PPM.
-struct Picture {
-  int width = 0;
-  int height = 0;
-  std::vector<unsigned char> rgb;
-
+struct Picture : delvora::testing::RenderedPage {
   // Share of pixels within 24 of (r, g, b) on every channel.
   double share(int r, int g, int b) const {
     std::size_t near = 0;
@@ -37,16 +33,7 @@ struct Picture {
 };
 
 Picture renderPage(const std::string& pdf, int page, const std::string& stem) {
-  runCommand("pdftoppm -r 20 -f " + std::to_string(page) + " -l " + std::to_string(page) +
-             " -singlefile '" + pdf + "' '" + stem + "'");
-  std::ifstream in(stem + ".ppm", std::ios::binary);
-  Picture picture;
-  std::string magic;
-  int max = 0;
-  in >> magic >> picture.width >> picture.height >> max;
-  in.get();
-  picture.rgb.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return picture;
+  return Picture{delvora::testing::renderPdfPage(pdf, page, 20, stem)};
 }
 
 class CliPdf : public ::testing::Test {

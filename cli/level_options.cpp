@@ -2,8 +2,8 @@
 
 #include <string_view>
 
+#include "dungeon/foundry_names.h"
 #include "dungeon/option_table.h"
-#include "export/foundry_levels.h"
 
 namespace delvora {
 

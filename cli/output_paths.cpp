@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "export/foundry_export.h"
+#include "dungeon/foundry_names.h"
 
 namespace delvora {
 

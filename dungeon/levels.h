@@ -7,12 +7,9 @@
 #include <vector>
 
 #include "dungeon/dungeon.h"
+#include "dungeon/level_limits.h"
 
 namespace delvora {
-
-// Levels a dungeon may have.
-inline constexpr int kMinLevels = 1;
-inline constexpr int kMaxLevels = 10;
 
 // The seed of a level, numbered from 1: level 1 has the dungeon's seed; level k below it has
 // mixSeed(seed + 0x9E3779B9 * (k - 1)), mixSeed being the 32-bit finalizer below.

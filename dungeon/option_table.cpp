@@ -3,7 +3,7 @@
 #include <charconv>
 #include <utility>
 
-#include "dungeon/levels.h"
+#include "dungeon/level_limits.h"
 #include "dungeon/tabletop_presets.h"
 
 namespace delvora {

@@ -91,12 +91,6 @@ json sceneWalls(const MapModel& model, int pxPerGrid) {
 
 }  // namespace
 
-std::string foundryImagePath(const std::string& scenePath) {
-  std::filesystem::path image(scenePath);
-  if (image.extension() == ".json") return image.replace_extension(".png").string();
-  return scenePath + ".png";
-}
-
 std::string foundryBackgroundSource(const std::string& scenePath) {
   return "delvora/" + std::filesystem::path(foundryImagePath(scenePath)).filename().string();
 }

@@ -5,13 +5,10 @@
 #include <vector>
 
 #include "dungeon/dungeon.h"
+#include "dungeon/foundry_names.h"
 #include "export/foundry_lighting.h"
 
 namespace delvora {
-
-// The background image written beside a scene file: its name with ".json" (if any) replaced
-// by ".png".
-std::string foundryImagePath(const std::string& scenePath);
 
 // Where a scene written to scenePath finds its background, relative to Foundry's Data folder:
 // "delvora/" and the name of the image written beside the scene.

@@ -4,16 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "dungeon/foundry_names.h"
 #include "dungeon/levels.h"
 #include "export/foundry_export.h"
 
 namespace delvora {
-
-// The Foundry VTT releases a scene can be written for, and the current one.
-inline constexpr int kOldestFoundryVersion = 12;
-inline constexpr int kCurrentFoundryVersion = 14;
-// The first release whose scenes stack levels.
-inline constexpr int kFoundryLevelsVersion = 14;
 
 // The picture of level `level` beside a scene holding every level: the scene's name with ".json"
 // (if any) replaced by "-level-N.png".

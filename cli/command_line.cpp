@@ -39,24 +39,6 @@ std::string picturesTooLarge(const CliOptions& options) {
   return "";
 }
 
-// The output file options given a file name; "-" (standard output) is no file.
-std::vector<const OptionRow*> outputFiles(const CliOptions& options) {
-  std::vector<const OptionRow*> files;
-  for (const OptionRow& row : optionTable()) {
-    if (row.kind != ValueKind::File) continue;
-    const std::string path = row.read(options).text;
-    if (!path.empty() && path != "-") files.push_back(&row);
-  }
-  return files;
-}
-
-void replaceAll(std::string& text, std::string_view field, std::string_view value) {
-  for (std::size_t at = text.find(field); at != std::string::npos;
-       at = text.find(field, at + value.size())) {
-    text.replace(at, field.size(), value);
-  }
-}
-
 // More than one map may not write them all to one file, nor run past the last seed. An option is
 // named as it was last given ("-o" or "--output").
 std::string checkBatch(const CliOptions& options, const std::vector<GivenOption>& given) {

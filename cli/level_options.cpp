@@ -2,30 +2,13 @@
 
 #include <string_view>
 
+#include "cli/output_paths.h"
 #include "dungeon/foundry_names.h"
 #include "dungeon/option_table.h"
 
 namespace delvora {
 
 namespace {
-
-void replaceAll(std::string& text, std::string_view field, std::string_view value) {
-  for (std::size_t at = text.find(field); at != std::string::npos;
-       at = text.find(field, at + value.size())) {
-    text.replace(at, field.size(), value);
-  }
-}
-
-// The output file options given a file name; "-" (standard output) is no file.
-std::vector<const OptionRow*> outputFiles(const CliOptions& options) {
-  std::vector<const OptionRow*> files;
-  for (const OptionRow& row : optionTable()) {
-    if (row.kind != ValueKind::File) continue;
-    const std::string path = row.read(options).text;
-    if (!path.empty() && path != "-") files.push_back(&row);
-  }
-  return files;
-}
 
 bool holdsLevel(const std::string& text) {
   return text.find(kLevelField) != std::string::npos;

@@ -44,6 +44,23 @@ std::string typedName(const OptionRow* row, const std::vector<GivenOption>& give
 
 }  // namespace
 
+std::vector<const OptionRow*> outputFiles(const CliOptions& options) {
+  std::vector<const OptionRow*> files;
+  for (const OptionRow& row : optionTable()) {
+    if (row.kind != ValueKind::File) continue;
+    const std::string path = row.read(options).text;
+    if (!path.empty() && path != "-") files.push_back(&row);
+  }
+  return files;
+}
+
+void replaceAll(std::string& text, std::string_view field, std::string_view value) {
+  for (std::size_t at = text.find(field); at != std::string::npos;
+       at = text.find(field, at + value.size())) {
+    text.replace(at, field.size(), value);
+  }
+}
+
 std::string sameFileError(const CliOptions& options, const std::vector<GivenOption>& given) {
   const std::vector<OutputFile> files = filesWritten(options);
   std::vector<std::string> paths;
